@@ -1,0 +1,40 @@
+// The program entry: make the windows, run the message loop until the bar closes.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "win/errors.h"
+#include "win/files.h"
+#include "win/newer_api.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    using namespace vask;
+    if (const auto setAwareness = win::newerApi().setProcessDpiAwarenessContext)
+        setAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    try {
+        win::ShellLauncher launcher;
+        win::SystemPrompter prompter;
+        App app(win::programDirectory(), launcher, prompter);
+        app.createWindows();
+        const HWND bar = app.mainform->hwnd();
+        ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand
+                                                                                              : SW_SHOW);
+        SetForegroundWindow(bar);
+
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+            if (root && IsDialogMessageW(root, &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return static_cast<int>(message.wParam);
+    } catch (const std::exception& error) {
+        win::showError(nullptr, error);
+        return 1;
+    }
+}

@@ -1,0 +1,513 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "app/app.h"
+#include "app/bar_glyphs.h"
+#include "app/copy_data.h"
+#include "win/dpi.h"
+#include "win/double_buffer.h"
+#include "win/errors.h"
+#include "win/files.h"
+
+namespace vask {
+namespace {
+
+constexpr wchar_t ClassName[] = L"Tmainform";
+
+enum ControlId : int {
+    IdEurl = 10, IdCb1, IdCb2, IdCb4, IdLabel1, IdLabel2, IdLabel3, IdGradButton1, IdGradButton3, IdSbend, IdIngpop,
+};
+
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF EurlText = 4408131;
+constexpr COLORREF RuleColor = 15790320;
+
+// Where each child sits, in 96-DPI units; the edit row moves with the layout.
+constexpr RECT LogoArea{10, 7, 94, 33};
+constexpr int FullPanelTop = 39, CompactPanelTop = 7;
+constexpr int Panel1Left = 4, Panel1Width = 413, Panel1Height = 20;
+
+}  // namespace
+
+Tmainform::Tmainform(App& app) : app_(app) {
+    registerClass(ClassName, CS_DBLCLKS);
+    dpi_ = win::systemDpi();
+    create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
+           scaled(LayoutWidth), scaled(layoutHeight), nullptr);
+    dpi_ = win::dpiForWindow(hwnd());
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
+
+    // The order of the bar's creation.
+    createControls();
+    createMenu();
+    loadColorDialog();
+    LoadSettings();
+    NastaviBarve();
+    nastavivisino();
+    applyTaskbarButton(menuChecked(stbar));
+}
+
+Tmainform::~Tmainform() {
+    if (tooltips_) DestroyWindow(tooltips_);
+}
+
+int Tmainform::scaled(int units) const { return win::scale(units, dpi_); }
+
+int Tmainform::panelTop() const { return menuChecked(Compact1) ? CompactPanelTop : FullPanelTop; }
+
+void Tmainform::createControls() {
+    RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
+    RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
+
+    const auto clip = WS_CLIPSIBLINGS;
+    eurl.create(hwnd(), IdEurl, clip);
+    cb1.create(hwnd(), "", IdCb1, BS_AUTORADIOBUTTON | WS_GROUP | clip);
+    cb2.create(hwnd(), "", IdCb2, BS_AUTORADIOBUTTON | clip);
+    cb4.create(hwnd(), "", IdCb4, BS_AUTORADIOBUTTON | clip);
+    Label1.create(hwnd(), " Google", IdLabel1, clip);
+    Label2.create(hwnd(), " Bing", IdLabel2, clip);
+    Label3.create(hwnd(), " Wikipedia", IdLabel3, clip);
+    GradButton3.create(hwnd(), "+", IdGradButton3, clip);
+    GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
+    sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | clip);
+    ingpop.create(hwnd(), "", IdIngpop, BS_OWNERDRAW | clip);
+    SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
+    cb1.setChecked(true);
+
+    eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+        // Enter belongs to the field, not to dialog navigation.
+        if (message == WM_GETDLGCODE && lParam &&
+            reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+            return DLGC_WANTALLKEYS;
+        if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
+        return std::nullopt;
+    });
+
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const std::pair<const win::Control*, const wchar_t*> hints[] = {
+        {&GradButton1, L"Search"}, {&GradButton3, L"Advanced Search"}};
+    for (const auto& [control, hint] : hints) {
+        TOOLINFOW tool{sizeof(TOOLINFOW)};
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
+        tool.lpszText = const_cast<wchar_t*>(hint);
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    layOut();
+}
+
+void Tmainform::layOut() {
+    font_.reset(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                            L"Microsoft Sans Serif"));
+    eurlFont_.reset(CreateFontW(win::fontHeight(10, dpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                DEFAULT_PITCH, L"Microsoft Sans Serif"));
+    for (win::Control* control : {static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2),
+                                  static_cast<win::Control*>(&Label3), static_cast<win::Control*>(&GradButton1),
+                                  static_cast<win::Control*>(&GradButton3)})
+        control->setFont(font_.get());
+    eurl.setFont(eurlFont_.get());
+
+    const auto place = [this](win::Control& control, int x, int y, int width, int height) {
+        control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
+    };
+    place(cb1, 101, 14, 13, 17);
+    place(Label1, 114, 15, 62, 15);
+    place(cb2, 194, 14, 13, 17);
+    place(Label2, 207, 15, 62, 15);
+    place(cb4, 285, 14, 13, 17);
+    place(Label3, 298, 15, 80, 15);
+    place(sbend, 427, 5, 13, 13);
+    const int top = panelTop();
+    place(ingpop, 420, top, 26, 20);
+    place(eurl, Panel1Left + 3, top + 2, 341, 16);
+    place(GradButton3, Panel1Left + 346, top + 1, 20, 18);
+    place(GradButton1, Panel1Left + 367, top + 1, 45, 18);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Tmainform::createMenu() {
+    pop_.reset(CreatePopupMenu());
+    seng_ = CreatePopupMenu();
+    sengOwner_.reset(seng_);
+    AppendMenuW(seng_, MF_STRING, Google1, L"Google");
+    AppendMenuW(seng_, MF_STRING, Bing1, L"Bing");
+    AppendMenuW(seng_, MF_STRING, Wikipedia1, L"Wikipedia");
+    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1, MF_BYCOMMAND);
+
+    HMENU colors = CreatePopupMenu();
+    AppendMenuW(colors, MF_STRING, AliceBlue1, L"Select color");
+    AppendMenuW(colors, MF_STRING, Windowsdefault1, L"Windows default color");
+
+    HMENU menu = pop_.get();
+    AppendMenuW(menu, MF_STRING, History1, L"Show search history");
+    AppendMenuW(menu, MF_STRING, enahist, L"Enable search history");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(colors), L"Background color");
+    AppendMenuW(menu, MF_STRING, sbtransp, L"Transparent");
+    AppendMenuW(menu, MF_STRING, stbar, L"Show taskbar button");
+    AppendMenuW(menu, MF_STRING, Compact1, L"Compact");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, About1, L"About ...");
+    AppendMenuW(menu, MF_STRING, Exit1, L"Exit");
+}
+
+// "Search engine" stands after the first separator, and only in compact mode.
+void Tmainform::setCompactMenuVisible(bool visible) {
+    constexpr UINT SengPosition = 3;
+    const bool shown = !sengOwner_;
+    if (visible == shown) return;
+    if (visible) {
+        InsertMenuW(pop_.get(), SengPosition, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(seng_),
+                    L"Search engine");
+        sengOwner_.release();
+    } else {
+        RemoveMenu(pop_.get(), SengPosition, MF_BYPOSITION);
+        sengOwner_.reset(seng_);
+    }
+}
+
+bool Tmainform::menuChecked(MenuId item) const {
+    const HMENU menu = (item >= Google1 && item <= Wikipedia1) ? seng_ : pop_.get();
+    const UINT state = GetMenuState(menu, item, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
+}
+
+void Tmainform::setMenuChecked(MenuId item, bool checked) {
+    CheckMenuItem(pop_.get(), item, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Tmainform::toggleMenuCheck(MenuId item) { setMenuChecked(item, !menuChecked(item)); }
+
+void Tmainform::LoadSettings() {
+    const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT bar = windowRect();
+    const BarSettings settings =
+        loadBarSettings(app_.readSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
+    SetWindowPos(hwnd(), nullptr, settings.left, settings.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    backColor_ = settings.backColor;
+    setMenuChecked(Compact1, settings.compact);
+    setMenuChecked(stbar, settings.showTaskbarButton);
+    setMenuChecked(enahist, settings.historyEnabled);
+}
+
+void Tmainform::SaveSettings() {
+    // The normal placement, so a minimised bar still saves where it stood.
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    GetWindowPlacement(hwnd(), &placement);
+    BarSettings settings;
+    settings.left = placement.rcNormalPosition.left;
+    settings.top = placement.rcNormalPosition.top;
+    settings.backColor = backColor_;
+    settings.compact = menuChecked(Compact1);
+    settings.showTaskbarButton = menuChecked(stbar);
+    settings.historyEnabled = menuChecked(enahist);
+    IniDocument document = app_.readSettings();
+    saveBarSettings(document, settings);
+    app_.writeSettings(document);
+}
+
+void Tmainform::loadColorDialog() {
+    if (const auto bytes = win::readWholeFile(app_.dataFile(L"color.cld")))
+        if (const auto state = readColorStream(*bytes)) colorDialog_ = *state;
+}
+
+void Tmainform::saveColorDialog() {
+    win::saveFileAtomically(app_.dataFile(L"color.cld"), writeColorStream(colorDialog_));
+}
+
+bool Tmainform::saveEverything() {
+    try {
+        saveColorDialog();
+        SaveSettings();
+    } catch (const std::exception& error) {
+        reportError(error);
+        return false;
+    }
+    return true;
+}
+
+void Tmainform::reportError(const std::exception& error) {
+    app_.prompter.ask(hwnd(), error.what(), "Vask", MB_OK | MB_ICONERROR);
+}
+
+COLORREF Tmainform::resolvedBackColor() const {
+    return isSystemColor(backColor_) ? GetSysColor(static_cast<int>(backColor_ & 0xFF)) : backColor_;
+}
+
+void Tmainform::setBackColor(uint32_t color) { backColor_ = color; }
+
+void Tmainform::NastaviBarve() {
+    scheme_ = barSchemeFor(resolvedBackColor());
+    backBrush_.reset(CreateSolidBrush(resolvedBackColor()));
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Tmainform::nastavivisino() {
+    const bool compact = menuChecked(Compact1);
+    for (win::Control* control : {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2),
+                                  static_cast<win::Control*>(&cb4), static_cast<win::Control*>(&Label1),
+                                  static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
+                                  static_cast<win::Control*>(&sbend)})
+        control->show(!compact);
+    setCompactMenuVisible(compact);
+    const int height = compact ? layoutHeight - CompactReduction : layoutHeight;
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut();
+}
+
+void Tmainform::Compact1Click() {
+    toggleMenuCheck(Compact1);
+    nastavivisino();
+    // A nudge down and back, so a window docked to the bar follows its new size.
+    const RECT bar = windowRect();
+    SetWindowPos(hwnd(), nullptr, bar.left, bar.top + 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, bar.left, bar.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Without a taskbar button the bar is a tool window; with one, an app window.
+void Tmainform::applyTaskbarButton(bool showButton) {
+    const bool wasVisible = isVisible();
+    if (wasVisible) ShowWindow(hwnd(), SW_HIDE);
+    LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & ~(WS_EX_TOOLWINDOW | WS_EX_APPWINDOW);
+    style |= showButton ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
+    if (wasVisible) ShowWindow(hwnd(), SW_SHOW);
+}
+
+void Tmainform::stbarClick() {
+    toggleMenuCheck(stbar);
+    applyTaskbarButton(menuChecked(stbar));
+}
+
+void Tmainform::sbtranspClick() {
+    const bool transparent = !(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, transparent ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
+    if (transparent) SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+    setMenuChecked(sbtransp, transparent);
+}
+
+void Tmainform::AliceBlue1Click() {
+    std::array<COLORREF, 16> custom{};
+    for (size_t i = 0; i < custom.size(); ++i)
+        custom[i] = colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i];
+    CHOOSECOLORW choose{sizeof(choose)};
+    choose.hwndOwner = hwnd();
+    choose.rgbResult = resolvedBackColor();
+    choose.lpCustColors = custom.data();
+    choose.Flags = CC_RGBINIT | CC_ANYCOLOR;
+    if (ChooseColorW(&choose)) {
+        colorDialog_.color = choose.rgbResult;
+        setBackColor(choose.rgbResult);
+    }
+    for (size_t i = 0; i < custom.size(); ++i)
+        if (custom[i] != (colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i]))
+            colorDialog_.customColors[i] = custom[i];
+    NastaviBarve();
+}
+
+void Tmainform::Windowsdefault1Click() {
+    setBackColor(0xFF000000 | COLOR_BTNFACE);
+    NastaviBarve();
+}
+
+void Tmainform::selectEngine(SearchEngine engine) {
+    cb1.setChecked(engine == SearchEngine::Google);
+    cb2.setChecked(engine == SearchEngine::Bing);
+    cb4.setChecked(engine == SearchEngine::Wikipedia);
+    const UINT item = engine == SearchEngine::Google ? Google1 : engine == SearchEngine::Bing ? Bing1 : Wikipedia1;
+    CheckMenuRadioItem(seng_, Google1, Wikipedia1, item, MF_BYCOMMAND);
+}
+
+SearchEngine Tmainform::searchEngine() const {
+    if (cb2.checked()) return SearchEngine::Bing;
+    if (cb4.checked()) return SearchEngine::Wikipedia;
+    return SearchEngine::Google;
+}
+
+void Tmainform::sbGoClick() {
+    SearchInputs inputs;
+    inputs.text = eurl.text();
+    inputs.engine = searchEngine();
+    inputs.advancedOpen = app_.advancedOpen;
+    const LaunchRequest request = composeSearch(app_.searchOptions, inputs);
+    app_.launcher.open(hwnd(), request.program, request.url);
+}
+
+bool Tmainform::eurlKeyPress(wchar_t key) {
+    if (key != L'\r') return false;
+    sbGoClick();
+    return true;
+}
+
+void Tmainform::FormActivate() { eurl.setFocus(); }
+
+void Tmainform::Exit1Click() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void Tmainform::ingpopClick() {
+    const RECT button = ingpop.bounds();
+    POINT corner{button.left, button.bottom};
+    ClientToScreen(hwnd(), &corner);
+    TrackPopupMenuEx(pop_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, corner.x, corner.y, hwnd(),
+                     nullptr);
+}
+
+void Tmainform::handleCopyData(const void* data, size_t size) {
+    switch (copyDataCommand(copyDataText(data, size))) {
+    case CopyDataCommand::Opaque:
+        alphaValue_ = 255;
+        if (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED)
+            SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+        eurl.setFocus();
+        break;
+    case CopyDataCommand::Close:
+        Exit1Click();
+        break;
+    case CopyDataCommand::None:
+        break;
+    }
+}
+
+void Tmainform::restoreFromMinimised() {
+    const int height = menuChecked(Compact1) ? layoutHeight - CompactReduction : layoutHeight;
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(height), SWP_NOMOVE | SWP_NOZORDER);
+    alphaValue_ = 255;
+    if (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED)
+        SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+}
+
+void Tmainform::paintPanel(HDC dc, const RECT& client) {
+    win::fillRect(dc, client, resolvedBackColor());
+    if (!menuChecked(Compact1)) {
+        const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
+        drawLogo(dc, logo, scheme_.bright, dpi_);
+    }
+    const int top = scaled(panelTop());
+    const RECT panel{scaled(Panel1Left), top, scaled(Panel1Left + Panel1Width), top + scaled(Panel1Height)};
+    win::fillRect(dc, panel, White);
+    const RECT rule{panel.left, panel.top, panel.right, panel.bottom};
+    win::Brush ruleBrush(CreateSolidBrush(RuleColor));
+    FrameRect(dc, &rule, ruleBrush.get());
+    // The one-pixel frame: Panel6 top, Panel4 left, Panel5 right, Panel3 bottom.
+    win::Brush border(CreateSolidBrush(scheme_.borderColor));
+    FrameRect(dc, &client, border.get());
+}
+
+bool Tmainform::drawItem(const DRAWITEMSTRUCT& item) {
+    win::DoubleBuffer buffer(item.hDC, item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top);
+    const RECT area{0, 0, buffer.width(), buffer.height()};
+    win::fillRect(buffer.dc(), area, resolvedBackColor());
+    if (item.hwndItem == sbend.hwnd()) {
+        drawCloseGlyph(buffer.dc(), area, scheme_.bright, dpi_);
+        return true;
+    }
+    if (item.hwndItem == ingpop.hwnd()) {
+        if (item.itemState & ODS_SELECTED) DrawEdge(buffer.dc(), const_cast<RECT*>(&area), BDR_SUNKENOUTER, BF_RECT);
+        drawMenuGlyph(buffer.dc(), area, scheme_.bright, dpi_);
+        return true;
+    }
+    return false;
+}
+
+LRESULT Tmainform::controlColor(HDC dc, HWND control) {
+    if (control == eurl.hwnd()) {
+        SetTextColor(dc, EurlText);
+        SetBkColor(dc, White);
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    SetTextColor(dc, scheme_.labelText);
+    SetBkColor(dc, resolvedBackColor());
+    return reinterpret_cast<LRESULT>(backBrush_.get());
+}
+
+void Tmainform::onCommand(UINT id, UINT code, HWND) {
+    switch (id) {
+    case IdGradButton1: sbGoClick(); break;
+    case IdSbend: Exit1Click(); break;
+    case IdIngpop: ingpopClick(); break;
+    case IdCb1: case IdLabel1: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Google); break;
+    case IdCb2: case IdLabel2: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Bing); break;
+    case IdCb4: case IdLabel3: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Wikipedia); break;
+    case Google1: selectEngine(SearchEngine::Google); break;
+    case Bing1: selectEngine(SearchEngine::Bing); break;
+    case Wikipedia1: selectEngine(SearchEngine::Wikipedia); break;
+    case enahist: toggleMenuCheck(enahist); break;
+    case AliceBlue1: AliceBlue1Click(); break;
+    case Windowsdefault1: Windowsdefault1Click(); break;
+    case sbtransp: sbtranspClick(); break;
+    case stbar: stbarClick(); break;
+    case Compact1: Compact1Click(); break;
+    case Exit1: Exit1Click(); break;
+    default: break;
+    }
+}
+
+LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        return controlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        if (drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_SIZE:
+        if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut();
+        return 0;
+    }
+    case WM_COPYDATA: {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data) handleCopyData(data->lpData, data->cbData);
+        return TRUE;
+    }
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(hwnd())) {
+            const LRESULT result = defaultProcedure(message, wParam, lParam);
+            restoreFromMinimised();
+            return result;
+        }
+        break;
+    case WM_CLOSE:
+        if (saveEverything()) DestroyWindow(hwnd());
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Windows is ending: keep what a normal close keeps.
+        if (wParam) saveEverything();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return defaultProcedure(message, wParam, lParam);
+}
+
+}  // namespace vask

@@ -1,0 +1,112 @@
+#pragma once
+// Tmainform: the search bar — a narrow borderless window that stays on top,
+// with the search field, the choice of service and the popup menu.
+#include <array>
+#include <memory>
+
+#include "app/bar_scheme.h"
+#include "app/bar_settings.h"
+#include "app/color_stream.h"
+#include "controls/rg_panel.h"
+#include "search/query.h"
+#include "win/controls.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+namespace vask {
+
+class App;
+
+class Tmainform : public win::Window {
+public:
+    explicit Tmainform(App& app);
+    ~Tmainform() override;
+
+    static constexpr int LayoutWidth = 452;
+    static constexpr int layoutHeight = 64;  // the bar's full height; compact is 29 less
+    static constexpr int CompactReduction = 29;
+    static constexpr BYTE TransparentAlpha = 150;
+
+    // Menu items of `pop`; the boolean settings live in their check marks.
+    enum MenuId : UINT {
+        History1 = 100, enahist, Google1, Bing1, Wikipedia1, AliceBlue1, Windowsdefault1,
+        sbtransp, stbar, Compact1, About1, Exit1,
+    };
+
+    // Controls the other windows and the tests reach.
+    win::Edit eurl;
+    win::CheckButton cb1, cb2, cb4;  // Google, Bing, Wikipedia
+    win::Label Label1, Label2, Label3;
+    win::Button GradButton1, GradButton3, sbend, ingpop;
+    HMENU pop() const { return pop_.get(); }
+    bool menuChecked(MenuId item) const;
+
+    // Handlers, named after their control and event.
+    void sbGoClick();
+    void FormActivate();
+    bool eurlKeyPress(wchar_t key);  // true when the key was taken
+    void selectEngine(SearchEngine engine);
+    SearchEngine searchEngine() const;
+    void AliceBlue1Click();
+    void Windowsdefault1Click();
+    void sbtranspClick();
+    void Compact1Click();
+    void stbarClick();
+    void Exit1Click();
+    void ingpopClick();
+    void handleCopyData(const void* data, size_t size);
+    void restoreFromMinimised();
+
+    void NastaviBarve();   // applies the light or dark scheme for the background colour
+    void nastavivisino();  // applies the compact or full layout from Compact1's check mark
+
+    uint32_t backColor() const { return backColor_; }
+    void setBackColor(uint32_t color);
+    COLORREF resolvedBackColor() const;
+    const BarScheme& scheme() const { return scheme_; }
+    BYTE alphaValue() const { return alphaValue_; }
+    ColorDialogState& colorDialog() { return colorDialog_; }
+
+    // The three saves of closing, in their order; false (after a message)
+    // when one failed, so nothing is lost and the bar stays open.
+    bool saveEverything();
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void reportError(const std::exception& error) override;
+
+private:
+    void createControls();
+    void createMenu();
+    void layOut();
+    void LoadSettings();
+    void SaveSettings();
+    void loadColorDialog();
+    void saveColorDialog();
+    void applyTaskbarButton(bool showButton);
+    void setCompactMenuVisible(bool visible);
+    void setMenuChecked(MenuId item, bool checked);
+    void toggleMenuCheck(MenuId item);
+    void paintPanel(HDC dc, const RECT& client);
+    bool drawItem(const DRAWITEMSTRUCT& item);
+    LRESULT controlColor(HDC dc, HWND control);
+    void onCommand(UINT id, UINT code, HWND control);
+    int scaled(int units) const;
+    int panelTop() const;
+
+    App& app_;
+    UINT dpi_ = 96;
+    uint32_t backColor_ = 11184388;
+    BarScheme scheme_;
+    BYTE alphaValue_ = TransparentAlpha;
+    ColorDialogState colorDialog_;
+    std::unique_ptr<TRGPanel> RGPanel1;
+    win::Menu pop_;
+    HMENU seng_ = nullptr;  // owned by pop_ while shown, by sengOwner_ while hidden
+    win::Menu sengOwner_;
+    win::Brush backBrush_;
+    win::Font font_, eurlFont_;
+    HWND tooltips_ = nullptr;
+};
+
+}  // namespace vask

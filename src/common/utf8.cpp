@@ -1,0 +1,74 @@
+#include "common/utf8.h"
+
+namespace vask {
+namespace {
+
+// Length of the sequence a lead byte starts, or 0 for a byte that cannot lead.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = sequenceLength(lead);
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return false;
+        if (length >= 3) {
+            const auto second = static_cast<unsigned char>(text[i + 1]);
+            // Overlong forms, surrogates and code points above U+10FFFF.
+            if (lead == 0xE0 && second < 0xA0) return false;
+            if (lead == 0xED && second > 0x9F) return false;
+            if (lead == 0xF0 && second < 0x90) return false;
+            if (lead == 0xF4 && second > 0x8F) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string_view cutAtCharBoundary(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    std::size_t end = maxBytes;
+    while (end > 0 && isContinuation(static_cast<unsigned char>(text[end]))) --end;
+    return text.substr(0, end);
+}
+
+std::string latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    return decodeAnsi ? decodeAnsi(bytes) : latin1ToUtf8(bytes);
+}
+
+std::string asciiUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+}  // namespace vask

@@ -1,0 +1,128 @@
+#include "history/history_file.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace vask {
+namespace {
+
+constexpr std::string_view Signature = "LVF";
+constexpr std::size_t MaxCount = std::numeric_limits<uint16_t>::max();
+// A row is at least its sub-item count, image index and caption length.
+constexpr std::size_t SmallestRow = 2 + 4 + 2;
+constexpr std::size_t SmallestText = 2;
+
+void putLittleEndian(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+void putText(std::string& out, std::string_view text) {
+    const std::string_view stored = cutAtCharBoundary(text, MaxCount);
+    putLittleEndian(out, static_cast<uint32_t>(stored.size()), 2);
+    out += stored;
+}
+
+void putRow(std::string& out, const HistoryRecord& row) {
+    const std::size_t items = std::min(row.subItems.size(), MaxCount);
+    putLittleEndian(out, static_cast<uint32_t>(items), 2);
+    putLittleEndian(out, static_cast<uint32_t>(row.imageIndex), 4);
+    putText(out, row.caption);
+    for (std::size_t i = 0; i < items; ++i) putText(out, row.subItems[i]);
+}
+
+// The rows are newest first, so the rows that fit are the first ones.
+template <class Rows>
+std::string saveRows(const Rows& rows) {
+    const std::size_t count = std::min(rows.size(), MaxCount);
+    std::string out(Signature);
+    putLittleEndian(out, static_cast<uint32_t>(count), 2);
+    std::size_t written = 0;
+    for (const HistoryRecord& row : rows) {
+        if (written++ == count) break;
+        putRow(out, row);
+    }
+    return out;
+}
+
+// Reads from the front of the bytes; every read fails once too few remain.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : rest_(bytes) {}
+
+    std::size_t remaining() const { return rest_.size(); }
+
+    std::optional<uint32_t> littleEndian(std::size_t bytes) {
+        if (rest_.size() < bytes) return std::nullopt;
+        uint32_t value = 0;
+        for (std::size_t i = 0; i < bytes; ++i)
+            value |= static_cast<uint32_t>(static_cast<unsigned char>(rest_[i])) << (8 * i);
+        rest_.remove_prefix(bytes);
+        return value;
+    }
+
+    std::optional<std::string_view> take(std::size_t bytes) {
+        if (rest_.size() < bytes) return std::nullopt;
+        const std::string_view taken = rest_.substr(0, bytes);
+        rest_.remove_prefix(bytes);
+        return taken;
+    }
+
+private:
+    std::string_view rest_;
+};
+
+std::optional<std::string> readText(ByteReader& in, const AnsiDecoder& decodeAnsi) {
+    const auto length = in.littleEndian(2);
+    if (!length) return std::nullopt;
+    const auto bytes = in.take(*length);
+    if (!bytes) return std::nullopt;
+    const std::string_view text = bytes->substr(0, bytes->find('\0'));
+    return textFromFile(text, decodeAnsi);
+}
+
+std::optional<HistoryRecord> readRow(ByteReader& in, const AnsiDecoder& decodeAnsi) {
+    const auto items = in.littleEndian(2);
+    const auto image = in.littleEndian(4);
+    if (!items || !image) return std::nullopt;
+    auto caption = readText(in, decodeAnsi);
+    if (!caption) return std::nullopt;
+    HistoryRecord row;
+    row.imageIndex = static_cast<int32_t>(*image);
+    row.caption = std::move(*caption);
+    row.subItems.reserve(std::min<std::size_t>(*items, in.remaining() / SmallestText));
+    for (uint32_t i = 0; i < *items; ++i) {
+        auto text = readText(in, decodeAnsi);
+        if (!text) return std::nullopt;
+        row.subItems.push_back(std::move(*text));
+    }
+    return row;
+}
+
+}  // namespace
+
+std::string saveHistory(const HistoryRows& rows) { return saveRows(rows); }
+
+std::string saveHistory(std::span<const HistoryRecord> rows) { return saveRows(rows); }
+
+HistoryLoadResult loadHistory(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
+    if (!bytes.starts_with(Signature)) return {HistoryLoadStatus::NotListViewFile, {}};
+    ByteReader in(bytes.substr(Signature.size()));
+    const auto count = in.littleEndian(2);
+    if (!count) return {HistoryLoadStatus::Truncated, {}};
+
+    HistoryLoadResult result;
+    result.rows.reserve(std::min<std::size_t>(*count, in.remaining() / SmallestRow));
+    for (uint32_t i = 0; i < *count; ++i) {
+        auto row = readRow(in, decodeAnsi);
+        if (!row) {
+            result.status = HistoryLoadStatus::Truncated;
+            break;
+        }
+        result.rows.push_back(std::move(*row));
+    }
+    return result;
+}
+
+}  // namespace vask

@@ -1,0 +1,38 @@
+#include "history/history_rows.h"
+
+#include <iterator>
+#include <utility>
+
+namespace vask {
+
+void HistoryRows::recordAtTop(HistoryRecord record) {
+    if (rows_.size() >= MaxRows) rows_.pop_back();
+    rows_.push_front(std::move(record));
+}
+
+void HistoryRows::erase(std::size_t index) {
+    if (index < rows_.size()) rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void HistoryRows::eraseRows(const std::vector<std::size_t>& indices) {
+    // One pass that closes the gaps, however many rows go.
+    std::vector<bool> doomed(rows_.size());
+    for (const std::size_t index : indices)
+        if (index < doomed.size()) doomed[index] = true;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (doomed[i]) continue;
+        if (kept != i) rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+}
+
+void HistoryRows::replaceAll(std::vector<HistoryRecord> rows) {
+    if (rows.size() > MaxRows) rows.resize(MaxRows);
+    rows_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+}
+
+std::size_t selectionAfterRecording(std::size_t rowsBefore) { return rowsBefore > 0 ? 1 : 0; }
+
+}  // namespace vask

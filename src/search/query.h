@@ -1,0 +1,48 @@
+#pragma once
+// The search action as a pure function: the bar's text, the chosen service
+// and the advanced options become one URL and the program that opens it.
+#include <string>
+#include <string_view>
+
+#include "search/search_options.h"
+
+namespace vask {
+
+enum class SearchEngine { Google, Bing, Wikipedia };
+
+// What the bar and the advanced window hold when a search starts.
+struct SearchInputs {
+    std::string text;  // eurl, as typed
+    SearchEngine engine = SearchEngine::Google;
+    bool advancedOpen = false;
+    // cb1, cb2, cb3, cb6 of the advanced window (-1 = no selection)
+    int interfaceIndex = 0, resultIndex = 0, countryIndex = 0, timeIndex = 0;
+    std::string exact, exclude, domain;  // eexact, eexclude, edomain
+    std::string browserItem;             // text of lb's selected item; empty when none
+};
+
+struct LaunchRequest {
+    std::string program;  // empty = the default browser
+    std::string url;
+};
+
+// Every space becomes "+"; nothing else is encoded.
+std::string SpacesToPlus(std::string_view text);
+
+// "&tbs=qdr:h" ... "&tbs=qdr:y" for the time periods 1..5; empty otherwise.
+std::string timeFragment(int index);
+
+// The program that opens the URL for a browser list item ("Firefox" ->
+// "firefox.exe"); empty for the default browser. When an item names several
+// browsers the later test wins, so "... (Default)" always means the default.
+std::string browserProgramFor(std::string_view browserItem);
+
+// Composes one search. Fragments of lists standing at "- - -" are emptied in
+// `options` itself, as the stored values they are.
+LaunchRequest composeSearch(SearchOptions& options, const SearchInputs& in);
+
+// The URL with every '"' as "%22" and a trailing run of backslashes as
+// "%5C": neither can then end the quoted argument a browser receives.
+std::string shellSafeUrl(std::string_view url);
+
+}  // namespace vask

@@ -1,0 +1,34 @@
+#pragma once
+// The advanced search parameters, each kept as the ready piece of URL text
+// that the query composition splices in. A list's change turns its selected
+// index into these fragments at once, not at search time.
+#include <string>
+
+namespace vask {
+
+struct SearchOptions {
+    std::string interfaceLanguage;  // "&hl=xx" (Google)
+    std::string resultLanguage;     // "&lr=lang_xx" (Google)
+    std::string country;            // "&cr=countryXX" (Google)
+    std::string bingLocation;       // "+loc%3AXX"
+    std::string bingLanguage;       // "++language%3Axx"
+    std::string wikipediaPrefix;    // "xx." (language sub-domain)
+    std::string fileType;           // bare extension, e.g. "pdf"
+
+    // Each takes the list's selected index; -1 is no selection. An index
+    // outside the list leaves its fragments empty, as for "- - -".
+    void interfaceLanguageChanged(int index);
+    void resultLanguageChanged(int index);
+    void countryChanged(int index);  // also runs when the time period changes
+    void fileTypeChanged(int index);
+
+    void clear();
+
+    bool operator==(const SearchOptions&) const = default;
+
+    // After lists were set by program: the change operations in their fixed
+    // order interface language, country, result language, file type.
+    void recompute(int interfaceIndex, int countryIndex, int resultIndex, int fileTypeIndex);
+};
+
+}  // namespace vask

@@ -1,0 +1,143 @@
+#include "win/controls.h"
+
+#include <commctrl.h>
+
+#include "win/errors.h"
+#include "win/text.h"
+
+namespace vask::win {
+
+void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
+                     DWORD exStyle) {
+    hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_) throwLastError("CreateWindow");
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+}
+
+std::string Control::text() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, buffer.data(), length + 1);
+    buffer.resize(static_cast<size_t>(copied));
+    return toUtf8(buffer);
+}
+
+void Control::setText(std::string_view text) { SetWindowTextW(hwnd_, toWide(text).c_str()); }
+
+void Control::setBounds(int x, int y, int width, int height) {
+    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::setTop(int y) {
+    const RECT rect = bounds();
+    SetWindowPos(hwnd_, nullptr, rect.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT Control::bounds() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void Control::show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+bool Control::visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::setEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+void Control::setFont(HFONT font) { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+void Control::setFocus() { SetFocus(hwnd_); }
+bool Control::focused() const { return GetFocus() == hwnd_; }
+void Control::invalidate() { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+void Control::setMessageHook(MessageHook hook) {
+    hook_ = std::move(hook);
+    SetWindowSubclass(hwnd_, &Control::subclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR data) {
+    auto* self = reinterpret_cast<Control*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &Control::subclassProcedure, 1);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    try {
+        if (self->hook_)
+            if (const auto result = self->hook_(message, wParam, lParam)) return *result;
+    } catch (const std::exception& error) {
+        showError(GetAncestor(window, GA_ROOT), error);
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void Edit::create(HWND parent, int id, DWORD extraStyle) {
+    Control::create(parent, L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, id);
+}
+
+void Edit::setReadOnly(bool readOnly) { SendMessageW(hwnd(), EM_SETREADONLY, readOnly, 0); }
+
+void Label::create(HWND parent, std::string_view text, int id, DWORD extraStyle) {
+    Control::create(parent, L"STATIC", text, WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, id);
+}
+
+void Button::create(HWND parent, std::string_view text, int id, DWORD extraStyle) {
+    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | extraStyle, id);
+}
+
+void CheckButton::create(HWND parent, std::string_view text, int id, DWORD buttonStyle) {
+    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | buttonStyle, id);
+}
+
+bool CheckButton::checked() const { return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+void CheckButton::setChecked(bool checked) {
+    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ComboBox::create(HWND parent, int id, bool sorted) {
+    Control::create(parent, L"COMBOBOX", "",
+                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | (sorted ? CBS_SORT : 0), id);
+}
+
+int ComboBox::itemIndex() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)); }
+
+void ComboBox::setItemIndex(int index) {
+    SendMessageW(hwnd(), CB_SETCURSEL, index >= 0 && index < count() ? index : -1, 0);
+}
+
+int ComboBox::count() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0)); }
+
+std::string ComboBox::itemText(int index) const {
+    const LRESULT length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return toUtf8(buffer);
+}
+
+std::string ComboBox::selectedText() const {
+    const int index = itemIndex();
+    return index < 0 ? std::string{} : itemText(index);
+}
+
+std::vector<std::string> ComboBox::items() const {
+    std::vector<std::string> out;
+    for (int i = 0, n = count(); i < n; ++i) out.push_back(itemText(i));
+    return out;
+}
+
+void ComboBox::setItems(std::span<const std::string_view> items) {
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+    clear();
+    for (const auto item : items) addItem(item);
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void ComboBox::addItem(std::string_view item) {
+    SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+}
+
+void ComboBox::clear() { SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0); }
+
+}  // namespace vask::win

@@ -1,0 +1,90 @@
+#pragma once
+// Thin wrappers over the standard controls, with the accessors the handlers
+// need. Setting a list's index from code runs no change handler: only the
+// user's choice does.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vask::win {
+
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
+                DWORD exStyle = 0);
+    HWND hwnd() const { return hwnd_; }
+    int id() const { return GetDlgCtrlID(hwnd_); }
+
+    std::string text() const;
+    void setText(std::string_view text);
+    void setBounds(int x, int y, int width, int height);
+    void setTop(int y);
+    RECT bounds() const;  // in the parent's client coordinates
+    void show(bool visible);
+    bool visible() const;
+    void setEnabled(bool enabled);
+    void setFont(HFONT font);
+    void setFocus();
+    bool focused() const;
+    void invalidate();
+
+    // Sees every message of the control first; a returned value ends it there.
+    using MessageHook = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
+    void setMessageHook(MessageHook hook);
+
+private:
+    static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND hwnd_ = nullptr;
+    MessageHook hook_;
+};
+
+class Edit : public Control {
+public:
+    void create(HWND parent, int id, DWORD extraStyle = 0);
+    void setReadOnly(bool readOnly);
+};
+
+class Label : public Control {
+public:
+    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0);
+};
+
+class Button : public Control {
+public:
+    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0);
+};
+
+// Radio buttons and check boxes.
+class CheckButton : public Control {
+public:
+    void create(HWND parent, std::string_view text, int id, DWORD buttonStyle);
+    bool checked() const;
+    void setChecked(bool checked);
+};
+
+// A selection-only drop-down list.
+class ComboBox : public Control {
+public:
+    void create(HWND parent, int id, bool sorted = false);
+    int itemIndex() const;          // -1 when nothing is selected
+    void setItemIndex(int index);   // an index outside the list selects nothing
+    int count() const;
+    std::string itemText(int index) const;
+    std::string selectedText() const;  // empty when nothing is selected
+    std::vector<std::string> items() const;
+    void setItems(std::span<const std::string_view> items);
+    void addItem(std::string_view item);
+    void clear();
+};
+
+}  // namespace vask::win

@@ -1,0 +1,22 @@
+#include "win/dpi.h"
+
+#include "win/newer_api.h"
+
+namespace vask::win {
+
+UINT systemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+UINT dpiForWindow(HWND window) {
+    if (const auto getDpi = newerApi().getDpiForWindow) {
+        const UINT dpi = getDpi(window);
+        if (dpi > 0) return dpi;
+    }
+    return systemDpi();
+}
+
+}  // namespace vask::win

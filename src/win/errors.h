@@ -1,0 +1,30 @@
+#pragma once
+// Errors of the Windows layer carry the system's own message, and reach the
+// user in a message box at the window procedure's boundary.
+#include <windows.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace vask::win {
+
+// The system's text for an error code ("Access is denied.").
+std::string systemMessage(DWORD code);
+
+class Win32Error : public std::runtime_error {
+public:
+    explicit Win32Error(DWORD code, const std::string& context = {});
+    DWORD code() const { return code_; }
+
+private:
+    DWORD code_;
+};
+
+// Throws Win32Error for GetLastError(); `context` (a file name, say) leads the message.
+[[noreturn]] void throwLastError(const std::string& context = {});
+
+// The top-level error handler: shows the message of whatever was thrown.
+void showError(HWND owner, const std::exception& error);
+void showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+
+}  // namespace vask::win

@@ -1,0 +1,90 @@
+#include "win/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "win/errors.h"
+#include "win/handles.h"
+#include "win/text.h"
+
+namespace vask::win {
+
+std::wstring programDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) throwLastError("GetModuleFileName");
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+bool fileExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> readWholeFile(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    // The program's files are small; anything past 256 MB is not one of them.
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (256LL << 20)) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr))
+            return std::nullopt;
+        if (read == 0) break;
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+void saveFileAtomically(const std::wstring& path, const std::string& bytes) {
+    const std::wstring temporary = path + L".tmp";
+    const std::string name = toUtf8(bareFileName(path));
+    {
+        FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) throwLastError(name);
+        size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD written = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+            if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+                const DWORD error = GetLastError();
+                file.reset();
+                DeleteFileW(temporary.c_str());
+                throw Win32Error(error ? error : ERROR_DISK_FULL, name);
+            }
+            done += written;
+        }
+        if (!FlushFileBuffers(file.get())) {
+            const DWORD error = GetLastError();
+            file.reset();
+            DeleteFileW(temporary.c_str());
+            throw Win32Error(error, name);
+        }
+    }
+    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        throw Win32Error(error, name);
+    }
+}
+
+std::wstring bareFileName(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace vask::win

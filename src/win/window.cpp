@@ -1,0 +1,77 @@
+#include "win/window.h"
+
+#include "win/errors.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace vask::win {
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(hwnd_, nullptr));
+    }
+}
+
+RECT Window::windowRect() const {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    return rect;
+}
+
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
+    WNDCLASSEXW existing{sizeof(existing)};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
+    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = &Window::procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    if (!RegisterClassExW(&windowClass)) throwLastError("RegisterClass");
+}
+
+void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                    int width, int height, HWND parent) {
+    if (!CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                         GetModuleHandleW(nullptr), this))
+        throwLastError("CreateWindow");
+}
+
+LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultProcedure(message, wParam, lParam);
+}
+
+LRESULT Window::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Window::reportError(const std::exception& error) { showError(hwnd_, error); }
+
+LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        self->reportError(error);
+    } catch (...) {
+        self->reportError(std::runtime_error("Unexpected error."));
+    }
+    return 0;
+}
+
+}  // namespace vask::win

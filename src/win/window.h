@@ -1,0 +1,38 @@
+#pragma once
+// The base of every window of the program: binds the object to its HWND and
+// routes messages to a virtual handler; no exception leaves the window
+// procedure.
+#include <windows.h>
+
+#include <exception>
+
+namespace vask::win {
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND hwnd() const { return hwnd_; }
+    bool isVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    RECT windowRect() const;
+
+protected:
+    // Registers the class once per process; every window of a class shares it.
+    static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr);
+    void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                int width, int height, HWND parent);
+
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
+    // Shows what a handler threw; the program's top-level error handler.
+    virtual void reportError(const std::exception& error);
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace vask::win

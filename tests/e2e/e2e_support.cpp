@@ -1,0 +1,137 @@
+#include "e2e_support.h"
+
+#include <shellapi.h>
+
+#include <sstream>
+
+#include "win/files.h"
+#include "win/text.h"
+
+namespace vask::e2e {
+namespace {
+
+std::wstring& exePath() {
+    static std::wstring path;
+    return path;
+}
+
+std::wstring logFile(const std::wstring& browser) { return L"C:\\vasktest\\" + browser + L"\\launches.log"; }
+
+std::vector<LaunchArgs> parseLog(const std::string& log) {
+    std::vector<LaunchArgs> launches;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("launch ", 0) == 0) launches.emplace_back();
+        else if (line.rfind("arg ", 0) == 0 && !launches.empty()) launches.back().push_back(line.substr(4));
+    }
+    return launches;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (owner == search->processId && std::wstring(name) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+const std::wstring& vaskExe() { return exePath(); }
+
+void setVaskExe(const std::wstring& path) {
+    // Wine shows the Unix file system as drive Z:.
+    std::wstring windowsPath = path;
+    if (!windowsPath.empty() && windowsPath[0] == L'/') {
+        for (auto& c : windowsPath)
+            if (c == L'/') c = L'\\';
+        windowsPath = L"Z:" + windowsPath;
+    }
+    exePath() = windowsPath;
+}
+
+std::vector<LaunchArgs> launchesOf(const std::wstring& browser) {
+    return parseLog(win::readWholeFile(logFile(browser)).value_or(""));
+}
+
+void forgetLaunches() {
+    for (const wchar_t* browser : {L"default", L"firefox", L"chrome"}) DeleteFileW(logFile(browser).c_str());
+}
+
+std::vector<LaunchArgs> waitForLaunches(const std::wstring& browser, size_t count) {
+    for (int i = 0; i < 200; ++i) {
+        auto launches = launchesOf(browser);
+        if (launches.size() >= count) return launches;
+        Sleep(50);
+    }
+    return launchesOf(browser);
+}
+
+VaskProcess::VaskProcess(const std::wstring& folder) {
+    const std::wstring target = folder + L"vask.exe";
+    if (!CopyFileW(vaskExe().c_str(), target.c_str(), FALSE)) throw std::runtime_error("cannot copy vask.exe");
+    std::wstring commandLine = L"\"" + target + L"\"";
+    STARTUPINFOW startup{sizeof(startup)};
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(target.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info))
+        throw std::runtime_error("cannot start vask.exe");
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    processId_ = info.dwProcessId;
+    WaitForInputIdle(info.hProcess, 10000);
+}
+
+VaskProcess::~VaskProcess() {
+    if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+HWND VaskProcess::waitForWindow(const wchar_t* className) const {
+    for (int i = 0; i < 200; ++i) {
+        WindowSearch search{processId_, className, nullptr};
+        EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+bool VaskProcess::waitForExit(DWORD milliseconds) const {
+    return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
+}
+
+DWORD VaskProcess::exitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+void VaskProcess::search(const std::string& text) const {
+    const HWND field = FindWindowExW(bar(), nullptr, L"Edit", nullptr);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win::toWide(text).c_str()));
+    SendMessageW(field, WM_CHAR, L'\r', 0);
+}
+
+void VaskProcess::sendCopyData(const std::string& text) const {
+    COPYDATASTRUCT data{0, static_cast<DWORD>(text.size() + 1), const_cast<char*>(text.c_str())};
+    SendMessageW(bar(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+void VaskProcess::command(UINT menuId) const { SendMessageW(bar(), WM_COMMAND, menuId, 0); }
+
+}  // namespace vask::e2e

@@ -1,0 +1,70 @@
+#include "history/history_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vask {
+namespace {
+
+HistoryRecord named(std::string caption) { return {std::move(caption), {}, 0}; }
+
+std::vector<std::string> captions(const HistoryRows& rows) {
+    std::vector<std::string> out;
+    for (const HistoryRecord& row : rows) out.push_back(row.caption);
+    return out;
+}
+
+HistoryRows rowsOf(std::initializer_list<const char*> names) {
+    std::vector<HistoryRecord> records;
+    for (const char* name : names) records.push_back(named(name));
+    HistoryRows rows;
+    rows.replaceAll(std::move(records));
+    return rows;
+}
+
+TEST(HistoryRows, RecordingPutsTheNewRowOnTop) {
+    HistoryRows rows;
+    EXPECT_EQ(selectionAfterRecording(rows.size()), 0u);
+    rows.recordAtTop(named("C"));
+    rows.recordAtTop(named("B"));
+    rows.recordAtTop(named("A"));
+    EXPECT_EQ(selectionAfterRecording(rows.size()), 1u);
+    rows.recordAtTop(named("N"));
+    EXPECT_EQ(captions(rows), (std::vector<std::string>{"N", "A", "B", "C"}));
+    EXPECT_EQ(rows[0].caption, "N");
+}
+
+TEST(HistoryRows, FullHistoryDropsTheOldestRow) {
+    HistoryRows rows;
+    for (std::size_t i = 0; i <= HistoryRows::MaxRows; ++i) rows.recordAtTop(named(std::to_string(i)));
+    ASSERT_EQ(rows.size(), HistoryRows::MaxRows);
+    EXPECT_EQ(rows[0].caption, "65535");
+    EXPECT_EQ(rows[rows.size() - 1].caption, "1");
+}
+
+TEST(HistoryRows, DeletingRemovesExactlyTheChosenRows) {
+    HistoryRows rows = rowsOf({"a", "b", "c", "d", "e", "f"});
+    rows.eraseRows({4, 1, 4, 99});
+    EXPECT_EQ(captions(rows), (std::vector<std::string>{"a", "c", "d", "f"}));
+    rows.erase(0);
+    rows.erase(10);
+    EXPECT_EQ(captions(rows), (std::vector<std::string>{"c", "d", "f"}));
+    rows.clear();
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST(HistoryRows, ReplacingKeepsTheNewestRowsThatFit) {
+    HistoryRows rows = rowsOf({"old"});
+    std::vector<HistoryRecord> loaded(HistoryRows::MaxRows + 1);
+    loaded.front().caption = "newest";
+    loaded.back().caption = "dropped";
+    rows.replaceAll(std::move(loaded));
+    ASSERT_EQ(rows.size(), HistoryRows::MaxRows);
+    EXPECT_EQ(rows[0].caption, "newest");
+    EXPECT_EQ(rows[rows.size() - 1].caption, "");
+}
+
+}  // namespace
+}  // namespace vask

@@ -1,0 +1,66 @@
+#pragma once
+// An App on a fresh temporary folder, with a launcher that records and a
+// prompter that answers, so the real windows run without a browser or a
+// person.
+#include <windows.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "win/launcher.h"
+#include "win/prompter.h"
+#include "temp_folder.h"
+
+namespace vask::test {
+
+struct Launch {
+    std::string program;
+    std::string url;
+};
+
+class RecordingLauncher : public win::Launcher {
+public:
+    void open(HWND, const std::string& program, const std::string& url) override {
+        launches.push_back({program, url});
+    }
+    std::vector<Launch> launches;
+};
+
+struct Prompt {
+    std::string text, caption;
+    UINT flags;
+};
+
+class AnsweringPrompter : public win::Prompter {
+public:
+    int ask(HWND, const std::string& text, const std::string& caption, UINT flags) override {
+        prompts.push_back({text, caption, flags});
+        if (answers.empty()) return IDOK;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<int> answers;
+    std::vector<Prompt> prompts;
+};
+
+// Lets the window thread handle what is waiting in its queue.
+void pumpMessages();
+
+struct TestApp {
+    TestApp();
+    explicit TestApp(const std::string& settings);  // "vask.cfg" written before the windows
+    ~TestApp();
+    // Closes the bar as the user would (the saves included) and builds a new App on the same folder.
+    void restart();
+
+    TempFolder folder;
+    RecordingLauncher launcher;
+    AnsweringPrompter prompter;
+    std::unique_ptr<App> app;
+};
+
+}  // namespace vask::test
