@@ -9,9 +9,14 @@ namespace vask {
 App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter)
     : programDir(std::move(programDir)), launcher(launcher), prompter(prompter) {}
 
-App::~App() = default;
+App::~App() {
+    // The bar goes last: the other windows may still reach it while they close.
+    mainform.reset();
+}
 
-void App::createWindows() { mainform = std::make_unique<Tmainform>(*this); }
+void App::createWindows() {
+    mainform = std::make_unique<Tmainform>(*this);
+}
 
 IniDocument App::readSettings() const {
     const auto bytes = win::readWholeFile(dataFile(L"vask.cfg"));

@@ -11,7 +11,7 @@
 
 namespace vask {
 
-class Tmainform;
+class Tmainform;  // the search bar
 
 class App {
 public:
@@ -39,6 +39,7 @@ public:
     bool advancedDocked = true;  // the advanced window is attached to the bar
     int pinnedBrowserIndex = 0;
 
+    // Made in this order by createWindows; each lives until the App ends.
     std::unique_ptr<Tmainform> mainform;
 };
 

@@ -1,11 +1,26 @@
-// The search bar as the user meets it: its start, its settings, its menu.
+// The search bar as the user meets it: its start, its settings, its menu,
+// its look and the messages other programs send it.
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "test_app.h"
+#include "win/dpi.h"
 
 namespace vask::test {
 namespace {
+
+LONG_PTR exStyle(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+int clientHeight(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect.bottom;
+}
+
+void sendCopyData(HWND window, const void* data, DWORD size) {
+    COPYDATASTRUCT message{0, size, const_cast<void*>(data)};
+    SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&message));
+}
 
 TEST(MainWindow, FirstStartWithoutSettingsUsesTheDefaults) {
     TestApp test;
@@ -18,6 +33,139 @@ TEST(MainWindow, FirstStartWithoutSettingsUsesTheDefaults) {
     EXPECT_TRUE(bar.menuChecked(Tmainform::stbar));
     EXPECT_TRUE(bar.menuChecked(Tmainform::enahist));
     EXPECT_EQ(bar.searchEngine(), SearchEngine::Google);
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(exStyle(bar.hwnd()) & WS_EX_TOOLWINDOW);
+}
+
+TEST(MainWindow, StoredPositionsAreCorrectedAsTheyLoad) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    {
+        TestApp test("[Velikost]\r\nLevo=-6\r\nGor=-6\r\n\r\n");
+        const RECT rect = test.app->mainform->windowRect();
+        EXPECT_EQ(rect.left, 5);
+        EXPECT_EQ(rect.top, 15);
+    }
+    {
+        TestApp test("[Velikost]\r\nLevo=-5\r\nGor=-5\r\n\r\n");
+        const RECT rect = test.app->mainform->windowRect();
+        EXPECT_EQ(rect.left, -5);
+        EXPECT_EQ(rect.top, -5);
+    }
+    {
+        TestApp test("[Velikost]\r\nLevo=" + std::to_string(screenWidth) + "\r\nGor=" +
+                     std::to_string(screenHeight) + "\r\n\r\n");
+        // The correction uses the laid-out size, before compact mode shortens the bar.
+        const HWND bar = test.app->mainform->hwnd();
+        const UINT dpi = win::dpiForWindow(bar);
+        const RECT rect = test.app->mainform->windowRect();
+        EXPECT_EQ(rect.left, screenWidth - win::scale(Tmainform::LayoutWidth, dpi) - 30);
+        EXPECT_EQ(rect.top, screenHeight - win::scale(Tmainform::layoutHeight, dpi) - 30);
+    }
+}
+
+TEST(MainWindow, FlagsReadOnlyOneAndZero) {
+    TestApp test("[Options]\r\nCompact=2\r\nstbar=2\r\nEnahist=0\r\n\r\n");
+    Tmainform& bar = *test.app->mainform;
+    EXPECT_FALSE(bar.menuChecked(Tmainform::Compact1));
+    EXPECT_FALSE(bar.menuChecked(Tmainform::stbar));
+    EXPECT_FALSE(bar.menuChecked(Tmainform::enahist));
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_TOOLWINDOW) << "no taskbar button";
+    EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(Tmainform::layoutHeight, win::dpiForWindow(bar.hwnd())));
+}
+
+TEST(MainWindow, CompactTwiceReturnsToTheFullLayout) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    const UINT dpi = win::dpiForWindow(bar.hwnd());
+    EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(35, dpi));
+    EXPECT_FALSE(bar.cb1.visible());
+    EXPECT_GE(GetMenuItemCount(bar.pop()), 11) << "compact mode offers \"Search engine\"";
+
+    const int compactItems = GetMenuItemCount(bar.pop());
+    bar.Compact1Click();
+    EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(64, dpi));
+    EXPECT_EQ(GetMenuItemCount(bar.pop()), compactItems - 1) << "\"Search engine\" hidden";
+    bar.Compact1Click();
+    bar.Compact1Click();
+    EXPECT_FALSE(bar.menuChecked(Tmainform::Compact1));
+    EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(64, dpi));
+    for (const win::Control* control : {static_cast<const win::Control*>(&bar.cb1), static_cast<const win::Control*>(&bar.cb2),
+                                        static_cast<const win::Control*>(&bar.cb4), static_cast<const win::Control*>(&bar.Label1),
+                                        static_cast<const win::Control*>(&bar.Label2), static_cast<const win::Control*>(&bar.Label3),
+                                        static_cast<const win::Control*>(&bar.sbend)})
+        EXPECT_TRUE(control->visible());
+    EXPECT_EQ(GetMenuItemCount(bar.pop()), compactItems - 1);
+    EXPECT_EQ(bar.eurl.bounds().top, win::scale(39 + 2, dpi));
+}
+
+TEST(MainWindow, SchemeFollowsTheBackgroundsBrightness) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    EXPECT_FALSE(bar.scheme().bright) << "11184388 has brightness 147";
+    EXPECT_EQ(bar.scheme().labelText, 0xFFFFFFu);
+    EXPECT_EQ(bar.scheme().borderColor, 11184388u);
+
+    const std::pair<COLORREF, bool> cases[] = {
+        {RGB(255, 255, 255), true}, {RGB(160, 160, 160), false}, {RGB(161, 161, 161), true}};
+    for (const auto& [color, bright] : cases) {
+        bar.setBackColor(color);
+        bar.NastaviBarve();
+        EXPECT_EQ(bar.scheme().bright, bright) << std::hex << color;
+        EXPECT_EQ(bar.scheme().labelText, bright ? 0u : 0xFFFFFFu);
+        EXPECT_EQ(bar.scheme().borderColor, bright ? 12632256u : color);
+    }
+    bar.Windowsdefault1Click();
+    EXPECT_EQ(bar.backColor(), 0xFF00000Fu);
+    EXPECT_EQ(bar.resolvedBackColor(), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(MainWindow, TransparentBlendsWithAlpha150AndSwitchesBack) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    bar.sbtranspClick();
+    ASSERT_TRUE(exStyle(bar.hwnd()) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(bar.hwnd(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 150);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    EXPECT_TRUE(bar.menuChecked(Tmainform::sbtransp));
+    bar.sbtranspClick();
+    EXPECT_FALSE(exStyle(bar.hwnd()) & WS_EX_LAYERED);
+    EXPECT_FALSE(bar.menuChecked(Tmainform::sbtransp));
+}
+
+TEST(MainWindow, TaskbarButtonSwitchesTheToolWindowStyle) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    ShowWindow(bar.hwnd(), SW_SHOWNA);
+    bar.stbarClick();
+    EXPECT_FALSE(bar.menuChecked(Tmainform::stbar));
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_TOPMOST) << "the bar stays on top";
+    EXPECT_TRUE(IsWindowVisible(bar.hwnd()));
+    bar.stbarClick();
+    EXPECT_TRUE(bar.menuChecked(Tmainform::stbar));
+    EXPECT_FALSE(exStyle(bar.hwnd()) & WS_EX_TOOLWINDOW);
+}
+
+TEST(MainWindow, EngineChoiceMirrorsRadioButtonsLabelsAndMenu) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::Bing1, 0);
+    EXPECT_TRUE(bar.cb2.checked());
+    EXPECT_FALSE(bar.cb1.checked());
+    EXPECT_TRUE(bar.menuChecked(Tmainform::Bing1));
+    SendMessageW(bar.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(bar.Label3.hwnd()), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar.Label3.hwnd()));
+    EXPECT_TRUE(bar.cb4.checked());
+    EXPECT_TRUE(bar.menuChecked(Tmainform::Wikipedia1));
+    EXPECT_FALSE(bar.menuChecked(Tmainform::Bing1));
+    bar.eurl.setText("a b");
+    bar.sbGoClick();
+    ASSERT_EQ(test.launcher.launches.size(), 1u);
+    EXPECT_EQ(test.launcher.launches[0].url, "http://wikipedia.org/w/index.php?search=a+b");
 }
 
 TEST(MainWindow, EnterSearchesAndLeavesNoCharacter) {
@@ -31,6 +179,73 @@ TEST(MainWindow, EnterSearchesAndLeavesNoCharacter) {
     EXPECT_EQ(bar.eurl.text(), "red apple");
     SendMessageW(bar.eurl.hwnd(), WM_CHAR, L'x', 0);
     EXPECT_EQ(test.launcher.launches.size(), 1u);
+    EXPECT_NE(bar.eurl.text().find('x'), std::string::npos) << "other keys type normally";
+}
+
+TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    bar.sbtranspClick();
+    const char opaque[] = {'2', '0', '1', '\0', 'x', 'y'};
+    sendCopyData(bar.hwnd(), opaque, sizeof(opaque));
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(bar.hwnd(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 255);
+    EXPECT_TRUE(exStyle(bar.hwnd()) & WS_EX_LAYERED) << "blending stays on";
+
+    // Hostile senders: nothing, no zero byte, a megabyte.
+    sendCopyData(bar.hwnd(), nullptr, 0);
+    sendCopyData(bar.hwnd(), "2010", 4);
+    const std::string megabyte(1 << 20, '2');
+    sendCopyData(bar.hwnd(), megabyte.data(), static_cast<DWORD>(megabyte.size()));
+    pumpMessages();
+    ASSERT_TRUE(IsWindow(bar.hwnd()));
+
+    sendCopyData(bar.hwnd(), "202", 3);
+    pumpMessages();
+    EXPECT_FALSE(IsWindow(bar.hwnd()));
+    EXPECT_TRUE(test.folder.exists(L"vask.cfg"));
+    EXPECT_TRUE(test.folder.exists(L"color.cld"));
+}
+
+TEST(MainWindow, SettingsRoundTripKeepsForeignSectionsByteForByte) {
+    const std::string foreign = "[Pin]\r\nBrowser=2\r\nCountry=7\r\n\r\n[Other]\r\nz=1\r\na=2\r\n\r\n";
+    TestApp test(foreign + "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Options]\r\nBackcolor=255\r\nCompact=0\r\n"
+                           "stbar=1\r\nEnahist=1\r\n\r\n");
+    test.restart();
+    const std::string saved = test.folder.read(L"vask.cfg");
+    EXPECT_EQ(saved.substr(0, foreign.size()), foreign);
+    EXPECT_NE(saved.find("[Velikost]\r\nLevo=100\r\nGor=200\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Backcolor=255\r\nCompact=0\r\nstbar=1\r\nEnahist=1\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(test.app->mainform->backColor(), 255u);
+}
+
+TEST(MainWindow, ColorDialogStateSurvivesARestart) {
+    TestApp test;
+    ColorDialogState& dialog = test.app->mainform->colorDialog();
+    dialog.color = RGB(10, 20, 30);
+    dialog.customColors[0] = RGB(1, 2, 3);
+    dialog.customColors[15] = RGB(250, 251, 252);
+    test.restart();
+    const ColorDialogState& restored = test.app->mainform->colorDialog();
+    EXPECT_EQ(restored.color, RGB(10, 20, 30));
+    EXPECT_EQ(restored.customColors[0], RGB(1, 2, 3));
+    EXPECT_EQ(restored.customColors[15], RGB(250, 251, 252));
+    EXPECT_EQ(restored.customColors[1], kUnsetCustomColor);
+}
+
+TEST(MainWindow, FailedSaveReportsKeepsTheOldFileAndTheBarOpen) {
+    TestApp test;
+    test.folder.write(L"vask.cfg", "[Keep]\r\nme=1\r\n\r\n");
+    // A directory where the temporary file would go makes every save fail.
+    ASSERT_TRUE(CreateDirectoryW(test.folder.file(L"vask.cfg.tmp").c_str(), nullptr));
+    SendMessageW(test.app->mainform->hwnd(), WM_CLOSE, 0, 0);
+    pumpMessages();
+    EXPECT_TRUE(IsWindow(test.app->mainform->hwnd()));
+    ASSERT_EQ(test.prompter.prompts.size(), 1u);
+    EXPECT_NE(test.prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
+    EXPECT_EQ(test.folder.read(L"vask.cfg"), "[Keep]\r\nme=1\r\n\r\n");
+    RemoveDirectoryW(test.folder.file(L"vask.cfg.tmp").c_str());
 }
 
 }  // namespace
