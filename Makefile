@@ -19,7 +19,7 @@ build: deps $(CROSS)/build.ninja $(NATIVE)/build.ninja
 	cmake --build --preset native
 
 run: deps $(CROSS)/build.ninja
-	@tools/install-deps imagemagick
+	@tools/install-deps imagemagick x11-utils
 	cmake --build --preset windows-cross --target vask
 	tools/run-vask $(CROSS)/src/vask.exe
 

@@ -1,6 +1,10 @@
 #include "app/app.h"
 
+#include "advanced/advanced_window.h"
 #include "app/main_window.h"
+#include "controls/caption_window.h"
+#include "controls/about_window.h"
+#include "history/history_window.h"
 #include "win/files.h"
 #include "win/text.h"
 
@@ -11,16 +15,33 @@ App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompt
 
 App::~App() {
     // The bar goes last: the other windows may still reach it while they close.
+    fabout.reset();
+    fhist.reset();
+    fals.reset();
+    fext.reset();
     mainform.reset();
 }
 
 void App::createWindows() {
+    try {
+        startupSettings_ = readSettings();
+    } catch (const std::exception& error) {
+        // Said once; the windows then start from their defaults.
+        prompter.ask(nullptr, error.what(), "Vask", MB_OK | MB_ICONERROR);
+    }
     mainform = std::make_unique<Tmainform>(*this);
+    fext = std::make_unique<Tfext>(*this);
+    fals = std::make_unique<Tfals>(mainform->hwnd());
+    fhist = std::make_unique<Tfhist>(*this);
+    fabout = std::make_unique<TfAbout>(*this);
 }
 
 IniDocument App::readSettings() const {
-    const auto bytes = win::readWholeFile(dataFile(L"vask.cfg"));
-    return IniDocument::parse(bytes ? *bytes : std::string{}, win::ansiDecoder());
+    // A file that is there but cannot be read is an error, never an empty
+    // document: a save would otherwise replace it and lose its other sections.
+    const std::wstring path = dataFile(L"vask.cfg");
+    if (!win::fileExists(path)) return {};
+    return IniDocument::parse(win::readFileOrThrow(path), win::ansiDecoder());
 }
 
 void App::writeSettings(const IniDocument& settings) const {

@@ -12,6 +12,10 @@
 namespace vask {
 
 class Tmainform;  // the search bar
+class Tfext;      // the advanced search window
+class Tfals;      // the caption strip under the bar
+class TfAbout;    // the about box
+class Tfhist;     // the search history
 
 class App {
 public:
@@ -25,8 +29,12 @@ public:
 
     // A data file next to the program ("vask.cfg", "color.cld", "hist.sdf").
     std::wstring dataFile(const wchar_t* name) const { return programDir + name; }
-    // "vask.cfg" as a document; a missing or unreadable file reads as empty.
+    // "vask.cfg" as a document; a missing file reads as empty, one that
+    // cannot be read throws with the system's message.
     IniDocument readSettings() const;
+    // "vask.cfg" as it stood when the windows were made (read once; a file
+    // that could not be read was reported then and reads as empty).
+    const IniDocument& startupSettings() const { return startupSettings_; }
     // Saves "vask.cfg" atomically; throws with the system's message on failure.
     void writeSettings(const IniDocument& settings) const;
 
@@ -41,6 +49,13 @@ public:
 
     // Made in this order by createWindows; each lives until the App ends.
     std::unique_ptr<Tmainform> mainform;
+    std::unique_ptr<Tfext> fext;
+    std::unique_ptr<Tfals> fals;
+    std::unique_ptr<Tfhist> fhist;
+    std::unique_ptr<TfAbout> fabout;
+
+private:
+    IniDocument startupSettings_;
 };
 
 }  // namespace vask

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "controls/instance_control.h"
 #include "win/errors.h"
 #include "win/files.h"
 #include "win/newer_api.h"
@@ -21,6 +22,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         App app(win::programDirectory(), launcher, prompter);
         app.createWindows();
         const HWND bar = app.mainform->hwnd();
+        // The bar's instance limit (enabled, one copy): a second start from the
+        // same program file brings the running bar to the front and ends here,
+        // before its own bar is ever shown.
+        TInstanceControl InstanceControl1;
+        if (!InstanceControl1.Loaded(bar)) return 0;
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand
                                                                                               : SW_SHOW);
         SetForegroundWindow(bar);

@@ -3,22 +3,25 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "advanced/advanced_window.h"
+#include "advanced/pins.h"
 #include "app/app.h"
+#include "app/bar_buttons.h"
 #include "app/bar_glyphs.h"
 #include "app/copy_data.h"
+#include "history/history_window.h"
+#include "history/search_snapshot.h"
+#include "controls/about_window.h"
 #include "win/dpi.h"
 #include "win/double_buffer.h"
 #include "win/errors.h"
 #include "win/files.h"
+#include "win/layered.h"
 
 namespace vask {
 namespace {
 
 constexpr wchar_t ClassName[] = L"Tmainform";
-
-enum ControlId : int {
-    IdEurl = 10, IdCb1, IdCb2, IdCb4, IdLabel1, IdLabel2, IdLabel3, IdGradButton1, IdGradButton3, IdSbend, IdIngpop,
-};
 
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF EurlText = 4408131;
@@ -72,7 +75,9 @@ void Tmainform::createControls() {
     GradButton3.create(hwnd(), "+", IdGradButton3, clip);
     GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
     sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | clip);
-    ingpop.create(hwnd(), "", IdIngpop, BS_OWNERDRAW | clip);
+    ingpop.create(hwnd(), IdIngpop, clip);
+    ingpop.setArrowWidth(2);
+    ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi_); };
     SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
     cb1.setChecked(true);
 
@@ -158,6 +163,7 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, About1, L"About ...");
     AppendMenuW(menu, MF_STRING, Exit1, L"Exit");
+    ingpop.PopupMenu = menu;
 }
 
 // "Search engine" stands after the first separator, and only in compact mode.
@@ -191,7 +197,7 @@ void Tmainform::LoadSettings() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const RECT bar = windowRect();
     const BarSettings settings =
-        loadBarSettings(app_.readSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
+        loadBarSettings(app_.startupSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
     SetWindowPos(hwnd(), nullptr, settings.left, settings.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     backColor_ = settings.backColor;
     setMenuChecked(Compact1, settings.compact);
@@ -227,6 +233,7 @@ void Tmainform::saveColorDialog() {
 bool Tmainform::saveEverything() {
     try {
         saveColorDialog();
+        if (app_.fhist) app_.fhist->SaveListViewToFile(app_.dataFile(L"hist.sdf"));
         SaveSettings();
     } catch (const std::exception& error) {
         reportError(error);
@@ -248,7 +255,13 @@ void Tmainform::setBackColor(uint32_t color) { backColor_ = color; }
 void Tmainform::NastaviBarve() {
     scheme_ = barSchemeFor(resolvedBackColor());
     backBrush_.reset(CreateSolidBrush(resolvedBackColor()));
+    const auto buttonColors = barButtonColors(resolvedBackColor());
+    for (TGradButton* button : {&GradButton1, &GradButton3})
+        for (int index = 0; index < ColorCount; ++index) button->setColor(index, buttonColors[index]);
+    ingpop.setColor(resolvedBackColor());
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // The advanced window wears the bar's colour.
+    if (app_.fext && app_.fext->isVisible()) app_.fext->FormPaint();
 }
 
 void Tmainform::nastavivisino() {
@@ -290,10 +303,9 @@ void Tmainform::stbarClick() {
 }
 
 void Tmainform::sbtranspClick() {
-    const bool transparent = !(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
-    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
-    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, transparent ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED);
-    if (transparent) SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+    const bool transparent = !win::alphaBlended(hwnd());
+    win::setAlphaBlend(hwnd(), transparent, alphaValue_);
+    app_.fext->setTransparent(transparent);
     setMenuChecked(sbtransp, transparent);
 }
 
@@ -336,12 +348,43 @@ SearchEngine Tmainform::searchEngine() const {
 }
 
 void Tmainform::sbGoClick() {
-    SearchInputs inputs;
+    // Recorded before the URL is composed, as the fields stand now.
+    if (menuChecked(enahist)) dodajtabelo();
+    SearchInputs inputs = app_.fext->searchInputs();
     inputs.text = eurl.text();
     inputs.engine = searchEngine();
     inputs.advancedOpen = app_.advancedOpen;
     const LaunchRequest request = composeSearch(app_.searchOptions, inputs);
     app_.launcher.open(hwnd(), request.program, request.url);
+}
+
+void Tmainform::dodajtabelo() {
+    if (app_.fhist) app_.fhist->recordSearch(makeHistoryRecord(takeSearchSnapshot(app_)));
+}
+
+void Tmainform::History1Click() {
+    if (app_.fhist) app_.fhist->Show();
+}
+
+void Tmainform::GradButton3Click() {
+    // Every press resets the lists to the pinned values; the texts stay. An
+    // unreadable "vask.cfg" reads as empty, so the options always follow the lists.
+    const PinnedIndices pins = readPins(app_.readSettings());
+    app_.pinnedBrowserIndex = pins.browser;
+    app_.fext->selectPinned(pins);
+    xexpandClick();
+    if (app_.fext->isVisible()) app_.fext->eexact.setFocus();
+}
+
+void Tmainform::xexpandClick() {
+    if (app_.advancedOpen)
+        app_.fext->hideFromBar();
+    else
+        app_.fext->showAtBar();
+}
+
+void Tmainform::MyMessage() {
+    if (app_.advancedOpen && app_.advancedDocked) app_.fext->placeAtBar();
 }
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
@@ -354,20 +397,10 @@ void Tmainform::FormActivate() { eurl.setFocus(); }
 
 void Tmainform::Exit1Click() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
-void Tmainform::ingpopClick() {
-    const RECT button = ingpop.bounds();
-    POINT corner{button.left, button.bottom};
-    ClientToScreen(hwnd(), &corner);
-    TrackPopupMenuEx(pop_.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, corner.x, corner.y, hwnd(),
-                     nullptr);
-}
-
 void Tmainform::handleCopyData(const void* data, size_t size) {
     switch (copyDataCommand(copyDataText(data, size))) {
     case CopyDataCommand::Opaque:
-        alphaValue_ = 255;
-        if (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED)
-            SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+        makeOpaque();
         eurl.setFocus();
         break;
     case CopyDataCommand::Close:
@@ -381,9 +414,13 @@ void Tmainform::handleCopyData(const void* data, size_t size) {
 void Tmainform::restoreFromMinimised() {
     const int height = menuChecked(Compact1) ? layoutHeight - CompactReduction : layoutHeight;
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(height), SWP_NOMOVE | SWP_NOZORDER);
+    makeOpaque();
+}
+
+// Fully opaque without switching blending off; 150 comes back at the next start.
+void Tmainform::makeOpaque() {
     alphaValue_ = 255;
-    if (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED)
-        SetLayeredWindowAttributes(hwnd(), 0, alphaValue_, LWA_ALPHA);
+    if (win::alphaBlended(hwnd())) win::setAlphaBlend(hwnd(), true, alphaValue_);
 }
 
 void Tmainform::paintPanel(HDC dc, const RECT& client) {
@@ -411,11 +448,6 @@ bool Tmainform::drawItem(const DRAWITEMSTRUCT& item) {
         drawCloseGlyph(buffer.dc(), area, scheme_.bright, dpi_);
         return true;
     }
-    if (item.hwndItem == ingpop.hwnd()) {
-        if (item.itemState & ODS_SELECTED) DrawEdge(buffer.dc(), const_cast<RECT*>(&area), BDR_SUNKENOUTER, BF_RECT);
-        drawMenuGlyph(buffer.dc(), area, scheme_.bright, dpi_);
-        return true;
-    }
     return false;
 }
 
@@ -433,20 +465,22 @@ LRESULT Tmainform::controlColor(HDC dc, HWND control) {
 void Tmainform::onCommand(UINT id, UINT code, HWND) {
     switch (id) {
     case IdGradButton1: sbGoClick(); break;
+    case IdGradButton3: GradButton3Click(); break;
     case IdSbend: Exit1Click(); break;
-    case IdIngpop: ingpopClick(); break;
     case IdCb1: case IdLabel1: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Google); break;
     case IdCb2: case IdLabel2: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Bing); break;
     case IdCb4: case IdLabel3: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Wikipedia); break;
     case Google1: selectEngine(SearchEngine::Google); break;
     case Bing1: selectEngine(SearchEngine::Bing); break;
     case Wikipedia1: selectEngine(SearchEngine::Wikipedia); break;
+    case History1: History1Click(); break;
     case enahist: toggleMenuCheck(enahist); break;
     case AliceBlue1: AliceBlue1Click(); break;
     case Windowsdefault1: Windowsdefault1Click(); break;
     case sbtransp: sbtranspClick(); break;
     case stbar: stbarClick(); break;
     case Compact1: Compact1Click(); break;
+    case About1: app_.fabout->ShowModal(); break;
     case Exit1: Exit1Click(); break;
     default: break;
     }
@@ -469,7 +503,18 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         return TRUE;
+    case WM_MOVE:
+        MyMessage();
+        return 0;
     case WM_SIZE:
+        // Every way back from the minimised state (taskbar, a second copy's
+        // restore) ends here.
+        if (wParam == SIZE_MINIMIZED) {
+            minimised_ = true;
+        } else if (minimised_) {
+            minimised_ = false;
+            restoreFromMinimised();
+        }
         if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
         return 0;
     case WM_DPICHANGED: {
@@ -485,13 +530,6 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (data) handleCopyData(data->lpData, data->cbData);
         return TRUE;
     }
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(hwnd())) {
-            const LRESULT result = defaultProcedure(message, wParam, lParam);
-            restoreFromMinimised();
-            return result;
-        }
-        break;
     case WM_CLOSE:
         if (saveEverything()) DestroyWindow(hwnd());
         return 0;

@@ -7,6 +7,8 @@
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
+#include "controls/grad_button.h"
+#include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
 #include "search/query.h"
 #include "win/controls.h"
@@ -32,17 +34,28 @@ public:
         History1 = 100, enahist, Google1, Bing1, Wikipedia1, AliceBlue1, Windowsdefault1,
         sbtransp, stbar, Compact1, About1, Exit1,
     };
+    // Control IDs, so automation finds the controls.
+    enum ControlId : int {
+        IdEurl = 10, IdCb1, IdCb2, IdCb4, IdLabel1, IdLabel2, IdLabel3, IdGradButton1, IdGradButton3, IdSbend, IdIngpop,
+    };
 
     // Controls the other windows and the tests reach.
     win::Edit eurl;
     win::CheckButton cb1, cb2, cb4;  // Google, Bing, Wikipedia
     win::Label Label1, Label2, Label3;
-    win::Button GradButton1, GradButton3, sbend, ingpop;
+    TGradButton GradButton1, GradButton3;  // "Search", "Advanced Search"
+    win::Button sbend;
+    TIngPopupButton ingpop;  // opens `pop`
     HMENU pop() const { return pop_.get(); }
     bool menuChecked(MenuId item) const;
 
     // Handlers, named after their control and event.
     void sbGoClick();
+    void dodajtabelo();  // "add to the table": records the search at the top of the history
+    void History1Click();  // "Show search history"
+    void GradButton3Click();  // "Advanced Search": pinned lists, then show or hide
+    void xexpandClick();      // shows the advanced window docked, or hides it
+    void MyMessage();         // the bar moved: a docked advanced window follows
     void FormActivate();
     bool eurlKeyPress(wchar_t key);  // true when the key was taken
     void selectEngine(SearchEngine engine);
@@ -53,7 +66,6 @@ public:
     void Compact1Click();
     void stbarClick();
     void Exit1Click();
-    void ingpopClick();
     void handleCopyData(const void* data, size_t size);
     void restoreFromMinimised();
 
@@ -84,6 +96,7 @@ private:
     void loadColorDialog();
     void saveColorDialog();
     void applyTaskbarButton(bool showButton);
+    void makeOpaque();
     void setCompactMenuVisible(bool visible);
     void setMenuChecked(MenuId item, bool checked);
     void toggleMenuCheck(MenuId item);
@@ -99,6 +112,7 @@ private:
     uint32_t backColor_ = 11184388;
     BarScheme scheme_;
     BYTE alphaValue_ = TransparentAlpha;
+    bool minimised_ = false;
     ColorDialogState colorDialog_;
     std::unique_ptr<TRGPanel> RGPanel1;
     win::Menu pop_;

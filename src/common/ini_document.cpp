@@ -79,7 +79,9 @@ std::string withoutLineBreaks(std::string_view value) {
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    // Editors that add a mark on every save can leave several: none of them is text,
+    // or the first line would change on each save.
+    while (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     IniDocument document;
     for (std::string& line : splitLines(textFromFile(bytes, decodeAnsi))) {
         if (const auto name = headerName(line)) {

@@ -267,6 +267,19 @@ void PixelBuffer::frameRect(int left, int top, int right, int bottom, uint32_t c
     fillRect(right - 1, top, right, bottom, color);
 }
 
+void drawGlyph(PixelBuffer& target, const PixelBuffer& glyph, int x, int y, bool transparent) {
+    if (glyph.pixels.empty()) return;
+    const uint32_t clear = glyph.at(0, 0);
+    const int top = std::max(0, -y), bottom = std::min(glyph.height, target.height - y);
+    const int left = std::max(0, -x), right = std::min(glyph.width, target.width - x);
+    for (int row = top; row < bottom; ++row)
+        for (int column = left; column < right; ++column) {
+            const uint32_t color = glyph.at(column, row);
+            if (!transparent || color != clear)
+                target.pixels[static_cast<std::size_t>(y + row) * target.width + x + column] = color;
+        }
+}
+
 std::vector<uint32_t> gradientRows(uint32_t face, uint32_t grad, int height) {
     std::vector<uint32_t> rows;
     if (height <= 0) return rows;

@@ -121,6 +121,10 @@ struct PixelBuffer {
     void frameRect(int left, int top, int right, int bottom, uint32_t color);
 };
 
+// Copies `glyph` onto `target` with its top-left corner at (x, y), clipped to
+// the target. Transparent: pixels of the glyph's colour at (0, 0) are skipped.
+void drawGlyph(PixelBuffer& target, const PixelBuffer& glyph, int x, int y, bool transparent);
+
 // The colours of rows 0..height (height + 1 of them) running from face to
 // grad; empty for a height of 0 or less.
 std::vector<uint32_t> gradientRows(uint32_t face, uint32_t grad, int height);

@@ -7,6 +7,12 @@
 
 namespace vask::win {
 
+// The window may outlive this object (a parent destroys its children later):
+// it must not call a hook that is gone.
+Control::~Control() {
+    if (hwnd_ && hook_) RemoveWindowSubclass(hwnd_, &Control::subclassProcedure, 1);
+}
+
 void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
                      DWORD exStyle) {
     hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,

@@ -18,7 +18,7 @@ public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    virtual ~Control();
 
     void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
                 DWORD exStyle = 0);

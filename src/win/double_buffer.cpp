@@ -1,13 +1,35 @@
 #include "win/double_buffer.h"
 
 namespace vask::win {
+namespace {
+
+HBITMAP createTopDownDib(HDC dc, int width, int height, std::uint32_t** pixels) {
+    const BITMAPINFO info = topDownDibInfo(width, height);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    *pixels = static_cast<std::uint32_t*>(bits);
+    return bitmap;
+}
+
+}  // namespace
+
+BITMAPINFO topDownDibInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
 
 DoubleBuffer::DoubleBuffer(HDC target, int width, int height)
     : target_(target),
       width_(width > 0 ? width : 1),
       height_(height > 0 ? height : 1),
       memory_(CreateCompatibleDC(target)),
-      bitmap_(CreateCompatibleBitmap(target, width_, height_)) {
+      bitmap_(createTopDownDib(target, width_, height_, &pixels_)) {
     oldBitmap_ = SelectObject(memory_.get(), bitmap_.get());
 }
 

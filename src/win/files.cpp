@@ -10,7 +10,7 @@
 
 namespace vask::win {
 
-std::wstring programDirectory() {
+std::wstring programPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -21,6 +21,11 @@ std::wstring programDirectory() {
         }
         path.resize(path.size() * 2);
     }
+    return path;
+}
+
+std::wstring programDirectory() {
+    const std::wstring path = programPath();
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
@@ -30,18 +35,28 @@ bool fileExists(const std::wstring& path) {
 }
 
 std::optional<std::string> readWholeFile(const std::wstring& path) {
+    try {
+        return readFileOrThrow(path);
+    } catch (const Win32Error&) {
+        return std::nullopt;
+    }
+}
+
+std::string readFileOrThrow(const std::wstring& path) {
+    const std::string name = toUtf8(bareFileName(path));
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
+    if (!file) throwLastError(name);
     LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) throwLastError(name);
     // The program's files are small; anything past 256 MB is not one of them.
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (256LL << 20)) return std::nullopt;
+    if (size.QuadPart > (256LL << 20)) throw Win32Error(ERROR_FILE_TOO_LARGE, name);
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
         if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr))
-            return std::nullopt;
+            throwLastError(name);
         if (read == 0) break;
         done += read;
     }

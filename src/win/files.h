@@ -5,6 +5,8 @@
 
 namespace vask::win {
 
+// The full path of the running program's file.
+std::wstring programPath();
 // The folder of the running program, with its trailing backslash.
 std::wstring programDirectory();
 
@@ -12,6 +14,8 @@ bool fileExists(const std::wstring& path);
 
 // The whole file, or nothing when it is missing or cannot be read.
 std::optional<std::string> readWholeFile(const std::wstring& path);
+// The whole file; throws Win32Error (with the system's message) when it cannot be read.
+std::string readFileOrThrow(const std::wstring& path);
 
 // Writes a temporary file in the same folder, flushes it, then puts it in
 // place of `path`; a crash or a full disk never leaves a half-written file.

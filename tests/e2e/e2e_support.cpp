@@ -71,7 +71,7 @@ void forgetLaunches() {
 }
 
 std::vector<LaunchArgs> waitForLaunches(const std::wstring& browser, size_t count) {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 600; ++i) {
         auto launches = launchesOf(browser);
         if (launches.size() >= count) return launches;
         Sleep(50);
@@ -79,20 +79,31 @@ std::vector<LaunchArgs> waitForLaunches(const std::wstring& browser, size_t coun
     return launchesOf(browser);
 }
 
-VaskProcess::VaskProcess(const std::wstring& folder) {
+bool waitUntil(const std::function<bool()>& condition) {
+    for (int i = 0; i < 600; ++i) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+VaskProcess::VaskProcess(const std::wstring& folder, Start start) {
     const std::wstring target = folder + L"vask.exe";
-    if (!CopyFileW(vaskExe().c_str(), target.c_str(), FALSE)) throw std::runtime_error("cannot copy vask.exe");
+    if (!win::fileExists(target) && !CopyFileW(vaskExe().c_str(), target.c_str(), FALSE))
+        throw std::runtime_error("cannot copy vask.exe");
     std::wstring commandLine = L"\"" + target + L"\"";
     STARTUPINFOW startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(target.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info))
+    if (!CreateProcessW(target.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        start == Suspended ? CREATE_SUSPENDED : 0, nullptr, folder.c_str(), &startup, &info))
         throw std::runtime_error("cannot start vask.exe");
-    CloseHandle(info.hThread);
+    thread_.reset(info.hThread);
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
-    WaitForInputIdle(info.hProcess, 10000);
+    if (start == WaitUntilIdle) WaitForInputIdle(info.hProcess, 10000);
 }
+
+void VaskProcess::resume() const { ResumeThread(thread_.get()); }
 
 VaskProcess::~VaskProcess() {
     if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
@@ -102,7 +113,7 @@ VaskProcess::~VaskProcess() {
 }
 
 HWND VaskProcess::waitForWindow(const wchar_t* className) const {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 600; ++i) {
         WindowSearch search{processId_, className, nullptr};
         EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;

@@ -4,6 +4,7 @@
 // what the browser loggers of the test prefix received.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,22 +23,30 @@ using LaunchArgs = std::vector<std::string>;
 // The loggers of the prefix: "default" (the http handler), "firefox", "chrome".
 std::vector<LaunchArgs> launchesOf(const std::wstring& browser);
 void forgetLaunches();
-// Waits until the browser has logged `count` launches (or ~10 s passed).
+// Waits until the browser has logged `count` launches (or ~30 s passed).
 std::vector<LaunchArgs> waitForLaunches(const std::wstring& browser, size_t count);
+
+// Polls `condition` until it holds (true) or ~10 s passed (false).
+bool waitUntil(const std::function<bool()>& condition);
 
 class VaskProcess {
 public:
-    // Copies vask.exe into `folder` and starts it there.
-    explicit VaskProcess(const std::wstring& folder);
+    // Copies vask.exe into `folder` (unless a copy is there already: more
+    // copies from one folder run the same file) and starts it there. A copy
+    // started suspended runs once resume() is called.
+    enum Start { WaitUntilIdle, Suspended };
+    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle);
     ~VaskProcess();  // ends the process if it still runs
     VaskProcess(const VaskProcess&) = delete;
     VaskProcess& operator=(const VaskProcess&) = delete;
 
-    // The process's top-level window of a class, once it exists (~10 s).
+    // The process's top-level window of a class, once it exists (~30 s).
     HWND waitForWindow(const wchar_t* className) const;
     HWND bar() const { return waitForWindow(L"Tmainform"); }
     bool waitForExit(DWORD milliseconds = 15000) const;
     DWORD exitCode() const;
+    DWORD processId() const { return processId_; }
+    void resume() const;
 
     // Types `text` into the bar's search field and presses Enter.
     void search(const std::string& text) const;
@@ -46,6 +55,7 @@ public:
 
 private:
     win::KernelHandle process_;
+    win::KernelHandle thread_;
     DWORD processId_ = 0;
 };
 

@@ -201,6 +201,22 @@ TEST(GradButton, FrameBevelAndFocusRectangleLeaveOutLineEnds) {
                        }));
 }
 
+TEST(GradButton, GlyphSkipsItsCornerColourAndClipsAtTheEdges) {
+    PixelBuffer glyph(3, 2, 0xFF00FF);  // the corner colour marks what stays clear
+    glyph.pixels[1] = 0x111111;
+    glyph.pixels[5] = 0x222222;
+    PixelBuffer target(4, 3, 0xAAAAAA);
+    drawGlyph(target, glyph, 2, 2, true);  // only its top row, first two columns, fit
+    EXPECT_EQ(target.at(2, 2), 0xAAAAAAu);
+    EXPECT_EQ(target.at(3, 2), 0x111111u);
+    drawGlyph(target, glyph, -2, -1, true);  // only its bottom-right pixel lands, at (0, 0)
+    EXPECT_EQ(target.at(0, 0), 0x222222u);
+    EXPECT_EQ(target.at(1, 0), 0xAAAAAAu);
+    drawGlyph(target, glyph, 0, 1, false);  // opaque: the corner colour is painted too
+    EXPECT_EQ(target.at(0, 1), 0xFF00FFu);
+    EXPECT_EQ(target.at(2, 2), 0x222222u);
+}
+
 TEST(GradButton, EmptyButtonPaintsNothing) {
     GradButtonModel b;
     b.focused = true;

@@ -59,6 +59,12 @@ TEST(IniDocument, ForeignLayoutsAreReadAndKeptApartFromLineEnds) {
               "\r\n[Three]\r\nA=b\r\n\r\n");
 }
 
+TEST(IniDocument, RepeatedByteOrderMarksAreNotText) {
+    const IniDocument doc = IniDocument::parse("\xEF\xBB\xBF\xEF\xBB\xBF[Options]\r\nCompact=0\r\n");
+    EXPECT_EQ(doc.readInteger("Options", "Compact", 1), 0);
+    EXPECT_EQ(doc.serialize(), "[Options]\r\nCompact=0\r\n");
+}
+
 TEST(IniDocument, TextThatIsNotUtf8IsDecoded) {
     EXPECT_EQ(IniDocument::parse("[Pin]\r\nEurl=caf\xE9\r\n").readString("Pin", "Eurl", ""),
               "caf\xC3\xA9");

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "test_app.h"
 #include "win/dpi.h"
+#include "win/handles.h"
 
 namespace vask::test {
 namespace {
@@ -208,6 +209,22 @@ TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
     EXPECT_TRUE(test.folder.exists(L"color.cld"));
 }
 
+TEST(MainWindow, RestoringFromMinimisedMakesTheBarOpaqueAtItsHeight) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    ShowWindow(bar.hwnd(), SW_SHOWNA);
+    bar.sbtranspClick();
+    ShowWindow(bar.hwnd(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(bar.hwnd()));
+    ShowWindow(bar.hwnd(), SW_RESTORE);  // as a second copy brings it back
+    EXPECT_FALSE(IsIconic(bar.hwnd()));
+    EXPECT_EQ(bar.alphaValue(), 255);
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(bar.hwnd(), nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 255);
+    EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(35, win::dpiForWindow(bar.hwnd())));
+}
+
 TEST(MainWindow, SettingsRoundTripKeepsForeignSectionsByteForByte) {
     const std::string foreign = "[Pin]\r\nBrowser=2\r\nCountry=7\r\n\r\n[Other]\r\nz=1\r\na=2\r\n\r\n";
     TestApp test(foreign + "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Options]\r\nBackcolor=255\r\nCompact=0\r\n"
@@ -246,6 +263,32 @@ TEST(MainWindow, FailedSaveReportsKeepsTheOldFileAndTheBarOpen) {
     EXPECT_NE(test.prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
     EXPECT_EQ(test.folder.read(L"vask.cfg"), "[Keep]\r\nme=1\r\n\r\n");
     RemoveDirectoryW(test.folder.file(L"vask.cfg.tmp").c_str());
+}
+
+TEST(MainWindow, UnreadableSettingsAreReportedOnceAndNeverOverwritten) {
+    TempFolder folder;
+    const std::string settings = "[Pin]\r\nCountry=3\r\n\r\n[Velikost]\r\nLevo=10\r\nGor=10\r\n\r\n";
+    folder.write(L"vask.cfg", settings);
+    win::FileHandle lock(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    RecordingLauncher launcher;
+    AnsweringPrompter prompter;
+    {
+        App app(folder.path(), launcher, prompter);
+        app.createWindows();
+        pumpMessages();
+        ASSERT_EQ(prompter.prompts.size(), 1u) << "one message at start";
+        EXPECT_NE(prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
+        EXPECT_EQ(app.mainform->backColor(), 11184388u) << "defaults";
+
+        SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
+        pumpMessages();
+        EXPECT_TRUE(IsWindow(app.mainform->hwnd())) << "the bar stays open";
+        EXPECT_EQ(prompter.prompts.size(), 2u);
+    }
+    lock.reset();
+    EXPECT_EQ(folder.read(L"vask.cfg"), settings);
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// Saving and loading a full "hist.sdf" (65,535 typical rows) under Windows
+// with the program's own file functions, beside the floor of writing and
+// reading the same bytes with one WriteFile or ReadFile.
+//   history_io_bench FOLDER RUNS
+// Prints "save" and "load" lines: label, median ms, floor median ms.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "history/history_file.h"
+#include "typical_history.h"
+#include "win/files.h"
+#include "win/text.h"
+
+namespace {
+
+double nowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Work>
+double timeMs(Work work) {
+    const double start = nowMs();
+    work();
+    return nowMs() - start;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void writePlain(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!ok || written != bytes.size()) throw std::runtime_error("cannot write the floor file");
+}
+
+std::string readPlain(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot read the floor file");
+    LARGE_INTEGER size{};
+    GetFileSizeEx(file, &size);
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fwprintf(stderr, L"usage: history_io_bench FOLDER RUNS\n");
+        return 2;
+    }
+    using namespace vask;
+    const std::wstring folder = std::wstring(argv[1]) + L"\\";
+    const std::wstring history = folder + L"hist.sdf", floorFile = folder + L"floor.sdf";
+    const int runs = std::max(1, _wtoi(argv[2]));
+    try {
+        HistoryRows rows;
+        rows.replaceAll(bench::typicalHistory(HistoryRows::MaxRows));
+        const std::string bytes = saveHistory(rows);
+
+        std::vector<double> save, saveFloor, load, loadFloor;
+        for (int run = 0; run < runs; ++run) {
+            save.push_back(timeMs([&] { win::saveFileAtomically(history, saveHistory(rows)); }));
+            saveFloor.push_back(timeMs([&] { writePlain(floorFile, bytes); }));
+            load.push_back(timeMs([&] {
+                HistoryRows loaded;
+                loaded.replaceAll(loadHistory(*win::readWholeFile(history), win::ansiDecoder()).rows);
+                if (loaded.size() != rows.size()) throw std::runtime_error("the history did not read back");
+            }));
+            loadFloor.push_back(timeMs([&] { readPlain(floorFile); }));
+        }
+        DeleteFileW(floorFile.c_str());
+        std::wprintf(L"save\t%.1f\t%.1f\n", median(save), median(saveFloor));
+        std::wprintf(L"load\t%.1f\t%.1f\n", median(load), median(loadFloor));
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "history_io_bench: %s\n", error.what());
+        return 1;
+    }
+}

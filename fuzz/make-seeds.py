@@ -1,0 +1,60 @@
+#!/usr/bin/env python3
+"""Writes the small seed corpora of the ini, colour-stream and copy-data fuzzers.
+
+Run from anywhere: python3 fuzz/make-seeds.py. The history corpus is kept by hand."""
+import pathlib
+import struct
+
+corpus = pathlib.Path(__file__).resolve().parent / "corpus"
+
+
+def write(folder, name, data):
+    path = corpus / folder
+    path.mkdir(parents=True, exist_ok=True)
+    (path / name).write_bytes(data)
+
+
+# vask.cfg as the bar writes it, and the odd files an editor or an older version leaves.
+CFG = ("[Velikost]\r\nLevo=780\r\nGor=824\r\n"
+       "[Options]\r\nBackcolor=15792383\r\nCompact=0\r\nstbar=1\r\nEnahist=1\r\n"
+       "[Pin]\r\nBrowser=2\r\nInterface=0\r\nCountry=41\r\nLanguage=0\r\nType=3\r\nTime=0\r\n"
+       "[VelikostH]\r\nSirina=1130\r\nVisina=874\r\nLevo=10\r\nGor=10\r\nStatus=2\r\n")
+write("ini", "vask.cfg", CFG.encode())
+write("ini", "bom_lf.cfg", b"\xef\xbb\xbf; comment\n[Options]\nCompact = 1 \n\n[options]\nstbar=0\n")
+write("ini", "preset.vsk", "[Pin]\rExact=čisti \"dobiček\"\rEurl=letno poročilo\rDomain=example.si\r".encode())
+write("ini", "ansi.cfg", b"preamble=1\r\n[Pin]\r\nEurl=\xe8\xe9\xbf\r\n[broken\r\n=novalue\r\nkey=a=b\r\n")
+
+
+# color.cld: the form library's component stream ("TPF0").
+def short(text):
+    data = text.encode()
+    return bytes([len(data)]) + data
+
+
+def color_stream(color_value, customs):
+    out = b"TPF0" + short("TColorDialog") + short("ColorDialog") + color_value
+    out += short("CustomColors.Strings") + b"\x01"
+    for line in customs:
+        out += b"\x06" + short(line)
+    return out + b"\x00\x00\x00"
+
+
+letters = "ABCDEFGHIJKLMNOP"
+write("color", "white.cld",
+      color_stream(short("Color") + b"\x07" + short("clWhite"), [f"Color{c}=FFFFFFFF" for c in letters]))
+write("color", "int32.cld",
+      color_stream(short("Color") + b"\x04" + struct.pack("<i", 0xF0CAA6),
+                   [f"Color{c}={0x100000 * i:06X}" for i, c in enumerate(letters)]))
+write("color", "system.cld",
+      color_stream(short("Ctl3D") + b"\x08" + short("Color") + b"\x07" + short("clBtnFace"),
+                   ["ColorA=F0CAA6", "colorb=ffffff"]))
+write("color", "nested.cld",
+      b"TPF0" + short("TColorDialog") + short("ColorDialog") + short("Items") + b"\x0e" +
+      b"\x02\x05\x01" + short("X") + b"\x03\x34\x12\x00" + b"\x00" +
+      short("Hint") + b"\x12" + struct.pack("<I", 2) + "hi".encode("utf-16-le") + b"\x00\x00")
+
+# WM_COPYDATA payloads: the two commands, with and without their zero byte, and a long text.
+write("copy_data", "opaque", b"201\x00")
+write("copy_data", "close", b"202")
+write("copy_data", "long", b"x" * 120)
+write("copy_data", "zero_inside", b"20\x001")

@@ -1,0 +1,124 @@
+#pragma once
+// Tfext: the advanced search window — the browser, the option lists and the
+// three texts that the bar's search puts into the URL. It is owned by the
+// bar, wears the bar's colour and docks above or below it.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "advanced/docking.h"
+#include "advanced/pins.h"
+#include "controls/rg_panel.h"
+#include "search/query.h"
+#include "win/controls.h"
+#include "win/handles.h"
+#include "win/tooltips.h"
+#include "win/window.h"
+
+namespace vask {
+
+class App;
+
+class Tfext : public win::Window {
+public:
+    explicit Tfext(App& app);
+
+    static constexpr int LayoutWidth = 452, LayoutHeight = 434;
+    static constexpr BYTE TransparentAlpha = 150;
+
+    // Control IDs, so automation finds the controls.
+    enum ControlId : int {
+        IdLb = 100, IdCb1, IdCb2, IdCb3, IdCb5, IdCb6, IdEexact, IdEexclude, IdEdomain, IdEfocus,
+        IdSb1, IdSb2, IdSb3, IdSb4, IdSb100,
+        IdSpeedButton1, IdSpeedButton2, IdSpeedButton3, IdSpeedButton4, IdSpeedButton5, IdSpeedButton6,
+        IdLabel1,  // Label1..Label14 follow in order
+    };
+
+    // Controls the other windows and the tests reach.
+    win::ComboBox lb;        // browsers, sorted by the list itself
+    win::ComboBox cb1, cb2;  // interface language, result language
+    win::ComboBox cb3;       // country
+    win::ComboBox cb5, cb6;  // file type, time period
+    win::Edit eexact, eexclude, edomain;
+    win::Edit efocus;  // parks the keyboard focus, far outside the visible area
+    win::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
+        Label12, Label13, Label14;
+    win::Button sb1, sb2, sb3, sb4;  // save, open, clear all, reset
+    win::Button sb100;               // close
+    win::Button SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6;  // pins
+
+    // The preset file last opened or saved; "Clear all" forgets it.
+    std::wstring openDialogFileName;
+
+    // The save and open dialogs are modal, so they sit behind this seam: it
+    // gets the name to pre-fill and returns the chosen path, or nothing on
+    // Cancel. It starts as the system's dialogs; tests name the file instead.
+    enum class PresetDialog { Save, Open };
+    std::function<std::optional<std::wstring>(PresetDialog, const std::wstring& fileName)> chooseFile =
+        [this](PresetDialog dialog, const std::wstring& fileName) { return showPresetDialog(dialog, fileName); };
+
+    // The user's choices in the lists turn into the URL fragments of app.searchOptions.
+    void cb1Change();
+    void cb2Change();
+    void cb3Change();  // also the time period's change: it recomputes the country
+    void cb5Change();
+    // "Clear all" (sb3): empties every list, text and fragment.
+    void sbGoClick();
+    void sb100Click();  // hides the window like the bar's "Advanced Search"
+    void sb1Click();  // saves the options and the search text as a preset
+    void sb2Click();  // opens a preset
+    void sb4Click();  // "Reset": back to the pinned values, the time period aside
+    // Pin button n (1..6) keeps its list's selection in "vask.cfg".
+    void SavePin(int n);
+
+    // Rebuilds the browser list from the registry and selects the pinned browser.
+    void nalozibrskalnike();
+    // The four change operations after lists were set by program.
+    void recomputeOptions();
+    // Sets the six lists to pinned indices, then recomputes the fragments.
+    void selectPinned(const PinnedIndices& pins);
+    // The fields of a search that this window holds.
+    SearchInputs searchInputs() const;
+
+    // Shown from the bar: the browsers are read anew, the window docks.
+    void showAtBar();
+    // Hidden from the bar; the caption strip goes back under the bar.
+    void hideFromBar();
+    // Flush against the bar (used while docked).
+    void placeAtBar();
+    void setTransparent(bool transparent);
+
+    void FormActivate();
+    // The colour scheme follows the bar's colour; run at every paint.
+    void FormPaint();
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void reportError(const std::exception& error) override;
+
+private:
+    void createControls();
+    void fillLists();
+    void layOut();
+    void WMMove();
+    DockGeometry dockGeometry() const;
+    void paintPanel(HDC dc, const RECT& client);
+    bool drawItem(const DRAWITEMSTRUCT& item);
+    LRESULT controlColor(HDC dc, HWND control);
+    void onCommand(UINT id, UINT code);
+    std::optional<std::wstring> showPresetDialog(PresetDialog dialog, const std::wstring& fileName);
+    Preset currentPreset() const;
+    int scaled(int units) const;
+
+    App& app_;
+    UINT dpi_ = 96;
+    COLORREF backColor_ = 16119285;
+    bool bright_ = true;
+    std::unique_ptr<TRGPanel> RGPanel1;
+    win::Brush backBrush_;
+    win::Font font_, titleFont_, editFont_;
+    win::Tooltips hints_;
+};
+
+}  // namespace vask

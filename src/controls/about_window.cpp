@@ -1,0 +1,179 @@
+#include "controls/about_window.h"
+
+#include "app/app.h"
+#include "app/main_window.h"
+#include "controls/about_info.h"
+#include "win/dpi.h"
+#include "win/file_version.h"
+#include "win/files.h"
+#include "win/text.h"
+
+namespace vask {
+namespace {
+
+constexpr wchar_t ClassName[] = L"TfAbout";
+constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
+
+win::Font timesNewRoman(int pixels, UINT dpi, bool underlined = false) {
+    return win::Font(CreateFontW(-win::scale(pixels, dpi), 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                 DEFAULT_PITCH, L"Times New Roman"));
+}
+
+}  // namespace
+
+TfAbout::TfAbout(App& app) : app_(app), programFile_(win::programPath()) {
+    registerClass(ClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    dpi_ = win::systemDpi();
+    // Owned by the bar, so it stays above the bar, which stays on top.
+    create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, app.mainform ? app.mainform->hwnd() : nullptr);
+    dpi_ = win::dpiForWindow(hwnd());
+    createControls();
+    layOut();
+}
+
+int TfAbout::scaled(int units) const { return win::scale(units, dpi_); }
+
+void TfAbout::createControls() {
+    const auto clip = WS_CLIPSIBLINGS;
+    // A flat single border; its white comes from WM_CTLCOLORSTATIC.
+    Panel1.create(hwnd(), L"STATIC", "", WS_VISIBLE | WS_BORDER | clip, IdPanel1);
+    // The labels are exactly as wide as their text (so Label2's centring shows
+    // nothing) and must never wrap it away.
+    const auto label = SS_LEFTNOWORDWRAP | clip;
+    Label1.create(hwnd(), "Vask", IdLabel1, label);
+    Label2.create(hwnd(), "010101010", IdLabel2, label);
+    Label4.create(hwnd(), "", IdLabel4, label);
+    Label4.show(false);
+    Label5.create(hwnd(), std::string(MakerWebAddress), IdLabel5, label);
+    // No tab stop: the box has nothing to move the focus between.
+    GradButton1.create(hwnd(), "OK", IdGradButton1, clip);
+    GradButton1.setColorScheme(TColorScheme::csNeoSilver);
+    GradButton1.setGradient(true);
+    GradButton1.setCancel(true);
+    GradButton1.setModalResult(IDCANCEL);
+    GradButton1.setTabStop(false);
+    SetWindowPos(Panel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TfAbout::layOut() {
+    RECT frame{0, 0, scaled(ClientWidth), scaled(ClientHeight)};
+    AdjustWindowRectEx(&frame, Style, FALSE, ExStyle);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    nameFont_ = timesNewRoman(48, dpi_);
+    versionFont_ = timesNewRoman(16, dpi_);
+    linkFont_ = timesNewRoman(19, dpi_, true);
+    buttonFont_.reset(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                                  L"Microsoft Sans Serif"));
+    Panel1.setBounds(0, 0, scaled(ClientWidth), scaled(ClientHeight));
+    placeLabel(Label1, nameFont_.get(), 51, 16);
+    placeLabel(Label2, versionFont_.get(), 51, 78);
+    placeLabel(Label4, versionFont_.get(), 51, 118);
+    placeLabel(Label5, linkFont_.get(), 51, 133);
+    GradButton1.setFont(buttonFont_.get());
+    GradButton1.setBounds(scaled(301), scaled(109), scaled(75), scaled(25));
+}
+
+// Labels take the size of their text, so only the text itself is clickable.
+void TfAbout::placeLabel(win::Label& label, HFONT font, int x, int y) {
+    label.setFont(font);
+    const std::wstring text = win::toWide(label.text());
+    SIZE size{};
+    {
+        win::WindowDc dc(label.hwnd());
+        win::SelectedObject selected(dc.get(), font);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    label.setBounds(scaled(x), scaled(y), size.cx, size.cy);
+}
+
+void TfAbout::centreOnDesktop() {
+    const RECT frame = windowRect();
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TfAbout::ShowModal() {
+    const HWND owner = GetWindow(hwnd(), GW_OWNER);
+    centreOnDesktop();
+    modalResult_ = 0;
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+    MSG message{};
+    bool quit = false;
+    while (modalResult_ == 0 && hwnd()) {
+        if (GetMessageW(&message, nullptr, 0, 0) == 0) {
+            quit = true;
+            break;
+        }
+        if (hwnd() && IsDialogMessageW(hwnd(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    // The bar comes back first, so the activation returns to it and not to another program.
+    if (owner) EnableWindow(owner, TRUE);
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+    if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
+    return modalResult_ ? modalResult_ : IDCANCEL;
+}
+
+void TfAbout::closeWith(int result) {
+    modalResult_ = result;
+    // A close sent from outside is handled inside GetMessageW: wake the loop.
+    PostMessageW(hwnd(), WM_NULL, 0, 0);
+}
+
+void TfAbout::FormActivate() {
+    const auto version = win::fileVersionText(programFile_);
+    // Without a version resource there is no version to tell; the line stays empty.
+    Label2.setText(version ? "Version " + *version : std::string{});
+    placeLabel(Label2, versionFont_.get(), 51, 78);
+}
+
+void TfAbout::Label5Click() { app_.launcher.open(hwnd(), "", std::string(MakerWebAddress)); }
+
+LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A click on OK hands the box its modal result.
+    if (message == TGradButton::ModalResultMessage()) {
+        closeWith(static_cast<int>(wParam));
+        return 0;
+    }
+    switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IdGradButton1) closeWith(IDCANCEL);
+        else if (LOWORD(wParam) == IdLabel5 && HIWORD(wParam) == STN_CLICKED) Label5Click();
+        return 0;
+    case WM_CLOSE:
+        closeWith(IDCANCEL);
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == Label5.hwnd()) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        layOut();
+        return 0;
+    }
+    default:
+        break;
+    }
+    return defaultProcedure(message, wParam, lParam);
+}
+
+}  // namespace vask

@@ -1,0 +1,53 @@
+#pragma once
+// TfAbout: the about box — the product name, the program's file version and
+// the maker's web page — shown modally from the bar's "About ..." item. It is
+// made once at start-up, hidden when closed and shown again on demand.
+#include <string>
+
+#include "controls/grad_button.h"
+#include "win/controls.h"
+#include "win/handles.h"
+#include "win/window.h"
+
+namespace vask {
+
+class App;
+
+class TfAbout : public win::Window {
+public:
+    explicit TfAbout(App& app);
+
+    static constexpr int ClientWidth = 429, ClientHeight = 172;
+    // The OK button is the box's cancel button, so Escape presses it too.
+    enum ControlId : int { IdGradButton1 = IDCANCEL, IdPanel1 = 10, IdLabel1, IdLabel2, IdLabel4, IdLabel5 };
+
+    // Shows the box centred on the desktop with the bar disabled until it
+    // closes; returns its modal result (IDCANCEL from OK, Escape or Close).
+    int ShowModal();
+
+    void FormActivate();  // puts the program's file version into Label2
+    void Label5Click();   // opens the maker's web page
+
+    win::Control Panel1;  // the white panel under the labels
+    win::Label Label1, Label2, Label4, Label5;
+    TGradButton GradButton1;  // "OK"
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void createControls();
+    void layOut();
+    void placeLabel(win::Label& label, HFONT font, int x, int y);
+    void centreOnDesktop();
+    void closeWith(int result);
+    int scaled(int units) const;
+
+    App& app_;
+    const std::wstring programFile_;
+    UINT dpi_ = 96;
+    int modalResult_ = 0;
+    win::Font nameFont_, versionFont_, linkFont_, buttonFont_;
+};
+
+}  // namespace vask

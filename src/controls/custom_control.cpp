@@ -1,0 +1,68 @@
+#include "controls/custom_control.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "win/errors.h"
+
+namespace vask {
+namespace {
+
+constexpr UINT_PTR SubclassId = 0x7661;  // apart from Control's message hook
+
+void registerControlClass(const wchar_t* className) {
+    WNDCLASSEXW existing{sizeof(existing)};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
+    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    if (!RegisterClassExW(&windowClass)) win::throwLastError("RegisterClass");
+}
+
+}  // namespace
+
+CustomControl::~CustomControl() {
+    if (!attached_) return;
+    RemoveWindowSubclass(hwnd(), &CustomControl::procedure, SubclassId);
+    DestroyWindow(hwnd());
+}
+
+void CustomControl::createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
+                                 int id) {
+    registerControlClass(className);
+    create(parent, className, text, style, id);
+    SetWindowSubclass(hwnd(), &CustomControl::procedure, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    attached_ = true;
+}
+
+LRESULT CustomControl::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(hwnd(), message, wParam, lParam);
+}
+
+void CustomControl::notifyParentClicked() {
+    SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id(), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd()));
+}
+
+LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+    auto* self = reinterpret_cast<CustomControl*>(data);
+    if (message == WM_NCDESTROY) {
+        self->attached_ = false;
+        RemoveWindowSubclass(window, &CustomControl::procedure, SubclassId);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    // No exception leaves a window procedure: show it as the top-level handler does.
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        win::showError(GetAncestor(window, GA_ROOT), error);
+    } catch (...) {
+        win::showError(GetAncestor(window, GA_ROOT), std::runtime_error("Unexpected error."));
+    }
+    return 0;
+}
+
+}  // namespace vask

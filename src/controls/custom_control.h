@@ -1,0 +1,33 @@
+#pragma once
+// The base of the program's own controls: a window class of their own whose
+// procedure is the system default, with the object seeing every message
+// first through a subclass. So a custom control keeps every Control accessor
+// (bounds, text, font, focus) and only handles what makes it different.
+#include <windows.h>
+
+#include <string_view>
+
+#include "win/controls.h"
+
+namespace vask {
+
+class CustomControl : public win::Control {
+public:
+    CustomControl() = default;
+    ~CustomControl() override;  // the window goes with the object
+
+protected:
+    // Registers `className` once per process and makes the child window.
+    void createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id);
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Tells the parent of a click as a standard button does.
+    void notifyParentClicked();
+
+private:
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool attached_ = false;  // the window exists and routes to this object
+};
+
+}  // namespace vask

@@ -1,0 +1,61 @@
+#pragma once
+// TIngPopupButton: a flat speed button that opens its popup menu under
+// itself on a press of any mouse button, and draws a small down arrow at its
+// right edge. The glyph is the owner's to draw.
+#include <windows.h>
+
+#include <functional>
+
+#include "controls/custom_control.h"
+
+namespace vask {
+
+enum class MouseButton { Left, Right, Middle };
+
+class TIngPopupButton : public CustomControl {
+public:
+    // Made 75 x 25 at (0, 0) with ArrowWidth 13; it never takes the focus.
+    void create(HWND parent, int id, DWORD extraStyle = 0);
+
+    int ArrowWidth() const { return arrowWidth_; }
+    void setArrowWidth(int width);
+    bool Flat() const { return flat_; }
+    void setFlat(bool flat);
+    // The colour behind the face (the parent's background), 0x00BBGGRR.
+    void setColor(COLORREF color);
+    // With a group index a release toggles the latched-down state.
+    int GroupIndex = 0;
+    bool Down() const { return down_; }
+
+    HMENU PopupMenu = nullptr;  // not owned
+    // Opens the menu with its top-left corner at a screen point; by default a
+    // popup menu whose commands go to the parent window.
+    std::function<void(HMENU, POINT)> OpenMenu;
+    std::function<void(HDC, const RECT&)> OnDrawGlyph;  // the whole face, moved 1,1 while pressed
+    std::function<void(MouseButton, POINT)> OnMouseDown, OnMouseUp;
+    // Raised by every release that ends a press on the button; without it the
+    // parent gets WM_COMMAND BN_CLICKED with the button's id.
+    std::function<void()> OnClick;
+
+    // Paints the whole button into `target` at (0, 0); also WM_PRINTCLIENT.
+    void paint(HDC target);
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    enum class Look { Up, Down, Exclusive };  // Exclusive: pressed while latched down
+    void mouseDown(MouseButton button, POINT where);
+    void mouseUp(MouseButton button, POINT where);
+    void repaint();
+
+    int arrowWidth_ = 13;
+    bool flat_ = true;
+    COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    Look look_ = Look::Up;
+    bool down_ = false;
+    bool hot_ = false;      // the mouse is over the button
+    bool pressed_ = false;  // a press on the button waits for its release
+};
+
+}  // namespace vask

@@ -1,0 +1,464 @@
+#include "history/history_window.h"
+
+#include <uxtheme.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "advanced/advanced_window.h"
+#include "app/app.h"
+#include "app/main_window.h"
+#include "history/history_file.h"
+#include "history/history_geometry.h"
+#include "win/dpi.h"
+#include "win/errors.h"
+#include "win/files.h"
+#include "win/text.h"
+
+namespace vask {
+namespace {
+
+constexpr wchar_t ClassName[] = L"Tfhist";
+
+enum ControlId : int {
+    IdHurl = 10, IdSpeedButton3, IdSpeedButton7, IdSpeedButton5, IdSpeedButton6, IdSpeedButton8, IdSpeedButton4,
+    IdSpeedButton2, IdSpeedButton1, IdSbclear, IdTabela, IdFirstDetail, IdFirstLabel = IdFirstDetail + 20,
+};
+
+constexpr int Maximised = 2;
+
+// The upper panel, in 96-DPI units: the find row, the button row, then the
+// detail edits in two rows of six with their labels above them.
+constexpr int Margin = 8, Gap = 4;
+constexpr int FindTop = 8, ButtonTop = 38, ButtonHeight = 24;
+constexpr int DetailTop[] = {70, 114};
+constexpr int LabelHeight = 15, EditHeight = 21, DetailsPerRow = 6, MinDetailWidth = 110;
+constexpr int PanelHeight = 162;
+
+constexpr std::array<std::string_view, 12> DetailCaptions{
+    "Date", "Time", "Search", "Exact word or phrase", "Exclude a word", "Search within a site or domain",
+    "File type", "Browser", "Interface", "Country", "Language", "Time Period",
+};
+
+// Selects the last entry equal to `text`; a list without one keeps its selection.
+void selectEqualEntry(win::ComboBox& list, std::string_view text) {
+    const int index = lastEqualEntry(list.items(), text);
+    if (index >= 0) list.setItemIndex(index);
+}
+
+BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+}  // namespace
+
+Tfhist::Tfhist(App& app)
+    : app_(app), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
+    registerClass(ClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    dpi_ = win::systemDpi();
+    create(ClassName, L"Vask - History", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+           scaled(800), scaled(600), nullptr);
+    dpi_ = win::dpiForWindow(hwnd());
+    createControls();
+    FormCreate();
+}
+
+Tfhist::~Tfhist() = default;
+
+int Tfhist::scaled(int units) const { return win::scale(units, dpi_); }
+
+void Tfhist::createControls() {
+    const HWND parent = hwnd();
+    labels_[0].create(parent, "Find", IdFirstLabel);
+    hurl.create(parent, IdHurl, WS_BORDER);
+    SpeedButton3.create(parent, "Search", IdSpeedButton3);
+    SpeedButton7.create(parent, "First record", IdSpeedButton7);
+    SpeedButton5.create(parent, "Prior record", IdSpeedButton5);
+    SpeedButton6.create(parent, "Next record", IdSpeedButton6);
+    SpeedButton8.create(parent, "Last record", IdSpeedButton8);
+    SpeedButton4.create(parent, "Run", IdSpeedButton4);
+    SpeedButton2.create(parent, "Multi select", IdSpeedButton2, BS_AUTOCHECKBOX | BS_PUSHLIKE);
+    SpeedButton1.create(parent, "Delete record", IdSpeedButton1);
+    sbclear.create(parent, "Clear all search history", IdSbclear);
+    for (std::size_t i = 0; i < details_.size(); ++i) {
+        labels_[i + 1].create(parent, DetailCaptions[i], IdFirstLabel + 1 + static_cast<int>(i));
+        details_[i]->create(parent, IdFirstDetail + static_cast<int>(i), WS_BORDER);
+        details_[i]->setReadOnly(true);
+    }
+
+    // Hot tracking as the system's hover highlight: hovering never changes
+    // the selection, so the rows "Delete record" removes are the ones clicked.
+    tabela.create(parent, IdTabela, LVS_SINGLESEL,
+                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    SetWindowTheme(tabela.hwnd(), L"Explorer", nullptr);
+    SendMessageW(tabela.hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    for (const HistoryColumn& column : HistoryColumns)
+        tabela.addColumn(column.caption, scaled(column.width == DefaultColumnWidth ? 50 : column.width));
+
+    hints_.create(parent);
+    hints_.add(SpeedButton3.hwnd(), L"Search");
+
+    hurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+        // Enter belongs to the find, not to dialog navigation.
+        if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+            return DLGC_WANTALLKEYS;
+        if (message == WM_CHAR && hurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
+        // Entered from another control of this window (not on activation alone).
+        const HWND previous = reinterpret_cast<HWND>(wParam);
+        if (message == WM_SETFOCUS && previous && previous != hurl.hwnd() && IsChild(hwnd(), previous))
+            hurlEnter();
+        return std::nullopt;
+    });
+    tabela.setMessageHook([this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_KEYUP) tabelaClick();  // the key has moved the selection by now
+        return std::nullopt;
+    });
+    applyFont();
+    layOut();
+}
+
+// One font for every control, at the window's DPI.
+void Tfhist::applyFont() {
+    win::Font font(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                               L"Microsoft Sans Serif"));
+    EnumChildWindows(hwnd(), &setFontOf, reinterpret_cast<LPARAM>(font.get()));
+    font_ = std::move(font);  // the old font is freed only once nothing uses it
+}
+
+void Tfhist::layOut() {
+    const auto place = [this](win::Control& control, int x, int y, int width, int height) {
+        control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
+    };
+    place(labels_[0], Margin, FindTop + 3, 30, LabelHeight);
+    place(hurl, Margin + 32, FindTop, 240, EditHeight);
+    place(SpeedButton3, Margin + 276, FindTop - 1, 70, ButtonHeight - 1);
+
+    int x = Margin;
+    const std::pair<win::Control*, int> buttons[] = {
+        {&SpeedButton7, 86}, {&SpeedButton5, 86}, {&SpeedButton6, 86}, {&SpeedButton8, 86}, {&SpeedButton4, 70},
+        {&SpeedButton2, 86}, {&SpeedButton1, 90}, {&sbclear, 160}};
+    for (const auto& [button, width] : buttons) {
+        place(*button, x, ButtonTop, width, ButtonHeight);
+        x += width + Gap;
+    }
+
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int clientUnits = MulDiv(client.right, 96, static_cast<int>(dpi_));
+    const int cell = std::max(MinDetailWidth, (clientUnits - 2 * Margin) / DetailsPerRow);
+    for (std::size_t i = 0; i < details_.size(); ++i) {
+        const int left = Margin + static_cast<int>(i % DetailsPerRow) * cell;
+        const int top = DetailTop[i / DetailsPerRow];
+        place(labels_[i + 1], left, top, cell - Gap, LabelHeight);
+        place(*details_[i], left, top + LabelHeight + 1, cell - Gap, EditHeight);
+    }
+    tabela.setBounds(0, scaled(PanelHeight), client.right, std::max(0L, client.bottom - scaled(PanelHeight)));
+}
+
+// Size, position and state from "VelikostH", then the history file.
+void Tfhist::FormCreate() {
+    const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    placement.showCmd = SW_HIDE;
+    placement.rcNormalPosition = {geometry.left, geometry.top, geometry.left + geometry.width,
+                                  geometry.top + geometry.height};
+    SetWindowPlacement(hwnd(), &placement);
+    maximiseOnShow_ = geometry.status == Maximised;
+
+    const std::wstring file = app_.dataFile(L"hist.sdf");
+    if (!win::fileExists(file)) return;
+    try {
+        LoadListViewToFile(file);
+    } catch (const std::exception&) {
+        // The history starts with the rows read so far.
+    }
+}
+
+void Tfhist::Show() {
+    if (!isVisible()) ShowWindow(hwnd(), std::exchange(maximiseOnShow_, false) ? SW_SHOWMAXIMIZED : SW_SHOW);
+    else if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    SetForegroundWindow(hwnd());
+}
+
+void Tfhist::LoadListViewToFile(const std::wstring& file) {
+    const std::string name = win::toUtf8(win::bareFileName(file));
+    if (!win::fileExists(file)) {
+        app_.prompter.ask(hwnd(), "File \"" + name + "\" does not exist!", "I/O Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    const auto bytes = win::readWholeFile(file);
+    if (!bytes) {
+        keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
+        throw std::runtime_error("\"" + name + "\" cannot be read.");
+    }
+    HistoryLoadResult loaded = loadHistory(*bytes, win::ansiDecoder());
+    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
+    if (loaded.status == HistoryLoadStatus::NotListViewFile) {
+        app_.prompter.ask(hwnd(), "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    rows_.replaceAll(std::move(loaded.rows));
+    tabela.clearSelection();
+    tabela.setCount(rows_.size());
+}
+
+// A file that could not be read whole is copied to "<name>.bak" before
+// anything replaces it; when even the copy fails, the next save tries again
+// and fails rather than lose the user's bytes.
+void Tfhist::keepDamagedFile(const std::wstring& file) {
+    damagedFile_ = file;
+    if (CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE)) damagedFile_.clear();
+}
+
+void Tfhist::SaveListViewToFile(const std::wstring& file) {
+    if (!damagedFile_.empty() && damagedFile_ == file) {
+        if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
+            win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+        damagedFile_.clear();
+    }
+    win::saveFileAtomically(file, saveHistory(rows_));
+}
+
+void Tfhist::recordSearch(HistoryRecord record) {
+    const std::size_t before = rows_.size();
+    rows_.recordAtTop(std::move(record));
+    tabela.setCount(rows_.size());
+    tabela.selectOnly(static_cast<int>(selectionAfterRecording(before)));
+}
+
+// Keeps the window reachable, then gives the find the focus; coming from
+// another control of the window, that clears the find.
+void Tfhist::FormActivate() {
+    if (!IsZoomed(hwnd()) && !IsIconic(hwnd())) {
+        const RECT rect = windowRect();
+        const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        const Point corner = keepHistoryWindowOnScreen(rect.left, rect.top, screen);
+        if (corner.x != rect.left || corner.y != rect.top)
+            SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (lastFocus_ && IsChild(hwnd(), lastFocus_)) SetFocus(lastFocus_);
+    hurl.setFocus();
+}
+
+void Tfhist::FormDeactivate() {
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    GetWindowPlacement(hwnd(), &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    HistoryGeometry geometry{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0};
+    const bool appMinimised = app_.mainform && IsIconic(app_.mainform->hwnd());
+    geometry.status = appMinimised || IsIconic(hwnd()) ? 1 : IsZoomed(hwnd()) ? Maximised : 0;
+    IniDocument settings = app_.readSettings();
+    saveHistoryGeometry(settings, geometry);
+    try {
+        app_.writeSettings(settings);
+    } catch (const std::exception&) {
+        // A message box here would deactivate the window again, and again;
+        // the bar reports a settings file it cannot write when it closes.
+    }
+}
+
+void Tfhist::showRow(std::size_t row) {
+    const HistoryRecord& record = rows_[row];
+    e1.setText(record.caption);
+    // Rows of foreign files may have fewer fields: those show empty.
+    for (std::size_t i = 1; i < details_.size(); ++i) details_[i]->setText(subItemOrEmpty(record, i - 1));
+}
+
+void Tfhist::tabelaClick() {
+    if (rows_.empty()) return;
+    const int selected = tabela.firstSelected();
+    showRow(selected >= 0 ? static_cast<std::size_t>(selected) : 0);
+}
+
+void Tfhist::tabelaDblClick() { SpeedButton4Click(); }
+
+std::string Tfhist::cellText(std::size_t row, int column) const {
+    if (row >= rows_.size()) return {};
+    const HistoryRecord& record = rows_[row];
+    return column == 0 ? record.caption : std::string(subItemOrEmpty(record, static_cast<std::size_t>(column - 1)));
+}
+
+LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && draw.nmcd.dwItemSpec < rows_.size()) {
+        const std::size_t row = draw.nmcd.dwItemSpec;
+        draw.clrTextBk = rowBackground(row, matchesFind(rows_[row], hurl.text()));
+    }
+    return CDRF_DODEFAULT;
+}
+
+void Tfhist::hurlEnter() { hurl.setText(""); }
+
+bool Tfhist::hurlKeyPress(wchar_t key) {
+    if (key != L'\r') return false;
+    SpeedButton3Click();
+    return true;
+}
+
+// The highlight is drawn from the find text: redrawing the list applies it.
+void Tfhist::SpeedButton3Click() { tabela.invalidate(); }
+
+void Tfhist::SpeedButton4Click() {
+    if (rows_.empty()) return;
+    // Nothing shown yet (the window just opened, or rows were deleted): Run
+    // takes the chosen row rather than putting empty fields into the bar.
+    if (e1.text().empty() && e8.text().empty()) tabelaClick();
+    Tmainform& bar = *app_.mainform;
+    Tfext& advanced = *app_.fext;
+    if (e8.text() == NoneValue) {  // recorded without the advanced window
+        bar.eurl.setText(e3.text());
+        advanced.hideFromBar();
+        return;
+    }
+    if (!app_.advancedOpen) bar.xexpandClick();
+    const std::pair<win::ComboBox*, const win::Edit*> lists[] = {
+        {&advanced.lb, &e8}, {&advanced.cb1, &e9}, {&advanced.cb3, &e10},
+        {&advanced.cb2, &e11}, {&advanced.cb6, &e12}, {&advanced.cb5, &e7}};
+    for (const auto& [list, shown] : lists) selectEqualEntry(*list, shown->text());
+    for (win::Edit* edit : {&advanced.eexact, &advanced.eexclude, &advanced.edomain, &bar.eurl}) edit->setText("");
+    const std::pair<win::Edit*, win::Edit*> edits[] = {
+        {&e4, &advanced.eexact}, {&e5, &advanced.eexclude}, {&e6, &advanced.edomain}};
+    for (const auto& [shown, target] : edits) {
+        const std::string text = shown->text();
+        if (text != NoneValue) target->setText(text);
+        else shown->setText("");
+    }
+    if (e3.text() != NoneValue) bar.eurl.setText(e3.text());
+    advanced.cb1Change();
+    advanced.cb3Change();
+    advanced.cb2Change();
+    advanced.cb5Change();
+}
+
+void Tfhist::SpeedButton1Click() {
+    rows_.eraseRows(tabela.selectedRows());
+    tabela.clearSelection();
+    tabela.setCount(rows_.size());
+    tabela.setFocus();
+    for (win::Edit* edit : details_) edit->setText("");
+}
+
+void Tfhist::SpeedButton2Click() { tabela.setMultiSelect(SpeedButton2.checked()); }
+
+void Tfhist::releaseMultiSelect() {
+    SpeedButton2.setChecked(false);
+    tabela.setMultiSelect(false);
+}
+
+void Tfhist::goToRow(int row) {
+    tabela.selectOnly(row);
+    tabelaClick();
+    tabela.ensureVisible(row);
+    tabela.setFocus();
+}
+
+void Tfhist::SpeedButton7Click() {
+    releaseMultiSelect();
+    if (tabela.firstSelected() > 0) goToRow(0);
+}
+
+void Tfhist::SpeedButton5Click() {
+    releaseMultiSelect();
+    const int selected = tabela.firstSelected();
+    if (selected > 0) goToRow(selected - 1);
+}
+
+void Tfhist::SpeedButton6Click() {
+    releaseMultiSelect();
+    const int selected = tabela.firstSelected();
+    if (selected < static_cast<int>(rows_.size()) - 1) goToRow(selected + 1);
+}
+
+void Tfhist::SpeedButton8Click() {
+    releaseMultiSelect();
+    const int last = static_cast<int>(rows_.size()) - 1;
+    if (tabela.firstSelected() < last) goToRow(last);
+}
+
+void Tfhist::sbclearClick() {
+    if (rows_.empty()) return;
+    MessageBeep(MB_ICONQUESTION);
+    if (app_.prompter.ask(hwnd(), "Clear all search history ?", "Vask", MB_YESNO | MB_ICONSTOP) != IDYES) return;
+    rows_.clear();
+    tabela.clearSelection();
+    tabela.setCount(0);
+    SaveListViewToFile(app_.dataFile(L"hist.sdf"));
+}
+
+void Tfhist::reportError(const std::exception& error) {
+    app_.prompter.ask(hwnd(), error.what(), "Vask", MB_OK | MB_ICONERROR);
+}
+
+LRESULT Tfhist::onNotify(NMHDR& header) {
+    if (header.hwndFrom != tabela.hwnd()) return 0;
+    switch (header.code) {
+    case LVN_GETDISPINFOW: {
+        auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
+        win::answerText(info, cellText(static_cast<std::size_t>(info.item.iItem), info.item.iSubItem));
+        return 0;
+    }
+    case NM_CUSTOMDRAW: return tabelaCustomDrawItem(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case NM_CLICK: tabelaClick(); return 0;
+    case NM_DBLCLK: tabelaDblClick(); return 0;
+    case LVN_KEYDOWN: tabelaClick(); return 0;
+    case LVN_ODFINDITEMW: return -1;  // typing in the list finds nothing (0 would mean row 0)
+    default: return 0;
+    }
+}
+
+void Tfhist::onCommand(UINT id, UINT code) {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case IdSpeedButton3: SpeedButton3Click(); break;
+    case IdSpeedButton7: SpeedButton7Click(); break;
+    case IdSpeedButton5: SpeedButton5Click(); break;
+    case IdSpeedButton6: SpeedButton6Click(); break;
+    case IdSpeedButton8: SpeedButton8Click(); break;
+    case IdSpeedButton4: SpeedButton4Click(); break;
+    case IdSpeedButton2: SpeedButton2Click(); break;
+    case IdSpeedButton1: SpeedButton1Click(); break;
+    case IdSbclear: sbclearClick(); break;
+    default: break;
+    }
+}
+
+LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            lastFocus_ = GetFocus();
+            FormDeactivate();
+        } else {
+            FormActivate();
+        }
+        return 0;
+    case WM_SIZE:
+        if (tabela.hwnd()) layOut();
+        return 0;
+    case WM_DPICHANGED: {
+        dpi_ = HIWORD(wParam);
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        applyFont();
+        layOut();
+        return 0;
+    }
+    case WM_CLOSE:
+        // The history window lives as long as the program: closing only hides it.
+        ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    default:
+        return defaultProcedure(message, wParam, lParam);
+    }
+}
+
+}  // namespace vask

@@ -1,0 +1,95 @@
+#pragma once
+// Tfhist: the search history window — the recorded searches in a list, the
+// chosen row's fields in read-only edits, find, navigation, delete, clear,
+// and Run, which puts a recorded search back into the bar.
+#include <array>
+#include <string>
+
+#include "history/history_record.h"
+#include "history/history_rows.h"
+#include "win/controls.h"
+#include "win/handles.h"
+#include "win/list_view.h"
+#include "win/tooltips.h"
+#include "win/window.h"
+
+namespace vask {
+
+class App;
+
+class Tfhist : public win::Window {
+public:
+    explicit Tfhist(App& app);
+    ~Tfhist() override;
+
+    // Controls the other windows and the tests reach.
+    win::Edit hurl;  // the find text
+    win::Button SpeedButton3, SpeedButton7, SpeedButton5, SpeedButton6, SpeedButton8, SpeedButton4, SpeedButton1,
+        sbclear;
+    win::CheckButton SpeedButton2;  // "Multi select": stays down while on
+    win::Edit e1, e2, e3, e4, e5, e6, e7, e8, e9, e10, e11, e12;  // the chosen row's fields
+    win::VirtualListView tabela;
+
+    // The rows the list shows, newest first.
+    const HistoryRows& rows() const { return rows_; }
+    // A new search on top of the history; the previous top row stays
+    // selected (the new row when the history was empty).
+    void recordSearch(HistoryRecord record);
+    // "Show search history": shows the window, maximised on its first showing when so stored.
+    void Show();
+
+    // The history file: the file's own problems are shown as "I/O Error".
+    void LoadListViewToFile(const std::wstring& file);
+    // Throws with the system's message when the file cannot be written.
+    void SaveListViewToFile(const std::wstring& file);
+
+    // Handlers, named after their control and event.
+    void FormActivate();
+    void FormDeactivate();
+    void tabelaClick();  // also on key down and key up in the list
+    void tabelaDblClick();
+    LRESULT tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw);
+    void hurlEnter();
+    bool hurlKeyPress(wchar_t key);  // true when the key was taken
+    void SpeedButton3Click();        // "Search"
+    void SpeedButton4Click();        // "Run"
+    void SpeedButton1Click();        // "Delete record"
+    void SpeedButton2Click();        // "Multi select"
+    void SpeedButton7Click();        // "First record"
+    void SpeedButton5Click();        // "Prior record"
+    void SpeedButton6Click();        // "Next record"
+    void SpeedButton8Click();        // "Last record"
+    void sbclearClick();             // "Clear all search history"
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void reportError(const std::exception& error) override;
+
+private:
+    void FormCreate();
+    void createControls();
+    void applyFont();
+    void layOut();
+    void showRow(std::size_t row);
+    void goToRow(int row);
+    void releaseMultiSelect();
+    void keepDamagedFile(const std::wstring& file);
+    std::string cellText(std::size_t row, int column) const;
+    LRESULT onNotify(NMHDR& header);
+    void onCommand(UINT id, UINT code);
+    int scaled(int units) const;
+
+    App& app_;
+    UINT dpi_ = 96;
+    HistoryRows rows_;
+    std::array<win::Edit*, 12> details_;
+    std::array<win::Label, 13> labels_;  // "Find", then one above each detail edit
+    win::Tooltips hints_;
+    win::Font font_;
+    bool maximiseOnShow_ = false;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
+    // A damaged history file not yet copied aside: it must not be replaced before it is.
+    std::wstring damagedFile_;
+};
+
+}  // namespace vask

@@ -1,0 +1,52 @@
+// The about box of the real vask.exe: opened modally from the bar's menu, it
+// shows the program's own version and opens the maker's page.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "controls/about_info.h"
+#include "controls/about_window.h"
+#include "e2e_support.h"
+#include "temp_folder.h"
+#include "win/file_version.h"
+#include "win/text.h"
+
+namespace vask::e2e {
+namespace {
+
+std::string textOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return win::toUtf8(text);
+}
+
+TEST(AboutEndToEnd, ShowsTheProgramVersionModallyAndOpensTheMakersPage) {
+    EXPECT_EQ(win::fileVersionText(vaskExe()), "2.0.0.0");
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess vask(folder.path());
+    const HWND bar = vask.bar();
+    ASSERT_NE(bar, nullptr);
+    // Posted: the menu command runs the box's own loop until it closes.
+    PostMessageW(bar, WM_COMMAND, Tmainform::About1, 0);
+    const HWND about = vask.waitForWindow(L"TfAbout");
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(about) != FALSE; }));
+    EXPECT_FALSE(IsWindowEnabled(bar));
+    EXPECT_TRUE(waitUntil([&] { return textOf(GetDlgItem(about, TfAbout::IdLabel2)) == "Version 2.0.0.0"; }))
+        << textOf(GetDlgItem(about, TfAbout::IdLabel2));
+
+    const HWND link = GetDlgItem(about, TfAbout::IdLabel5);
+    PostMessageW(about, WM_COMMAND, MAKEWPARAM(TfAbout::IdLabel5, STN_CLICKED), reinterpret_cast<LPARAM>(link));
+    const auto launches = waitForLaunches(L"default", 1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0], LaunchArgs{std::string(MakerWebAddress)});
+
+    PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(about); }));
+    EXPECT_TRUE(IsWindowEnabled(bar));
+    vask.sendCopyData("202");
+    EXPECT_TRUE(vask.waitForExit());
+}
+
+}  // namespace
+}  // namespace vask::e2e

@@ -1,0 +1,384 @@
+// The search history as the user meets it: recording, the list, find,
+// navigation, Run, delete and clear, and "hist.sdf" across runs.
+#include <gtest/gtest.h>
+
+#include "advanced/advanced_window.h"
+#include "app/main_window.h"
+#include "history/history_file.h"
+#include "history/history_window.h"
+#include "search/search_tables.h"
+#include "test_app.h"
+#include "win/text.h"
+
+namespace vask::test {
+namespace {
+
+HistoryRecord plainRow(const std::string& search) {
+    SearchSnapshot snapshot;
+    snapshot.date = "1.2.2024";
+    snapshot.time = "10:00:00";
+    snapshot.searchText = search;
+    return makeHistoryRecord(snapshot);
+}
+
+// Puts rows into the history through the real loader.
+void loadRows(TestApp& test, const std::vector<HistoryRecord>& rows) {
+    test.folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows)));
+    test.app->fhist->LoadListViewToFile(test.folder.file(L"hist.sdf"));
+}
+
+// A new App on the same folder, without the saves of closing.
+void reopen(TestApp& test) {
+    test.app.reset();
+    pumpMessages();
+    test.app = std::make_unique<App>(test.folder.path(), test.launcher, test.prompter);
+    test.app->createWindows();
+    pumpMessages();
+}
+
+std::string searchOf(const HistoryRecord& row) { return row.subItems.at(HistoryItem::Search); }
+
+// The text the list itself shows in a cell (asked of the window, as it draws).
+std::string cellText(const Tfhist& history, int row, int column) {
+    wchar_t buffer[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 256;
+    const auto length = SendMessageW(history.tabela.hwnd(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return win::toUtf8(std::wstring_view(buffer, static_cast<size_t>(length)));
+}
+
+// The background the custom draw gives a row, through the window's own notification.
+COLORREF drawnBackground(const Tfhist& history, int row) {
+    NMLVCUSTOMDRAW draw{};
+    draw.nmcd.hdr.hwndFrom = history.tabela.hwnd();
+    draw.nmcd.hdr.idFrom = static_cast<UINT_PTR>(history.tabela.id());
+    draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+    draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+    draw.clrTextBk = CLR_DEFAULT;
+    SendMessageW(history.hwnd(), WM_NOTIFY, draw.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&draw));
+    return draw.clrTextBk;
+}
+
+void click(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0, 0); }
+
+TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    Tfhist& history = *test.app->fhist;
+    ASSERT_TRUE(bar.menuChecked(Tmainform::enahist));
+
+    bar.eurl.setText("");
+    bar.sbGoClick();
+    ASSERT_EQ(history.rows().size(), 1u);
+    EXPECT_EQ(history.tabela.count(), 1);
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
+    EXPECT_FALSE(history.rows()[0].caption.empty());  // the date
+    EXPECT_EQ(searchOf(history.rows()[0]), "- - -");
+
+    for (const char* text : {"C", "B", "A"}) {
+        bar.eurl.setText(text);
+        bar.sbGoClick();
+    }
+    bar.selectEngine(SearchEngine::Wikipedia);
+    bar.eurl.setText("N");
+    bar.sbGoClick();
+    ASSERT_EQ(history.rows().size(), 5u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(searchOf(history.rows()[i]), std::string(1, "NABC"[i]));
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
+    EXPECT_EQ(cellText(history, 0, 2), "N");
+    EXPECT_EQ(cellText(history, 3, 2), "C");
+    EXPECT_EQ(test.launcher.launches.size(), 5u);  // recording never stops the search
+
+    // The advanced window hidden: "- - -" up to "Google" whatever the engine, no Bing or Wikipedia cells.
+    const HistoryRecord& plain = history.rows()[0];
+    ASSERT_EQ(plain.subItems.size(), PlainRowItems);
+    for (size_t i = HistoryItem::Exact; i <= HistoryItem::Google; ++i) EXPECT_EQ(plain.subItems[i], "- - -");
+    EXPECT_EQ(cellText(history, 0, 13), "");
+    EXPECT_EQ(cellText(history, 0, 14), "");
+
+    bar.xexpandClick();
+    ASSERT_TRUE(test.app->fext->isVisible());
+    Tfext& advanced = *test.app->fext;
+    advanced.cb5.setItemIndex(1);
+    advanced.eexact.setText("exact words");
+    bar.sbGoClick();
+    const HistoryRecord& full = history.rows()[0];
+    ASSERT_EQ(full.subItems.size(), FullRowItems);
+    EXPECT_EQ(full.subItems[HistoryItem::Exact], "exact words");
+    EXPECT_EQ(full.subItems[HistoryItem::Exclude], "- - -");
+    EXPECT_EQ(full.subItems[HistoryItem::FileType], "Adobe Acrobat PDF (.pdf)");
+    EXPECT_EQ(full.subItems[HistoryItem::TimePeriod], advanced.cb6.selectedText());
+    EXPECT_EQ(full.subItems[HistoryItem::Google], "- - -");
+    EXPECT_EQ(full.subItems[HistoryItem::Wikipedia], "Yes");
+
+    SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::enahist, 0);
+    ASSERT_FALSE(bar.menuChecked(Tmainform::enahist));
+    bar.sbGoClick();
+    EXPECT_EQ(history.rows().size(), 6u);
+}
+
+TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
+    TestApp test;
+    Tfhist& history = *test.app->fhist;
+    std::vector<HistoryRecord> rows;
+    for (const char* text : {"r0", "r1", "r2", "r3", "r4", "r5"}) rows.push_back(plainRow(text));
+    rows[5].subItems.resize(2);  // a foreign file's short row: Time and Search only
+    loadRows(test, rows);
+    ASSERT_EQ(history.tabela.count(), 6);
+
+    click(history.SpeedButton2);
+    ASSERT_TRUE(history.tabela.multiSelect());
+    history.tabela.setSelected(5, true);
+    history.tabela.setSelected(3, true);
+    history.tabelaClick();
+    EXPECT_EQ(history.e1.text(), "1.2.2024");
+    EXPECT_EQ(history.e3.text(), "r3");
+    EXPECT_EQ(history.e12.text(), "- - -");
+
+    history.tabela.selectOnly(5);
+    history.tabelaClick();
+    EXPECT_EQ(history.e3.text(), "r5");
+    EXPECT_EQ(history.e4.text(), "");
+    EXPECT_EQ(history.e12.text(), "");
+}
+
+TEST(HistoryWindow, NavigationMovesOneSelection) {
+    TestApp test;
+    Tfhist& history = *test.app->fhist;
+    loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
+    ASSERT_EQ(history.tabela.firstSelected(), -1);
+
+    click(history.SpeedButton7);  // First, with nothing selected: nothing happens
+    EXPECT_EQ(history.tabela.firstSelected(), -1);
+    EXPECT_EQ(history.e3.text(), "");
+    click(history.SpeedButton5);  // Prior, likewise
+    EXPECT_EQ(history.tabela.firstSelected(), -1);
+
+    click(history.SpeedButton6);  // Next starts at row 0
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
+    EXPECT_EQ(history.e3.text(), "a");
+
+    click(history.SpeedButton2);  // multi select on, several rows selected ...
+    history.tabela.setSelected(2, true);
+    click(history.SpeedButton8);  // ... Last releases it and selects the last row alone
+    EXPECT_FALSE(history.SpeedButton2.checked());
+    EXPECT_FALSE(history.tabela.multiSelect());
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
+    EXPECT_EQ(history.e3.text(), "d");
+
+    click(history.SpeedButton6);  // Next at the end: nothing
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
+    click(history.SpeedButton5);
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{2});
+    EXPECT_EQ(history.e3.text(), "c");
+    click(history.SpeedButton7);
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
+    EXPECT_EQ(history.e3.text(), "a");
+}
+
+TEST(HistoryWindow, FindHighlightsRowsWithTheTextInTheSearchedColumns) {
+    TestApp test;
+    Tfhist& history = *test.app->fhist;
+    HistoryRecord pdfType = plainRow("manual");
+    pdfType.subItems[HistoryItem::FileType] = "Adobe Acrobat PDF (.pdf)";
+    HistoryRecord pdfBrowser = plainRow("other");
+    pdfBrowser.subItems[HistoryItem::Browser] = "pdf viewer";  // Browser is not searched
+    loadRows(test, {plainRow("cats"), pdfType, plainRow("my PDF notes"), pdfBrowser, plainRow("dogs")});
+
+    constexpr COLORREF Grey = 0xF5F5F5, White = 0xFFFFFF, Yellow = RGB(0xFF, 0xFF, 0xB9);
+    const std::vector<COLORREF> plain{Grey, White, Grey, White, Grey};
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(drawnBackground(history, row), plain[row]) << row;
+
+    history.hurl.setText("pdf");
+    SendMessageW(history.hurl.hwnd(), WM_CHAR, L'\r', 0);
+    EXPECT_EQ(history.hurl.text(), "pdf");  // Enter is taken, not typed
+    const std::vector<COLORREF> found{Grey, Yellow, Yellow, White, Grey};
+    for (int row = 0; row < 5; ++row) EXPECT_EQ(drawnBackground(history, row), found[row]) << row;
+    EXPECT_EQ(history.tabela.firstSelected(), -1);  // find neither selects nor scrolls
+}
+
+TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearchText) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    Tfhist& history = *test.app->fhist;
+    Tfext& advanced = *test.app->fext;
+    loadRows(test, {plainRow("first"), plainRow("second")});
+    bar.xexpandClick();
+    ASSERT_TRUE(advanced.isVisible());
+    advanced.eexact.setText("kept");
+
+    click(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
+    EXPECT_EQ(bar.eurl.text(), "first");
+    bar.xexpandClick();
+    history.tabela.selectOnly(1);
+    history.tabelaClick();
+    click(history.SpeedButton4);
+    EXPECT_EQ(bar.eurl.text(), "second");
+    EXPECT_FALSE(advanced.isVisible());
+    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_EQ(advanced.eexact.text(), "kept");
+    EXPECT_TRUE(test.launcher.launches.empty());  // Run does not search
+}
+
+TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAndEdits) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    Tfhist& history = *test.app->fhist;
+    Tfext& advanced = *test.app->fext;
+    ASSERT_FALSE(advanced.isVisible());
+
+    SearchSnapshot snapshot;
+    snapshot.date = "1.2.2024";
+    snapshot.time = "10:00:00";
+    snapshot.searchText = "recorded search";
+    snapshot.advancedShown = true;
+    snapshot.exact = "exact phrase";
+    snapshot.domain = "example.org";
+    snapshot.fileType = "adobe acrobat pdf (.PDF)";  // lists are matched ignoring case
+    snapshot.browser = "No such browser";
+    snapshot.interfaceLanguage = std::string(InterfaceLanguages[5].item);
+    snapshot.country = std::string(Countries[7].item);
+    snapshot.resultLanguage = std::string(ResultLanguages[3].item);
+    snapshot.timePeriod = "Past week";
+    snapshot.google = true;
+    loadRows(test, {makeHistoryRecord(snapshot)});
+
+    bar.eurl.setText("typed before");
+    history.tabelaClick();
+    click(history.SpeedButton4);
+
+    EXPECT_TRUE(advanced.isVisible());
+    EXPECT_TRUE(test.app->advancedOpen);
+    EXPECT_TRUE(test.app->advancedDocked);
+    EXPECT_EQ(advanced.cb1.itemIndex(), 5);
+    EXPECT_EQ(advanced.cb3.itemIndex(), 7);
+    EXPECT_EQ(advanced.cb2.itemIndex(), 3);
+    EXPECT_EQ(advanced.cb6.selectedText(), "Past week");
+    EXPECT_EQ(advanced.cb5.selectedText(), "Adobe Acrobat PDF (.pdf)");
+    EXPECT_EQ(advanced.eexact.text(), "exact phrase");
+    EXPECT_EQ(advanced.eexclude.text(), "");
+    EXPECT_EQ(history.e5.text(), "");  // its "- - -" leaves the details
+    EXPECT_EQ(advanced.edomain.text(), "example.org");
+    EXPECT_EQ(bar.eurl.text(), "recorded search");
+    // The options follow the restored lists.
+    SearchOptions expected;
+    expected.recompute(5, 7, 3, 1);
+    EXPECT_EQ(test.app->searchOptions, expected);
+}
+
+TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
+    TestApp test;
+    Tfhist& history = *test.app->fhist;
+    loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
+    click(history.SpeedButton2);
+    history.tabela.setSelected(0, true);
+    history.tabela.setSelected(2, true);
+    history.tabelaClick();
+    ASSERT_EQ(history.e3.text(), "a");
+
+    click(history.SpeedButton1);
+    ASSERT_EQ(history.rows().size(), 2u);
+    EXPECT_EQ(searchOf(history.rows()[0]), "b");
+    EXPECT_EQ(searchOf(history.rows()[1]), "d");
+    EXPECT_EQ(history.tabela.count(), 2);
+    EXPECT_EQ(history.e3.text(), "");
+
+    test.restart();  // the close saves "hist.sdf", the next start reads it
+    const HistoryRows& reloaded = test.app->fhist->rows();
+    ASSERT_EQ(reloaded.size(), 2u);
+    EXPECT_EQ(searchOf(reloaded[0]), "b");
+    EXPECT_EQ(searchOf(reloaded[1]), "d");
+    EXPECT_FALSE(test.folder.exists(L"hist.sdf.bak"));
+}
+
+TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
+    TestApp test;
+    Tfhist& history = *test.app->fhist;
+    click(history.sbclear);  // an empty history asks nothing
+    EXPECT_TRUE(test.prompter.prompts.empty());
+
+    loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c")});
+    const std::string before = test.folder.read(L"hist.sdf");
+    test.prompter.answers = {IDNO};
+    click(history.sbclear);
+    ASSERT_EQ(test.prompter.prompts.size(), 1u);
+    EXPECT_EQ(test.prompter.prompts[0].text, "Clear all search history ?");
+    EXPECT_EQ(test.prompter.prompts[0].caption, "Vask");
+    EXPECT_EQ(test.prompter.prompts[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONSTOP));
+    EXPECT_EQ(history.rows().size(), 3u);
+    EXPECT_EQ(test.folder.read(L"hist.sdf"), before);
+
+    test.prompter.answers = {IDYES};
+    click(history.sbclear);
+    EXPECT_TRUE(history.rows().empty());
+    EXPECT_EQ(history.tabela.count(), 0);
+    EXPECT_EQ(test.folder.read(L"hist.sdf"), std::string("LVF\0\0", 5));
+}
+
+TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
+    TestApp test;
+    // Two whole rows, then a third that the file cuts short.
+    const std::string whole = saveHistory(std::vector<HistoryRecord>{plainRow("one"), plainRow("two")});
+    std::string damaged = whole;
+    damaged[3] = 3;
+    damaged += std::string("\x0c\x00\x00\x00\x00\x00\x08\x00" "1.2.", 12);
+    test.folder.write(L"hist.sdf", damaged);
+    reopen(test);
+    ASSERT_EQ(test.app->fhist->rows().size(), 2u);
+    EXPECT_EQ(searchOf(test.app->fhist->rows()[1]), "two");
+    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), damaged);
+    test.restart();
+    EXPECT_EQ(test.folder.read(L"hist.sdf"), whole);  // the whole rows, saved properly
+    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), damaged);
+
+    // Not a history file at all: the message, an empty history, the bytes kept.
+    const std::string notHistory("lvf\x01\x00", 5);
+    test.folder.write(L"hist.sdf", notHistory);
+    test.prompter.prompts.clear();
+    reopen(test);
+    EXPECT_TRUE(test.app->fhist->rows().empty());
+    ASSERT_EQ(test.prompter.prompts.size(), 1u);
+    EXPECT_EQ(test.prompter.prompts[0].text, "\"hist.sdf\" is not a ListView file!");
+    EXPECT_EQ(test.prompter.prompts[0].caption, "I/O Error");
+    EXPECT_TRUE(test.prompter.prompts[0].flags & MB_ICONERROR);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), notHistory);
+
+    test.app->fhist->LoadListViewToFile(test.folder.file(L"missing.sdf"));
+    ASSERT_EQ(test.prompter.prompts.size(), 2u);
+    EXPECT_EQ(test.prompter.prompts[1].text, "File \"missing.sdf\" does not exist!");
+    EXPECT_EQ(test.prompter.prompts[1].caption, "I/O Error");
+}
+
+TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
+    TestApp first;  // no "vask.cfg": (10, 10), 150 pixels short of the screen, maximised on showing
+    Tfhist& history = *first.app->fhist;
+    WINDOWPLACEMENT placement{sizeof(placement)};
+    GetWindowPlacement(history.hwnd(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.left, 10);
+    EXPECT_EQ(placement.rcNormalPosition.top, 10);
+    EXPECT_EQ(placement.rcNormalPosition.right - 10, GetSystemMetrics(SM_CXSCREEN) - 150);
+    EXPECT_EQ(placement.rcNormalPosition.bottom - 10, GetSystemMetrics(SM_CYSCREEN) - 150);
+    SendMessageW(first.app->mainform->hwnd(), WM_COMMAND, Tmainform::History1, 0);
+    EXPECT_TRUE(history.isVisible());
+    EXPECT_TRUE(IsZoomed(history.hwnd()));
+
+    TestApp stored("[VelikostH]\r\nLevo=40\r\nGor=50\r\nSirina=600\r\nVisina=400\r\nStatus=1\r\n");
+    Tfhist& normal = *stored.app->fhist;
+    normal.Show();
+    EXPECT_FALSE(IsZoomed(normal.hwnd()));
+    EXPECT_FALSE(IsIconic(normal.hwnd()));
+    SetWindowPos(normal.hwnd(), nullptr, 70, 80, 500, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    normal.FormDeactivate();
+    const IniDocument settings = stored.app->readSettings();
+    EXPECT_EQ(settings.readInteger("VelikostH", "Levo", 0), 70);
+    EXPECT_EQ(settings.readInteger("VelikostH", "Gor", 0), 80);
+    EXPECT_EQ(settings.readInteger("VelikostH", "Sirina", 0), 500);
+    EXPECT_EQ(settings.readInteger("VelikostH", "Visina", 0), 300);
+    EXPECT_EQ(settings.readInteger("VelikostH", "Status", -1), 0);
+}
+
+}  // namespace
+}  // namespace vask::test
