@@ -59,7 +59,11 @@ void VirtualListView::selectOnly(int row) {
     SendMessageW(hwnd(), LVM_SETSELECTIONMARK, 0, row);
 }
 
-void VirtualListView::clearSelection() { setSelected(-1, false); }
+// Row by row: clearing "all rows" at once makes some list views visit every
+// row of a long history.
+void VirtualListView::clearSelection() {
+    for (const std::size_t row : selectedRows()) setSelected(static_cast<int>(row), false);
+}
 
 void VirtualListView::ensureVisible(int row) { SendMessageW(hwnd(), LVM_ENSUREVISIBLE, row, TRUE); }
 
