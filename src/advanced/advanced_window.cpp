@@ -469,10 +469,7 @@ LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
         return 0;
     case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);
         layOut();
         return 0;
     }

@@ -1,5 +1,7 @@
 #include "controls/custom_control.h"
 
+#include "win/handles.h"
+
 #include <commctrl.h>
 
 #include <stdexcept>
@@ -46,6 +48,28 @@ void CustomControl::notifyParentClicked() {
     SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(id(), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd()));
 }
 
+void CustomControl::repaint() {
+    win::WindowDc dc(hwnd());
+    paint(dc.get());
+}
+
+LRESULT CustomControl::route(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT: {
+        win::PaintScope scope(hwnd());
+        paint(scope.dc());
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    default:
+        return handleMessage(message, wParam, lParam);
+    }
+}
+
 LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR data) {
     auto* self = reinterpret_cast<CustomControl*>(data);
@@ -56,7 +80,7 @@ LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wPar
     }
     // No exception leaves a window procedure: show it as the top-level handler does.
     try {
-        return self->handleMessage(message, wParam, lParam);
+        return self->route(message, wParam, lParam);
     } catch (const std::exception& error) {
         win::showError(GetAncestor(window, GA_ROOT), error);
     } catch (...) {

@@ -22,10 +22,16 @@ protected:
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The whole control, off-screen then in one blit; WM_PAINT, WM_PRINTCLIENT
+    // and repaint() all come here, and the background is never erased.
+    virtual void paint(HDC target) = 0;
+    void repaint();  // at once, for state changes
+
     // Tells the parent of a click as a standard button does.
     void notifyParentClicked();
 
 private:
+    LRESULT route(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool attached_ = false;  // the window exists and routes to this object
 };

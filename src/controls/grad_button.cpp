@@ -182,11 +182,6 @@ void TGradButton::paint(HDC target) {
     copyToDib(face, buffer.pixels());
 }
 
-void TGradButton::repaint() {
-    win::WindowDc dc(hwnd());
-    paint(dc.get());
-}
-
 void TGradButton::trackLeave() {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd(), 0};
     TrackMouseEvent(&track);
@@ -252,16 +247,6 @@ UINT TGradButton::dialogCode(const MSG* message) const {
 LRESULT TGradButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT where{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT: {
-        win::PaintScope scope(hwnd());
-        paint(scope.dc());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_SIZE:
     case WM_SETTEXT: {
         const LRESULT result = defaultProcedure(message, wParam, lParam);

@@ -59,13 +59,12 @@ public:
     bool dialogKey(WPARAM key);
 
     // Paints the whole button into `target` at (0, 0); also WM_PRINTCLIENT.
-    void paint(HDC target);
+    void paint(HDC target) override;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void repaint();  // every state change paints at once
     void trackLeave();
     void mouseMove(POINT where);
     void leftButtonDown();

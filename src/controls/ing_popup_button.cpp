@@ -38,11 +38,6 @@ void TIngPopupButton::setColor(COLORREF color) {
     invalidate();
 }
 
-void TIngPopupButton::repaint() {
-    win::WindowDc dc(hwnd());
-    paint(dc.get());
-}
-
 void TIngPopupButton::mouseDown(MouseButton button, POINT where) {
     pressed_ = true;
     SetCapture(hwnd());
@@ -118,16 +113,6 @@ void TIngPopupButton::paint(HDC target) {
 LRESULT TIngPopupButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT where{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_PAINT: {
-        win::PaintScope scope(hwnd());
-        paint(scope.dc());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paint(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_SIZE:
     case WM_ENABLE:
         invalidate();

@@ -38,7 +38,7 @@ public:
     std::function<void()> OnClick;
 
     // Paints the whole button into `target` at (0, 0); also WM_PRINTCLIENT.
-    void paint(HDC target);
+    void paint(HDC target) override;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +47,6 @@ private:
     enum class Look { Up, Down, Exclusive };  // Exclusive: pressed while latched down
     void mouseDown(MouseButton button, POINT where);
     void mouseUp(MouseButton button, POINT where);
-    void repaint();
 
     int arrowWidth_ = 13;
     bool flat_ = true;

@@ -444,10 +444,7 @@ LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (tabela.hwnd()) layOut();
         return 0;
     case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);
         applyFont();
         layOut();
         return 0;

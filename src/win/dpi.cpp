@@ -19,4 +19,11 @@ UINT dpiForWindow(HWND window) {
     return systemDpi();
 }
 
+UINT acceptDpiChange(HWND window, WPARAM wParam, LPARAM lParam) {
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return HIWORD(wParam);
+}
+
 }  // namespace vask::win
