@@ -27,7 +27,7 @@ void VirtualListView::addColumn(std::string_view caption, int width) {
 int VirtualListView::count() const { return static_cast<int>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0)); }
 
 void VirtualListView::setCount(std::size_t rows) {
-    SendMessageW(hwnd(), LVM_SETITEMCOUNT, rows, 0);
+    SendMessageW(hwnd(), LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -51,7 +51,9 @@ void VirtualListView::setSelected(int row, bool selected) {
 }
 
 void VirtualListView::selectOnly(int row) {
-    clearSelection();
+    // A single-selection list drops its old selection by itself; asking for
+    // the selected rows of a long list is not free.
+    if (multiSelect()) clearSelection();
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
