@@ -133,7 +133,9 @@ DWORD VaskProcess::exitCode() const {
 }
 
 void VaskProcess::search(const std::string& text) const {
-    const HWND field = FindWindowExW(bar(), nullptr, L"Edit", nullptr);
+    // The bar's window exists a moment before its controls: wait for the field.
+    HWND field = nullptr;
+    waitUntil([&] { return (field = FindWindowExW(bar(), nullptr, L"Edit", nullptr)) != nullptr; });
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win::toWide(text).c_str()));
     SendMessageW(field, WM_CHAR, L'\r', 0);
 }

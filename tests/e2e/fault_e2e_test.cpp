@@ -1,0 +1,213 @@
+// The real vask.exe when things go wrong: killed while its close saves a
+// full history, and started on damaged files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <set>
+
+#include "e2e_support.h"
+#include "history/history_file.h"
+#include "temp_folder.h"
+#include "win/text.h"
+
+namespace vask::e2e {
+namespace {
+
+HistoryRecord oldRow(size_t number) {
+    SearchSnapshot snapshot;
+    snapshot.date = "1.1.2020";
+    snapshot.time = "12:00:00";
+    snapshot.searchText = "old " + std::to_string(number);
+    return makeHistoryRecord(snapshot);
+}
+
+std::vector<HistoryRecord> readHistory(const test::TempFolder& folder, HistoryLoadStatus& status) {
+    HistoryLoadResult read = loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8);
+    status = read.status;
+    return std::move(read.rows);
+}
+
+// The history after one search on `old`: the search on top, the oldest row gone.
+bool isOneSearchOn(const std::vector<HistoryRecord>& rows, const std::vector<HistoryRecord>& old,
+                   const std::string& search) {
+    return rows.size() == old.size() && !rows.empty() && rows[0].subItems.at(HistoryItem::Search) == search &&
+           std::equal(rows.begin() + 1, rows.end(), old.begin());
+}
+
+FILETIME lastWrite(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// Starts the bar on the folder, searches and asks it to close. Given a
+// delay, ends it that long after the request, as a crash or the task manager
+// would; without one, returns the milliseconds from the request until
+// "hist.sdf" was replaced.
+double searchAndClose(const test::TempFolder& folder, const std::string& search, std::optional<double> killAfterMs) {
+    VaskProcess vask(folder.path());
+    const HWND bar = vask.bar();
+    EXPECT_NE(bar, nullptr);
+    EXPECT_TRUE(waitUntil([bar] { return IsWindowVisible(bar) != FALSE; }));
+    vask.search(search);
+    const std::wstring history = folder.file(L"hist.sdf");
+    const FILETIME before = lastWrite(history);
+    const auto asked = std::chrono::steady_clock::now();
+    vask.sendCopyData("202");
+    double replacedMs = 0;
+    if (killAfterMs) {
+        Sleep(static_cast<DWORD>(*killAfterMs));
+        const win::KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, vask.processId()));
+        if (process) TerminateProcess(process.get(), 9);
+    } else {
+        for (FILETIME now = before; CompareFileTime(&before, &now) == 0 && replacedMs < 30000; now = lastWrite(history)) {
+            Sleep(1);
+            replacedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
+        }
+    }
+    EXPECT_TRUE(vask.waitForExit(30000));
+    return replacedMs;
+}
+
+TEST(FaultEndToEnd, AKilledCloseLeavesTheOldOrTheNewHistoryNeverATornOne) {
+    forgetLaunches();
+    test::TempFolder folder;
+    std::vector<HistoryRecord> onDisk;
+    for (size_t i = 0; i < HistoryRows::MaxRows; ++i) onDisk.push_back(oldRow(i));
+    folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(onDisk)));
+
+    // One close left alone: when the history is in place, and the other files it writes.
+    const double savedMs = searchAndClose(folder, "calibration", std::nullopt);
+    HistoryLoadStatus status;
+    std::vector<HistoryRecord> rows = readHistory(folder, status);
+    ASSERT_EQ(status, HistoryLoadStatus::Ok);
+    ASSERT_TRUE(isOneSearchOn(rows, onDisk, "calibration"));
+    onDisk = std::move(rows);
+    const std::string settings = folder.read(L"vask.cfg"), colors = folder.read(L"color.cld");
+    ASSERT_FALSE(settings.empty());
+    ASSERT_FALSE(colors.empty());
+
+    // Kills spread from the request to a while after the history was in place, in random order.
+    constexpr int Rounds = 32;
+    constexpr auto TimeBound = std::chrono::seconds(240);
+    std::mt19937 random(20240601);
+    std::vector<double> delays;
+    for (int i = 0; i < Rounds; ++i)
+        delays.push_back(savedMs * 1.5 * (i + std::uniform_real_distribution<double>(0, 1)(random)) / Rounds);
+    std::shuffle(delays.begin(), delays.end(), random);
+
+    int kept = 0, replaced = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int round = 0; round < Rounds && std::chrono::steady_clock::now() - start < TimeBound; ++round) {
+        const std::string search = "round " + std::to_string(round);
+        searchAndClose(folder, search, delays[round]);
+        rows = readHistory(folder, status);
+        ASSERT_EQ(status, HistoryLoadStatus::Ok) << search << ", killed after " << delays[round] << " ms";
+        const bool old = rows == onDisk, renewed = isOneSearchOn(rows, onDisk, search);
+        ASSERT_TRUE(old || renewed) << search << ": " << rows.size() << " rows, killed after " << delays[round] << " ms";
+        (old ? kept : replaced)++;
+        onDisk = std::move(rows);
+        // The other files of the close are whole as well: the same bytes each time.
+        EXPECT_EQ(folder.read(L"vask.cfg"), settings) << search;
+        EXPECT_EQ(folder.read(L"color.cld"), colors) << search;
+    }
+    std::printf("history in place %.0f ms after the request; %d kills left the old history, %d the new one\n",
+                savedMs, kept, replaced);
+    EXPECT_GE(kept + replaced, 10) << "too few rounds in the time";
+    forgetLaunches();
+}
+
+// The top-level windows of a class that belong to the process.
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{processId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
+                search->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Lets the bar start, answering every message box it shows with OK, until the
+// bar is shown and two seconds pass without a new box. Returns the boxes' texts.
+std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {
+    std::set<HWND> seen;
+    std::vector<std::string> texts;
+    auto quietSince = std::chrono::steady_clock::now();
+    const auto start = quietSince;
+    bar = nullptr;
+    while (std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
+        for (const HWND box : windowsOf(vask.processId(), L"#32770")) {
+            if (!seen.insert(box).second) continue;
+            wchar_t text[512] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 512);  // the static text of a message box
+            texts.push_back(win::toUtf8(text));
+            quietSince = std::chrono::steady_clock::now();
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        const auto bars = windowsOf(vask.processId(), L"Tmainform");
+        if (!bars.empty()) bar = bars[0];
+        if (bar && std::chrono::steady_clock::now() - quietSince > std::chrono::seconds(2)) break;
+        Sleep(50);
+    }
+    return texts;
+}
+
+TEST(FaultEndToEnd, DamagedFilesAtStartGiveTheBarAndAtMostOneMessage) {
+    std::mt19937 random(7);
+    const auto randomBytes = [&random](size_t size) {
+        std::string bytes(size, '\0');
+        for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        std::function<void(const test::TempFolder&, const wchar_t*)> damage;
+        bool closes;  // a folder in a file's place cannot be saved over
+    };
+    const std::vector<Case> cases{
+        {"random bytes", [&](const test::TempFolder& f, const wchar_t* name) { f.write(name, randomBytes(2000)); },
+         true},
+        {"random bytes after a sound beginning",
+         [&](const test::TempFolder& f, const wchar_t* name) {
+             const std::string start = name == std::wstring(L"hist.sdf") ? "LVF" : name == std::wstring(L"color.cld") ? "TPF0" : "[Options]\r\n";
+             f.write(name, start + randomBytes(2000));
+         },
+         true},
+        {"empty files", [](const test::TempFolder& f, const wchar_t* name) { f.write(name, ""); }, true},
+        {"folders",
+         [](const test::TempFolder& f, const wchar_t* name) { CreateDirectoryW(f.file(name).c_str(), nullptr); },
+         false},
+    };
+    for (const Case& damaged : cases) {
+        SCOPED_TRACE(std::string("all three files as ") + damaged.what);
+        test::TempFolder folder;
+        for (const wchar_t* name : {L"hist.sdf", L"vask.cfg", L"color.cld"}) damaged.damage(folder, name);
+        VaskProcess vask(folder.path());
+        HWND bar = nullptr;
+        const std::vector<std::string> messages = messagesAtStart(vask, bar);
+        ASSERT_NE(bar, nullptr) << "the bar is shown";
+        EXPECT_LE(messages.size(), 1u) << messages.size() << " messages, the second: " << messages.at(1);
+        for (const auto& message : messages) EXPECT_FALSE(message.empty());
+        if (damaged.closes) {
+            vask.sendCopyData("202");
+            EXPECT_TRUE(vask.waitForExit()) << "the close saves over the damage";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vask::e2e

@@ -1,0 +1,295 @@
+// Saving into a folder that cannot take the files: a read-only mount and a
+// file system filled to its last page. Every failed save is reported, the
+// bar stays open, and the files already there stay byte for byte as they
+// were; no save leaves a cut-off file behind. The mounts come from
+// tools/fault-mounts-up (VASK_FAULT_MOUNTS); without them the tests skip.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "advanced/advanced_window.h"
+#include "app/color_stream.h"
+#include "app/main_window.h"
+#include "history/history_file.h"
+#include "history/history_window.h"
+#include "test_app.h"
+#include "win/files.h"
+#include "win/handles.h"
+#include "win/text.h"
+
+namespace vask::test {
+namespace {
+
+using Files = std::map<std::wstring, std::string>;
+
+// The folders of the mounts as Wine shows them (drive Z:), each with its trailing backslash.
+struct FaultMounts {
+    std::wstring rw, ro, full;  // ro is rw mounted read-only
+    std::string skipped;        // why there are none
+};
+
+FaultMounts faultMounts() {
+    FaultMounts mounts;
+    const char* dir = std::getenv("VASK_FAULT_MOUNTS");
+    if (!dir || !*dir) {
+        mounts.skipped = "VASK_FAULT_MOUNTS is not set (the fault_mounts fixture did not run)";
+        return mounts;
+    }
+    std::wstring base = win::toWide(dir);
+    if (base[0] == L'/') {
+        for (auto& c : base)
+            if (c == L'/') c = L'\\';
+        base = L"Z:" + base;
+    }
+    if (base.back() != L'\\') base += L'\\';
+    if (const auto why = win::readWholeFile(base + L"skipped")) {
+        mounts.skipped = why->substr(0, why->find_last_not_of("\r\n") + 1);
+        return mounts;
+    }
+    mounts.rw = base + L"rw\\";
+    mounts.ro = base + L"ro\\";
+    mounts.full = base + L"full\\";
+    for (const std::wstring* folder : {&mounts.rw, &mounts.ro, &mounts.full}) {
+        const DWORD attributes = GetFileAttributesW(folder->c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            mounts.skipped = "no fault mounts in " + std::string(dir);
+    }
+    return mounts;
+}
+
+// Every file of a folder with its bytes; the full mount's filler is not one of the program's.
+Files filesIn(const std::wstring& folder) {
+    Files files;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L".." || name == L"filler") continue;
+        files[name] = win::readWholeFile(folder + name).value_or("<unreadable>");
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+// Empties a mount before and after a test, so one test never sees another's files.
+struct EmptiedFolder {
+    explicit EmptiedFolder(std::wstring folder) : path(std::move(folder)) { empty(); }
+    ~EmptiedFolder() { empty(); }
+    void empty() const {
+        DeleteFileW((path + L"filler").c_str());
+        for (const auto& [name, bytes] : filesIn(path)) DeleteFileW((path + name).c_str());
+    }
+    std::wstring path;
+};
+
+uint64_t freeBytes(const std::wstring& folder) {
+    ULARGE_INTEGER available{};
+    GetDiskFreeSpaceExW(folder.c_str(), &available, nullptr, nullptr);
+    return available.QuadPart;
+}
+
+// Fills the folder's file system to the last byte, then frees `bytes`
+// (whole pages of the tmpfs); returns what is free afterwards.
+uint64_t leaveFree(const std::wstring& folder, size_t bytes) {
+    const std::wstring filler = folder + L"filler", gap = folder + L"gap";
+    DeleteFileW(filler.c_str());
+    if (bytes) win::saveFileAtomically(gap, std::string(bytes, 'g'));
+    {
+        const win::FileHandle file(
+            CreateFileW(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const std::string chunk(1 << 16, 'f');
+        for (const DWORD size : {DWORD{1} << 16, DWORD{4096}, DWORD{1}}) {
+            DWORD written = 0;
+            while (WriteFile(file.get(), chunk.data(), size, &written, nullptr) && written == size) {
+            }
+        }
+    }
+    DeleteFileW(gap.c_str());
+    return freeBytes(folder);
+}
+
+void click(const win::Control& button) {
+    SendMessageW(GetParent(button.hwnd()), WM_COMMAND, MAKEWPARAM(button.id(), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button.hwnd()));
+}
+
+void closeBar(const Tmainform& bar) {
+    SendMessageW(bar.hwnd(), WM_CLOSE, 0, 0);
+    pumpMessages();
+}
+
+HistoryRecord oldRow(int number) {
+    SearchSnapshot snapshot;
+    snapshot.date = "1.1.2020";
+    snapshot.time = "12:00:00";
+    snapshot.searchText = "old search " + std::to_string(number);
+    return makeHistoryRecord(snapshot);
+}
+
+// What the folder holds before the program runs: its three files and a preset.
+Files oldFiles(const std::string& settings) {
+    ColorDialogState colors;
+    colors.color = RGB(9, 8, 7);
+    colors.customColors[3] = RGB(1, 2, 3);
+    const std::vector<HistoryRecord> rows{oldRow(1), oldRow(2), oldRow(3)};
+    return {{L"vask.cfg", settings},
+            {L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows))},
+            {L"color.cld", writeColorStream(colors)},
+            {L"mine.vsk", "[Other]\r\nkeep=1\r\n\r\n[Pin]\r\nEurl=old preset\r\n\r\n"}};
+}
+
+void put(const std::wstring& folder, const Files& files) {
+    for (const auto& [name, bytes] : files) win::saveFileAtomically(folder + name, bytes);
+}
+
+// The last message, for failures.
+std::string lastMessage(const AnsweringPrompter& prompter) {
+    return prompter.prompts.empty() ? std::string("<none>") : prompter.prompts.back().text;
+}
+
+bool lastMessageNames(const AnsweringPrompter& prompter, const char* file) {
+    return !prompter.prompts.empty() && prompter.prompts.back().text.find(file) != std::string::npos &&
+           (prompter.prompts.back().flags & MB_ICONERROR);
+}
+
+// The user's changes, so that every file would be written anew.
+void changeEverything(App& app) {
+    app.mainform->colorDialog().color = RGB(200, 100, 50);
+    app.mainform->Compact1Click();
+    app.mainform->eurl.setText("a new search");
+    app.mainform->sbGoClick();
+}
+
+// Saves a preset through the dialogs' seam as if the user picked `path`.
+void savePresetAs(Tfext& fext, const std::wstring& path) {
+    fext.chooseFile = [path](Tfext::PresetDialog, const std::wstring&) { return std::optional<std::wstring>(path); };
+    click(fext.sb1);
+}
+
+TEST(FaultSaves, AReadOnlyFolderReportsEverySaveAndKeepsTheOldFilesByteForByte) {
+    const FaultMounts mounts = faultMounts();
+    if (!mounts.skipped.empty()) GTEST_SKIP() << "skipped: " << mounts.skipped;
+    const EmptiedFolder folder(mounts.rw);
+    const Files old = oldFiles("[Keep]\r\nme=1\r\n\r\n[Options]\r\nBackcolor=255\r\n\r\n");
+    put(mounts.rw, old);
+
+    RecordingLauncher launcher;
+    AnsweringPrompter prompter;
+    {
+        App app(mounts.ro, launcher, prompter);
+        app.createWindows();
+        pumpMessages();
+        ASSERT_TRUE(prompter.prompts.empty()) << lastMessage(prompter);
+        ASSERT_EQ(app.fhist->rows().size(), 3u) << "the old history reads from a read-only folder";
+        EXPECT_EQ(app.mainform->backColor(), 255u);
+        changeEverything(app);
+        ASSERT_EQ(app.fhist->rows().size(), 4u);
+
+        // The close stops at its first save: one message, the bar stays.
+        closeBar(*app.mainform);
+        EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
+        ASSERT_EQ(prompter.prompts.size(), 1u);
+        EXPECT_TRUE(lastMessageNames(prompter, "color.cld")) << lastMessage(prompter);
+
+        // The other ways each file is written fail the same way.
+        prompter.answers = {IDYES};
+        click(app.fhist->sbclear);
+        ASSERT_EQ(prompter.prompts.size(), 3u) << "the question, then the failure";
+        EXPECT_TRUE(lastMessageNames(prompter, "hist.sdf")) << lastMessage(prompter);
+
+        click(app.fext->SpeedButton3);  // a pin goes into "vask.cfg"
+        ASSERT_EQ(prompter.prompts.size(), 4u);
+        EXPECT_TRUE(lastMessageNames(prompter, "vask.cfg")) << lastMessage(prompter);
+
+        savePresetAs(*app.fext, mounts.ro + L"mine.vsk");
+        ASSERT_EQ(prompter.prompts.size(), 5u);
+        EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
+        savePresetAs(*app.fext, mounts.ro + L"new.vsk");
+        ASSERT_EQ(prompter.prompts.size(), 6u);
+        EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
+        EXPECT_TRUE(app.fext->openDialogFileName.empty()) << "a preset that was not saved is not remembered";
+
+        closeBar(*app.mainform);
+        EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
+        EXPECT_EQ(prompter.prompts.size(), 7u);
+    }
+    EXPECT_EQ(filesIn(mounts.rw), old) << "nothing new, nothing changed, no temporary file";
+}
+
+TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsOldFile) {
+    const FaultMounts mounts = faultMounts();
+    if (!mounts.skipped.empty()) GTEST_SKIP() << "skipped: " << mounts.skipped;
+    const std::wstring& dir = mounts.full;
+    const EmptiedFolder folder(dir);
+    // A large section of another program's makes "vask.cfg" ten pages long.
+    std::string settings = "[Keep]\r\n";
+    for (int i = 0; settings.size() < 40000; ++i)
+        settings += "key" + std::to_string(i) + "=kept by another program, byte for byte\r\n";
+    settings += "\r\n";
+    Files expected = oldFiles(settings);
+    put(dir, expected);
+
+    RecordingLauncher launcher;
+    AnsweringPrompter prompter;
+    App app(dir, launcher, prompter);
+    app.createWindows();
+    pumpMessages();
+    ASSERT_TRUE(prompter.prompts.empty()) << lastMessage(prompter);
+    changeEverything(app);
+    // A history many pages long.
+    for (int i = 0; i < 150; ++i) {
+        app.mainform->eurl.setText(std::string(150, static_cast<char>('a' + i % 26)) + std::to_string(i));
+        app.mainform->sbGoClick();
+    }
+    const std::string newHistory = saveHistory(app.fhist->rows());
+    ASSERT_GT(newHistory.size(), 6u * 4096);
+    const HWND bar = app.mainform->hwnd();
+
+    // Nothing free: the first save fails, and so does a preset, old or new.
+    EXPECT_LT(leaveFree(dir, 0), 4096u);
+    closeBar(*app.mainform);
+    EXPECT_TRUE(IsWindow(bar));
+    ASSERT_EQ(prompter.prompts.size(), 1u);
+    EXPECT_TRUE(lastMessageNames(prompter, "color.cld")) << lastMessage(prompter);
+    savePresetAs(*app.fext, dir + L"mine.vsk");
+    EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
+    savePresetAs(*app.fext, dir + L"new.vsk");
+    EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
+    EXPECT_EQ(prompter.prompts.size(), 3u);
+    EXPECT_EQ(filesIn(dir), expected);
+
+    // Room for the colours but not for the history.
+    EXPECT_LT(leaveFree(dir, 2 * 4096), 3u * 4096);
+    closeBar(*app.mainform);
+    EXPECT_TRUE(IsWindow(bar));
+    ASSERT_EQ(prompter.prompts.size(), 4u);
+    EXPECT_TRUE(lastMessageNames(prompter, "hist.sdf")) << lastMessage(prompter);
+    expected[L"color.cld"] = writeColorStream(app.mainform->colorDialog());
+    EXPECT_NE(expected[L"color.cld"], oldFiles(settings)[L"color.cld"]);
+    EXPECT_EQ(filesIn(dir), expected);
+
+    // Room for the history but not for the settings.
+    EXPECT_LT(leaveFree(dir, (newHistory.size() / 4096 + 3) * 4096), newHistory.size() + 4 * 4096);
+    closeBar(*app.mainform);
+    EXPECT_TRUE(IsWindow(bar));
+    ASSERT_EQ(prompter.prompts.size(), 5u);
+    EXPECT_TRUE(lastMessageNames(prompter, "vask.cfg")) << lastMessage(prompter);
+    expected[L"hist.sdf"] = newHistory;
+    EXPECT_EQ(filesIn(dir), expected);
+
+    // With room again the close goes through and keeps the other program's section.
+    DeleteFileW((dir + L"filler").c_str());
+    closeBar(*app.mainform);
+    EXPECT_FALSE(IsWindow(bar)) << lastMessage(prompter);
+    EXPECT_EQ(prompter.prompts.size(), 5u);
+    const Files saved = filesIn(dir);
+    EXPECT_EQ(saved.size(), expected.size()) << "no temporary file stays";
+    EXPECT_EQ(saved.at(L"vask.cfg").rfind(settings, 0), 0u);
+    EXPECT_NE(saved.at(L"vask.cfg").find("[Options]", settings.size()), std::string::npos) << "the bar's own settings";
+    EXPECT_EQ(saved.at(L"hist.sdf"), newHistory);
+}
+
+}  // namespace
+}  // namespace vask::test
