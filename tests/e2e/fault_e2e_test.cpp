@@ -15,14 +15,6 @@
 namespace vask::e2e {
 namespace {
 
-HistoryRecord oldRow(size_t number) {
-    SearchSnapshot snapshot;
-    snapshot.date = "1.1.2020";
-    snapshot.time = "12:00:00";
-    snapshot.searchText = "old " + std::to_string(number);
-    return makeHistoryRecord(snapshot);
-}
-
 std::vector<HistoryRecord> readHistory(const test::TempFolder& folder, HistoryLoadStatus& status) {
     HistoryLoadResult read = loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8);
     status = read.status;

@@ -9,14 +9,6 @@
 namespace vask::e2e {
 namespace {
 
-HistoryRecord oldRow(size_t number) {
-    SearchSnapshot snapshot;
-    snapshot.date = "1.1.2020";
-    snapshot.time = "12:00:00";
-    snapshot.searchText = "old " + std::to_string(number);
-    return makeHistoryRecord(snapshot);
-}
-
 TEST(HistoryEndToEnd, AFullHistoryKeepsItsNewestRowsThroughASearchAndTheClose) {
     forgetLaunches();
     test::TempFolder folder;

@@ -110,11 +110,6 @@ uint64_t leaveFree(const std::wstring& folder, size_t bytes) {
     return freeBytes(folder);
 }
 
-void click(const win::Control& button) {
-    SendMessageW(GetParent(button.hwnd()), WM_COMMAND, MAKEWPARAM(button.id(), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button.hwnd()));
-}
-
 void closeBar(const Tmainform& bar) {
     SendMessageW(bar.hwnd(), WM_CLOSE, 0, 0);
     pumpMessages();

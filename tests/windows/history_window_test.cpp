@@ -62,7 +62,8 @@ COLORREF drawnBackground(const Tfhist& history, int row) {
     return draw.clrTextBk;
 }
 
-void click(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0, 0); }
+// A real button press: a toggle button also changes its state.
+void press(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0, 0); }
 
 TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) {
     TestApp test;
@@ -129,7 +130,7 @@ TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
     loadRows(test, rows);
     ASSERT_EQ(history.tabela.count(), 6);
 
-    click(history.SpeedButton2);
+    press(history.SpeedButton2);
     ASSERT_TRUE(history.tabela.multiSelect());
     history.tabela.setSelected(5, true);
     history.tabela.setSelected(3, true);
@@ -151,30 +152,30 @@ TEST(HistoryWindow, NavigationMovesOneSelection) {
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
     ASSERT_EQ(history.tabela.firstSelected(), -1);
 
-    click(history.SpeedButton7);  // First, with nothing selected: nothing happens
+    press(history.SpeedButton7);  // First, with nothing selected: nothing happens
     EXPECT_EQ(history.tabela.firstSelected(), -1);
     EXPECT_EQ(history.e3.text(), "");
-    click(history.SpeedButton5);  // Prior, likewise
+    press(history.SpeedButton5);  // Prior, likewise
     EXPECT_EQ(history.tabela.firstSelected(), -1);
 
-    click(history.SpeedButton6);  // Next starts at row 0
+    press(history.SpeedButton6);  // Next starts at row 0
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
     EXPECT_EQ(history.e3.text(), "a");
 
-    click(history.SpeedButton2);  // multi select on, several rows selected ...
+    press(history.SpeedButton2);  // multi select on, several rows selected ...
     history.tabela.setSelected(2, true);
-    click(history.SpeedButton8);  // ... Last releases it and selects the last row alone
+    press(history.SpeedButton8);  // ... Last releases it and selects the last row alone
     EXPECT_FALSE(history.SpeedButton2.checked());
     EXPECT_FALSE(history.tabela.multiSelect());
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
     EXPECT_EQ(history.e3.text(), "d");
 
-    click(history.SpeedButton6);  // Next at the end: nothing
+    press(history.SpeedButton6);  // Next at the end: nothing
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
-    click(history.SpeedButton5);
+    press(history.SpeedButton5);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{2});
     EXPECT_EQ(history.e3.text(), "c");
-    click(history.SpeedButton7);
+    press(history.SpeedButton7);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
     EXPECT_EQ(history.e3.text(), "a");
 }
@@ -210,12 +211,12 @@ TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearch
     ASSERT_TRUE(advanced.isVisible());
     advanced.eexact.setText("kept");
 
-    click(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
+    press(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
     EXPECT_EQ(bar.eurl.text(), "first");
     bar.xexpandClick();
     history.tabela.selectOnly(1);
     history.tabelaClick();
-    click(history.SpeedButton4);
+    press(history.SpeedButton4);
     EXPECT_EQ(bar.eurl.text(), "second");
     EXPECT_FALSE(advanced.isVisible());
     EXPECT_FALSE(test.app->advancedOpen);
@@ -248,7 +249,7 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
 
     bar.eurl.setText("typed before");
     history.tabelaClick();
-    click(history.SpeedButton4);
+    press(history.SpeedButton4);
 
     EXPECT_TRUE(advanced.isVisible());
     EXPECT_TRUE(test.app->advancedOpen);
@@ -273,13 +274,13 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     TestApp test;
     Tfhist& history = *test.app->fhist;
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
-    click(history.SpeedButton2);
+    press(history.SpeedButton2);
     history.tabela.setSelected(0, true);
     history.tabela.setSelected(2, true);
     history.tabelaClick();
     ASSERT_EQ(history.e3.text(), "a");
 
-    click(history.SpeedButton1);
+    press(history.SpeedButton1);
     ASSERT_EQ(history.rows().size(), 2u);
     EXPECT_EQ(searchOf(history.rows()[0]), "b");
     EXPECT_EQ(searchOf(history.rows()[1]), "d");
@@ -297,13 +298,13 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
 TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     TestApp test;
     Tfhist& history = *test.app->fhist;
-    click(history.sbclear);  // an empty history asks nothing
+    press(history.sbclear);  // an empty history asks nothing
     EXPECT_TRUE(test.prompter.prompts.empty());
 
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c")});
     const std::string before = test.folder.read(L"hist.sdf");
     test.prompter.answers = {IDNO};
-    click(history.sbclear);
+    press(history.sbclear);
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_EQ(test.prompter.prompts[0].text, "Clear all search history ?");
     EXPECT_EQ(test.prompter.prompts[0].caption, "Vask");
@@ -312,7 +313,7 @@ TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     EXPECT_EQ(test.folder.read(L"hist.sdf"), before);
 
     test.prompter.answers = {IDYES};
-    click(history.sbclear);
+    press(history.sbclear);
     EXPECT_TRUE(history.rows().empty());
     EXPECT_EQ(history.tabela.count(), 0);
     EXPECT_EQ(test.folder.read(L"hist.sdf"), std::string("LVF\0\0", 5));

@@ -19,24 +19,6 @@ namespace {
 
 using PresetDialog = Tfext::PresetDialog;
 
-// The user picks an item: the list changes and tells its window.
-void choose(win::ComboBox& list, int index) {
-    SendMessageW(list.hwnd(), CB_SETCURSEL, index, 0);
-    SendMessageW(GetParent(list.hwnd()), WM_COMMAND, MAKEWPARAM(list.id(), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list.hwnd()));
-}
-
-void click(const win::Control& button) {
-    SendMessageW(GetParent(button.hwnd()), WM_COMMAND, MAKEWPARAM(button.id(), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button.hwnd()));
-}
-
-int indexOf(const win::ComboBox& list, const std::string& item) {
-    const std::vector<std::string> items = list.items();
-    const auto found = std::find(items.begin(), items.end(), item);
-    EXPECT_NE(found, items.end()) << item;
-    return static_cast<int>(found - items.begin());
-}
 
 // Stands in for the modal dialogs: notes what they were asked and answers with `answer`.
 struct FakeDialogs {

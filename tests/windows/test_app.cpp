@@ -1,8 +1,30 @@
 #include "test_app.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "app/main_window.h"
 
 namespace vask::test {
+
+void choose(win::ComboBox& list, int index) {
+    SendMessageW(list.hwnd(), CB_SETCURSEL, index, 0);
+    SendMessageW(GetParent(list.hwnd()), WM_COMMAND, MAKEWPARAM(list.id(), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.hwnd()));
+}
+
+void click(const win::Control& button) {
+    SendMessageW(GetParent(button.hwnd()), WM_COMMAND, MAKEWPARAM(button.id(), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button.hwnd()));
+}
+
+int indexOf(const win::ComboBox& list, const std::string& item) {
+    const std::vector<std::string> items = list.items();
+    const auto found = std::find(items.begin(), items.end(), item);
+    EXPECT_NE(found, items.end()) << item;
+    return static_cast<int>(found - items.begin());
+}
 
 void pumpMessages() {
     MSG message;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "win/controls.h"
 #include "win/launcher.h"
 #include "win/prompter.h"
 #include "temp_folder.h"
@@ -46,6 +47,13 @@ public:
     std::deque<int> answers;
     std::vector<Prompt> prompts;
 };
+
+// The user picks item `index` of a list: it changes and tells its window.
+void choose(win::ComboBox& list, int index);
+// The user clicks a button: its window hears of it as from the button itself.
+void click(const win::Control& button);
+// The index of `item` in a list (a test failure when it is not there).
+int indexOf(const win::ComboBox& list, const std::string& item);
 
 // Lets the window thread handle what is waiting in its queue.
 void pumpMessages();
