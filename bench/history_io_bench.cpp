@@ -5,6 +5,8 @@
 // Prints "save" and "load" lines: label, median ms, floor median ms.
 #include <windows.h>
 
+#include "wall_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
@@ -17,13 +19,6 @@
 #include "win/text.h"
 
 namespace {
-
-double nowMs() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename Work>
 double timeMs(Work work) {

@@ -6,6 +6,8 @@
 // Prints "search<TAB>median ms<TAB>floor median ms<TAB>rows".
 #include <windows.h>
 
+#include "wall_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -21,13 +23,6 @@
 #include "win/prompter.h"
 
 namespace {
-
-double nowMs() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 class TimingLauncher : public vask::win::Launcher {
 public:

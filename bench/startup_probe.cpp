@@ -8,6 +8,8 @@
 // (Private bytes are read as PagefileUsage: the same figure on Windows, and
 // the only one Wine fills in for another process.)
 #include <windows.h>
+
+#include "wall_clock.h"
 #include <psapi.h>
 
 #include <algorithm>
@@ -38,17 +40,6 @@ BOOL CALLBACK checkWindow(HWND window, LPARAM context) {
     if (processId == search.processId && std::wcscmp(name, search.windowClass) == 0 && IsWindowVisible(window))
         search.found = true;
     return !search.found;
-}
-
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 double median(std::vector<double> values) {
