@@ -22,7 +22,7 @@ App::~App() {
     mainform.reset();
 }
 
-void App::createWindows() {
+bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     try {
         startupSettings_ = readSettings();
     } catch (const std::exception& error) {
@@ -30,10 +30,12 @@ void App::createWindows() {
         prompter.ask(nullptr, error.what(), "Vask", MB_OK | MB_ICONERROR);
     }
     mainform = std::make_unique<Tmainform>(*this);
+    if (barReady && !barReady(mainform->hwnd())) return false;
     fext = std::make_unique<Tfext>(*this);
     fals = std::make_unique<Tfals>(mainform->hwnd());
     fhist = std::make_unique<Tfhist>(*this);
     fabout = std::make_unique<TfAbout>(*this);
+    return true;
 }
 
 IniDocument App::readSettings() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The one application object: it owns the windows and the program-wide
 // values; the windows reach each other through it.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,7 +26,9 @@ public:
     App& operator=(const App&) = delete;
 
     // Creates the windows in their order; the bar becomes the main window.
-    void createWindows();
+    // `barReady` runs as soon as the bar exists and may stop there (a second
+    // copy of the program ends before it loads anything else); false then.
+    bool createWindows(const std::function<bool(HWND bar)>& barReady = {});
 
     // A data file next to the program ("vask.cfg", "color.cld", "hist.sdf").
     std::wstring dataFile(const wchar_t* name) const { return programDir + name; }

@@ -20,13 +20,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         win::ShellLauncher launcher;
         win::SystemPrompter prompter;
         App app(win::programDirectory(), launcher, prompter);
-        app.createWindows();
-        const HWND bar = app.mainform->hwnd();
         // The bar's instance limit (enabled, one copy): a second start from the
-        // same program file brings the running bar to the front and ends here,
-        // before its own bar is ever shown.
+        // same program file brings the running bar to the front and ends as soon
+        // as its own bar exists, before that is ever shown.
         TInstanceControl InstanceControl1;
-        if (!InstanceControl1.Loaded(bar)) return 0;
+        if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) return 0;
+        const HWND bar = app.mainform->hwnd();
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand
                                                                                               : SW_SHOW);
         SetForegroundWindow(bar);
