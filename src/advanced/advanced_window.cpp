@@ -72,6 +72,8 @@ Tfext::Tfext(App& app) : app_(app) {
     fillLists();
     layOut();
     FormPaint();
+    // Made after the bar went transparent: it follows the bar.
+    if (win::alphaBlended(bar)) setTransparent(true);
 }
 
 int Tfext::scaled(int units) const { return win::scale(units, dpi_); }

@@ -31,11 +31,24 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     }
     mainform = std::make_unique<Tmainform>(*this);
     if (barReady && !barReady(mainform->hwnd())) return false;
-    fext = std::make_unique<Tfext>(*this);
     fals = std::make_unique<Tfals>(mainform->hwnd());
-    fhist = std::make_unique<Tfhist>(*this);
-    fabout = std::make_unique<TfAbout>(*this);
+    history.loadAtStart(dataFile(L"hist.sdf"));
     return true;
+}
+
+Tfext& App::advanced() {
+    if (!fext) fext = std::make_unique<Tfext>(*this);
+    return *fext;
+}
+
+Tfhist& App::historyWindow() {
+    if (!fhist) fhist = std::make_unique<Tfhist>(*this);
+    return *fhist;
+}
+
+TfAbout& App::about() {
+    if (!fabout) fabout = std::make_unique<TfAbout>(*this);
+    return *fabout;
 }
 
 IniDocument App::readSettings() const {

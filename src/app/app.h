@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/ini_document.h"
+#include "history/search_history.h"
 #include "search/search_options.h"
 #include "win/launcher.h"
 #include "win/prompter.h"
@@ -49,8 +50,19 @@ public:
     bool advancedOpen = false;   // the advanced window is shown from the bar
     bool advancedDocked = true;  // the advanced window is attached to the bar
     int pinnedBrowserIndex = 0;
+    // Read from "hist.sdf" by createWindows, where the history window's
+    // creation used to read it; the window itself is made when first shown.
+    SearchHistory history{prompter};
 
-    // Made in this order by createWindows; each lives until the App ends.
+    // The advanced window, the history window and the about box are made the
+    // first time they are needed: most runs never open them, and making their
+    // controls would double the bar's start-up. They then live until the App ends.
+    Tfext& advanced();
+    Tfhist& historyWindow();
+    TfAbout& about();
+
+    // The bar and the caption strip are made by createWindows; the others
+    // stay empty until first needed. Each lives until the App ends.
     std::unique_ptr<Tmainform> mainform;
     std::unique_ptr<Tfext> fext;
     std::unique_ptr<Tfals> fals;

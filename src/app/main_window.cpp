@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
@@ -12,6 +11,7 @@
 #include "history/history_window.h"
 #include "history/search_snapshot.h"
 #include "controls/about_window.h"
+#include "win/common_dialogs.h"
 #include "win/dpi.h"
 #include "win/double_buffer.h"
 #include "win/errors.h"
@@ -233,7 +233,7 @@ void Tmainform::saveColorDialog() {
 bool Tmainform::saveEverything() {
     try {
         saveColorDialog();
-        if (app_.fhist) app_.fhist->SaveListViewToFile(app_.dataFile(L"hist.sdf"));
+        app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
         SaveSettings();
     } catch (const std::exception& error) {
         reportError(error);
@@ -305,7 +305,7 @@ void Tmainform::stbarClick() {
 void Tmainform::sbtranspClick() {
     const bool transparent = !win::alphaBlended(hwnd());
     win::setAlphaBlend(hwnd(), transparent, alphaValue_);
-    app_.fext->setTransparent(transparent);
+    if (app_.fext) app_.fext->setTransparent(transparent);
     setMenuChecked(sbtransp, transparent);
 }
 
@@ -318,7 +318,7 @@ void Tmainform::AliceBlue1Click() {
     choose.rgbResult = resolvedBackColor();
     choose.lpCustColors = custom.data();
     choose.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (ChooseColorW(&choose)) {
+    if (win::commonDialogs().chooseColor(&choose)) {
         colorDialog_.color = choose.rgbResult;
         setBackColor(choose.rgbResult);
     }
@@ -350,7 +350,9 @@ SearchEngine Tmainform::searchEngine() const {
 void Tmainform::sbGoClick() {
     // Recorded before the URL is composed, as the fields stand now.
     if (menuChecked(enahist)) dodajtabelo();
-    SearchInputs inputs = app_.fext->searchInputs();
+    // An advanced window not made yet has every list at its first item, no
+    // browser and empty edits: the inputs' defaults.
+    SearchInputs inputs = app_.fext ? app_.fext->searchInputs() : SearchInputs{};
     inputs.text = eurl.text();
     inputs.engine = searchEngine();
     inputs.advancedOpen = app_.advancedOpen;
@@ -359,11 +361,11 @@ void Tmainform::sbGoClick() {
 }
 
 void Tmainform::dodajtabelo() {
-    if (app_.fhist) app_.fhist->recordSearch(makeHistoryRecord(takeSearchSnapshot(app_)));
+    app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(app_)));
 }
 
 void Tmainform::History1Click() {
-    if (app_.fhist) app_.fhist->Show();
+    app_.historyWindow().Show();
 }
 
 void Tmainform::GradButton3Click() {
@@ -371,20 +373,21 @@ void Tmainform::GradButton3Click() {
     // unreadable "vask.cfg" reads as empty, so the options always follow the lists.
     const PinnedIndices pins = readPins(app_.readSettings());
     app_.pinnedBrowserIndex = pins.browser;
-    app_.fext->selectPinned(pins);
+    Tfext& advanced = app_.advanced();
+    advanced.selectPinned(pins);
     xexpandClick();
-    if (app_.fext->isVisible()) app_.fext->eexact.setFocus();
+    if (advanced.isVisible()) advanced.eexact.setFocus();
 }
 
 void Tmainform::xexpandClick() {
     if (app_.advancedOpen)
-        app_.fext->hideFromBar();
+        app_.advanced().hideFromBar();
     else
-        app_.fext->showAtBar();
+        app_.advanced().showAtBar();
 }
 
 void Tmainform::MyMessage() {
-    if (app_.advancedOpen && app_.advancedDocked) app_.fext->placeAtBar();
+    if (app_.fext && app_.advancedOpen && app_.advancedDocked) app_.fext->placeAtBar();
 }
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
@@ -480,7 +483,7 @@ void Tmainform::onCommand(UINT id, UINT code, HWND) {
     case sbtransp: sbtranspClick(); break;
     case stbar: stbarClick(); break;
     case Compact1: Compact1Click(); break;
-    case About1: app_.fabout->ShowModal(); break;
+    case About1: app_.about().ShowModal(); break;
     case Exit1: Exit1Click(); break;
     default: break;
     }

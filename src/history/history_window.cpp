@@ -54,7 +54,7 @@ BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
 }  // namespace
 
 Tfhist::Tfhist(App& app)
-    : app_(app), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
+    : app_(app), history_(app.history), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
     registerClass(ClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     dpi_ = win::systemDpi();
     create(ClassName, L"Vask - History", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -62,9 +62,11 @@ Tfhist::Tfhist(App& app)
     dpi_ = win::dpiForWindow(hwnd());
     createControls();
     FormCreate();
+    showHistory();
+    history_.onChange = [this] { showHistory(); };
 }
 
-Tfhist::~Tfhist() = default;
+Tfhist::~Tfhist() { history_.onChange = nullptr; }
 
 int Tfhist::scaled(int units) const { return win::scale(units, dpi_); }
 
@@ -157,7 +159,7 @@ void Tfhist::layOut() {
     tabela.setBounds(0, scaled(PanelHeight), client.right, std::max(0L, client.bottom - scaled(PanelHeight)));
 }
 
-// Size, position and state from "VelikostH", then the history file.
+// Size, position and state from "VelikostH".
 void Tfhist::FormCreate() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
@@ -167,14 +169,6 @@ void Tfhist::FormCreate() {
                                   geometry.top + geometry.height};
     SetWindowPlacement(hwnd(), &placement);
     maximiseOnShow_ = geometry.status == Maximised;
-
-    const std::wstring file = app_.dataFile(L"hist.sdf");
-    if (!win::fileExists(file)) return;
-    try {
-        LoadListViewToFile(file);
-    } catch (const std::exception&) {
-        // The history starts with the rows read so far.
-    }
 }
 
 void Tfhist::Show() {
@@ -183,50 +177,13 @@ void Tfhist::Show() {
     SetForegroundWindow(hwnd());
 }
 
-void Tfhist::LoadListViewToFile(const std::wstring& file) {
-    const std::string name = win::toUtf8(win::bareFileName(file));
-    if (!win::fileExists(file)) {
-        app_.prompter.ask(hwnd(), "File \"" + name + "\" does not exist!", "I/O Error", MB_OK | MB_ICONERROR);
-        return;
-    }
-    const auto bytes = win::readWholeFile(file);
-    if (!bytes) {
-        keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
-        throw std::runtime_error("\"" + name + "\" cannot be read.");
-    }
-    HistoryLoadResult loaded = loadHistory(*bytes, win::ansiDecoder());
-    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
-    if (loaded.status == HistoryLoadStatus::NotListViewFile) {
-        app_.prompter.ask(hwnd(), "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
-        return;
-    }
-    rows_.replaceAll(std::move(loaded.rows));
-    tabela.clearSelection();
-    tabela.setCount(rows_.size());
-}
-
-// A file that could not be read whole is copied to "<name>.bak" before
-// anything replaces it; when even the copy fails, the next save tries again
-// and fails rather than lose the user's bytes.
-void Tfhist::keepDamagedFile(const std::wstring& file) {
-    damagedFile_ = file;
-    if (CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE)) damagedFile_.clear();
-}
-
-void Tfhist::SaveListViewToFile(const std::wstring& file) {
-    if (!damagedFile_.empty() && damagedFile_ == file) {
-        if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
-            win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
-        damagedFile_.clear();
-    }
-    win::saveFileAtomically(file, saveHistory(rows_));
-}
-
-void Tfhist::recordSearch(HistoryRecord record) {
-    const std::size_t before = rows_.size();
-    rows_.recordAtTop(std::move(record));
-    tabela.setCount(rows_.size());
-    tabela.selectOnly(static_cast<int>(selectionAfterRecording(before)));
+// The list shows the rows and the selection the history's last change left.
+void Tfhist::showHistory() {
+    tabela.setCount(rows().size());
+    if (const auto row = history_.selectedRow())
+        tabela.selectOnly(static_cast<int>(*row));
+    else
+        tabela.clearSelection();
 }
 
 // Keeps the window reachable, then gives the find the focus; coming from
@@ -261,14 +218,14 @@ void Tfhist::FormDeactivate() {
 }
 
 void Tfhist::showRow(std::size_t row) {
-    const HistoryRecord& record = rows_[row];
+    const HistoryRecord& record = rows()[row];
     e1.setText(record.caption);
     // Rows of foreign files may have fewer fields: those show empty.
     for (std::size_t i = 1; i < details_.size(); ++i) details_[i]->setText(subItemOrEmpty(record, i - 1));
 }
 
 void Tfhist::tabelaClick() {
-    if (rows_.empty()) return;
+    if (rows().empty()) return;
     const int selected = tabela.firstSelected();
     showRow(selected >= 0 ? static_cast<std::size_t>(selected) : 0);
 }
@@ -276,16 +233,16 @@ void Tfhist::tabelaClick() {
 void Tfhist::tabelaDblClick() { SpeedButton4Click(); }
 
 std::string Tfhist::cellText(std::size_t row, int column) const {
-    if (row >= rows_.size()) return {};
-    const HistoryRecord& record = rows_[row];
+    if (row >= rows().size()) return {};
+    const HistoryRecord& record = rows()[row];
     return column == 0 ? record.caption : std::string(subItemOrEmpty(record, static_cast<std::size_t>(column - 1)));
 }
 
 LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && draw.nmcd.dwItemSpec < rows_.size()) {
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && draw.nmcd.dwItemSpec < rows().size()) {
         const std::size_t row = draw.nmcd.dwItemSpec;
-        draw.clrTextBk = rowBackground(row, matchesFind(rows_[row], hurl.text()));
+        draw.clrTextBk = rowBackground(row, matchesFind(rows()[row], hurl.text()));
     }
     return CDRF_DODEFAULT;
 }
@@ -302,12 +259,12 @@ bool Tfhist::hurlKeyPress(wchar_t key) {
 void Tfhist::SpeedButton3Click() { tabela.invalidate(); }
 
 void Tfhist::SpeedButton4Click() {
-    if (rows_.empty()) return;
+    if (rows().empty()) return;
     // Nothing shown yet (the window just opened, or rows were deleted): Run
     // takes the chosen row rather than putting empty fields into the bar.
     if (e1.text().empty() && e8.text().empty()) tabelaClick();
     Tmainform& bar = *app_.mainform;
-    Tfext& advanced = *app_.fext;
+    Tfext& advanced = app_.advanced();
     if (e8.text() == NoneValue) {  // recorded without the advanced window
         bar.eurl.setText(e3.text());
         advanced.hideFromBar();
@@ -334,9 +291,7 @@ void Tfhist::SpeedButton4Click() {
 }
 
 void Tfhist::SpeedButton1Click() {
-    rows_.eraseRows(tabela.selectedRows());
-    tabela.clearSelection();
-    tabela.setCount(rows_.size());
+    history_.eraseRows(tabela.selectedRows());
     tabela.setFocus();
     for (win::Edit* edit : details_) edit->setText("");
 }
@@ -369,23 +324,21 @@ void Tfhist::SpeedButton5Click() {
 void Tfhist::SpeedButton6Click() {
     releaseMultiSelect();
     const int selected = tabela.firstSelected();
-    if (selected < static_cast<int>(rows_.size()) - 1) goToRow(selected + 1);
+    if (selected < static_cast<int>(rows().size()) - 1) goToRow(selected + 1);
 }
 
 void Tfhist::SpeedButton8Click() {
     releaseMultiSelect();
-    const int last = static_cast<int>(rows_.size()) - 1;
+    const int last = static_cast<int>(rows().size()) - 1;
     if (tabela.firstSelected() < last) goToRow(last);
 }
 
 void Tfhist::sbclearClick() {
-    if (rows_.empty()) return;
+    if (rows().empty()) return;
     MessageBeep(MB_ICONQUESTION);
     if (app_.prompter.ask(hwnd(), "Clear all search history ?", "Vask", MB_YESNO | MB_ICONSTOP) != IDYES) return;
-    rows_.clear();
-    tabela.clearSelection();
-    tabela.setCount(0);
-    SaveListViewToFile(app_.dataFile(L"hist.sdf"));
+    history_.clear();
+    history_.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
 }
 
 void Tfhist::reportError(const std::exception& error) {

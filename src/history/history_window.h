@@ -1,12 +1,14 @@
 #pragma once
 // Tfhist: the search history window — the recorded searches in a list, the
 // chosen row's fields in read-only edits, find, navigation, delete, clear,
-// and Run, which puts a recorded search back into the bar.
+// and Run, which puts a recorded search back into the bar. It shows the
+// program's one search history and follows its every change.
 #include <array>
 #include <string>
 
 #include "history/history_record.h"
 #include "history/history_rows.h"
+#include "history/search_history.h"
 #include "win/controls.h"
 #include "win/handles.h"
 #include "win/list_view.h"
@@ -31,17 +33,9 @@ public:
     win::VirtualListView tabela;
 
     // The rows the list shows, newest first.
-    const HistoryRows& rows() const { return rows_; }
-    // A new search on top of the history; the previous top row stays
-    // selected (the new row when the history was empty).
-    void recordSearch(HistoryRecord record);
+    const HistoryRows& rows() const { return history_.rows(); }
     // "Show search history": shows the window, maximised on its first showing when so stored.
     void Show();
-
-    // The history file: the file's own problems are shown as "I/O Error".
-    void LoadListViewToFile(const std::wstring& file);
-    // Throws with the system's message when the file cannot be written.
-    void SaveListViewToFile(const std::wstring& file);
 
     // Handlers, named after their control and event.
     void FormActivate();
@@ -67,29 +61,27 @@ protected:
 
 private:
     void FormCreate();
+    void showHistory();
     void createControls();
     void applyFont();
     void layOut();
     void showRow(std::size_t row);
     void goToRow(int row);
     void releaseMultiSelect();
-    void keepDamagedFile(const std::wstring& file);
     std::string cellText(std::size_t row, int column) const;
     LRESULT onNotify(NMHDR& header);
     void onCommand(UINT id, UINT code);
     int scaled(int units) const;
 
     App& app_;
+    SearchHistory& history_;
     UINT dpi_ = 96;
-    HistoryRows rows_;
     std::array<win::Edit*, 12> details_;
     std::array<win::Label, 13> labels_;  // "Find", then one above each detail edit
     win::Tooltips hints_;
     win::Font font_;
     bool maximiseOnShow_ = false;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
-    // A damaged history file not yet copied aside: it must not be replaced before it is.
-    std::wstring damagedFile_;
 };
 
 }  // namespace vask

@@ -76,6 +76,11 @@ struct IconTraits {
     static Handle empty() { return nullptr; }
     static void close(Handle h) { DestroyIcon(h); }
 };
+struct ModuleTraits {  // LoadLibraryW
+    using Handle = HMODULE;
+    static Handle empty() { return nullptr; }
+    static void close(Handle h) { FreeLibrary(h); }
+};
 
 using KernelHandle = Unique<KernelHandleTraits>;
 using FileHandle = Unique<FileHandleTraits>;
@@ -88,6 +93,7 @@ using MemoryDc = Unique<MemoryDcTraits>;
 using MappedView = Unique<MappedViewTraits>;
 using Menu = Unique<MenuTraits>;
 using Icon = Unique<IconTraits>;
+using Module = Unique<ModuleTraits>;
 
 // A DC from GetDC, given back with ReleaseDC.
 class WindowDc {

@@ -2,6 +2,10 @@
 // oldest row makes room, and the close stores it all in "hist.sdf".
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
 #include "temp_folder.h"
@@ -17,10 +21,16 @@ TEST(HistoryEndToEnd, AFullHistoryKeepsItsNewestRowsThroughASearchAndTheClose) {
     folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows)));
 
     VaskProcess vask(folder.path());
-    ASSERT_NE(vask.bar(), nullptr);
-    ASSERT_NE(vask.waitForWindow(L"Tfhist"), nullptr);
+    ASSERT_NE(vask.bar(), nullptr);  // shown once the history is read
     vask.search("newest search");
     ASSERT_EQ(waitForLaunches(L"default", 1).size(), 1u);
+    // The history window is made when first asked for, and lists every row.
+    PostMessageW(vask.bar(), WM_COMMAND, Tmainform::History1, 0);
+    const HWND history = vask.waitForWindow(L"Tfhist");
+    ASSERT_NE(history, nullptr);
+    for (int i = 0; i < 100 && !IsWindowVisible(history); ++i) Sleep(50);  // made, filled, then shown
+    const HWND list = FindWindowExW(history, nullptr, WC_LISTVIEWW, nullptr);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(HistoryRows::MaxRows));
     vask.sendCopyData("202");
     ASSERT_TRUE(vask.waitForExit());
 

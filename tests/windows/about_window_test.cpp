@@ -39,7 +39,7 @@ void CALLBACK giveUp(HWND, UINT, UINT_PTR timer, DWORD) {
 
 // Shows the box from the bar's menu and runs `step` while it is up.
 bool showFromMenuAnd(TestApp& test, std::function<void()> step) {
-    ModalRun run{std::move(step), test.app->fabout->hwnd()};
+    ModalRun run{std::move(step), test.app->about().hwnd()};
     currentRun = &run;
     SetTimer(nullptr, 0, 10, &runStep);
     const UINT_PTR guard = SetTimer(nullptr, 0, 5000, &giveUp);
@@ -57,7 +57,7 @@ SIZE clientSize(HWND window) {
 
 TEST(AboutWindow, IsLaidOutHiddenUntilAskedFor) {
     TestApp test;
-    TfAbout& about = *test.app->fabout;
+    TfAbout& about = test.app->about();
     const UINT dpi = win::dpiForWindow(about.hwnd());
     EXPECT_FALSE(about.isVisible());
     wchar_t caption[32] = {};
@@ -74,7 +74,7 @@ TEST(AboutWindow, IsLaidOutHiddenUntilAskedFor) {
 
 TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
     TestApp test;
-    TfAbout& about = *test.app->fabout;
+    TfAbout& about = test.app->about();
     const HWND bar = test.app->mainform->hwnd();
     const std::pair<const char*, std::function<void()>> closers[] = {
         {"Escape", [&] { PostMessageW(about.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0); }},
@@ -101,7 +101,7 @@ TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
 
 TEST(AboutWindow, ActivationShowsTheVersionOnlyWhenTheProgramHasOne) {
     TestApp test;
-    TfAbout& about = *test.app->fabout;
+    TfAbout& about = test.app->about();
     about.FormActivate();
     // The test program carries no version resource (vask.exe's own is checked end to end).
     ASSERT_FALSE(win::fileVersionText(win::programPath()));
@@ -110,7 +110,7 @@ TEST(AboutWindow, ActivationShowsTheVersionOnlyWhenTheProgramHasOne) {
 
 TEST(AboutWindow, TheWebAddressOpensInTheDefaultBrowser) {
     TestApp test;
-    TfAbout& about = *test.app->fabout;
+    TfAbout& about = test.app->about();
     SendMessageW(about.hwnd(), WM_COMMAND, MAKEWPARAM(TfAbout::IdLabel5, STN_CLICKED),
                  reinterpret_cast<LPARAM>(about.Label5.hwnd()));
     ASSERT_EQ(test.launcher.launches.size(), 1u);

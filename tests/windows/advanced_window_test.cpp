@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "controls/caption_window.h"
 #include "registry_sandbox.h"
+#include "win/layered.h"
 #include "test_app.h"
 
 namespace vask::test {
@@ -42,7 +43,7 @@ TEST(AdvancedWindow, BrowserListMarksTheDefaultSortsAndSelectsThePinnedItem) {
     registry.addBrowser(L"D-NONAME", nullptr);
     registry.setUserDefault(L"b-fox");
     TestApp test;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
 
     test.app->mainform->GradButton3Click();
     EXPECT_EQ(fext.lb.items(), (Items{"Firefox (Default)", "Zeta Browser"}));
@@ -62,7 +63,7 @@ TEST(AdvancedWindow, PinnedBrowserBeyondTheListSelectsNothingAndSearchesWithTheD
     registry.addBrowser(L"CHROME", L"Google Chrome");
     TestApp test("[Pin]\r\nBrowser=1\r\n");
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
 
     bar.GradButton3Click();
     ASSERT_EQ(fext.lb.selectedText(), "Google Chrome");
@@ -89,8 +90,8 @@ TEST(AdvancedWindow, MissingBrowserKeyLeavesTheListEmptyAndSearchesWithTheDefaul
     Tmainform& bar = *test.app->mainform;
     bar.GradButton3Click();
     EXPECT_TRUE(test.prompter.prompts.empty());
-    EXPECT_TRUE(test.app->fext->isVisible());
-    EXPECT_EQ(test.app->fext->lb.count(), 0);
+    EXPECT_TRUE(test.app->advanced().isVisible());
+    EXPECT_EQ(test.app->advanced().lb.count(), 0);
     bar.eurl.setText("red apple");
     bar.sbGoClick();
     ASSERT_EQ(test.launcher.launches.size(), 1u);
@@ -103,7 +104,7 @@ TEST(AdvancedWindow, EveryListAndTextReachesTheUrlOfItsService) {
     registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
 
     choose(fext.cb1, indexOf(fext.cb1, "English"));
@@ -139,7 +140,7 @@ TEST(AdvancedWindow, ClearAllEmptiesEverythingAndWikipediaLosesItsLanguagePrefix
     registry.addBrowser(L"OPERA", L"Opera");
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
     choose(fext.cb1, 5);
     choose(fext.cb2, indexOf(fext.cb2, "French"));
@@ -175,7 +176,7 @@ TEST(AdvancedWindow, EveryPressOfAdvancedSearchResetsTheListsToThePinsAndKeepsTh
     registry.addBrowser(L"CHROME", L"Google Chrome");
     TestApp test(Pins);
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     const auto expectPinned = [&] {
         EXPECT_EQ(fext.lb.selectedText(), "Google Chrome");
         EXPECT_EQ(fext.cb1.selectedText(), "English");
@@ -220,7 +221,7 @@ TEST(AdvancedWindow, PinsOutsideTheListsSelectNothingAndLeaveTheirFragmentsEmpty
     RegistrySandbox registry;
     TestApp test("[Pin]\r\nInterface=150\r\nCountry=-1\r\nLanguage=99999\r\nType=9\r\nTime=6\r\n");
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
     for (const win::ComboBox* list : {&fext.cb1, &fext.cb2, &fext.cb3, &fext.cb5, &fext.cb6})
         EXPECT_EQ(list->itemIndex(), -1);
@@ -238,7 +239,7 @@ TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixe
     RegistrySandbox registry;
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     const int height = fext.windowRect().bottom - fext.windowRect().top;
     const int barHeight = bar.windowRect().bottom - bar.windowRect().top;
 
@@ -281,11 +282,40 @@ TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixe
     EXPECT_FALSE(test.app->fals->isVisible());
 }
 
+TEST(AdvancedWindow, IsMadeWhenFirstNeededAndSearchesBeforeThenMatchAFreshWindow) {
+    RegistrySandbox registry;
+    TestApp test(Pins);
+    EXPECT_EQ(test.app->fext, nullptr) << "the start makes no advanced window";
+    EXPECT_EQ(test.app->fabout, nullptr) << "nor an about box";
+    Tmainform& bar = *test.app->mainform;
+    SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::sbtransp, 0);
+    bar.eurl.setText("red apple");
+    const auto searchEveryService = [&] {
+        for (const auto engine : {Tmainform::Google1, Tmainform::Bing1, Tmainform::Wikipedia1}) {
+            SendMessageW(bar.hwnd(), WM_COMMAND, engine, 0);
+            bar.sbGoClick();
+        }
+    };
+    searchEveryService();
+    ASSERT_EQ(test.app->fext, nullptr) << "a search does not need it";
+
+    const Tfext& fext = test.app->advanced();
+    EXPECT_FALSE(fext.isVisible());
+    EXPECT_TRUE(win::alphaBlended(fext.hwnd())) << "made after the bar went transparent, it follows the bar";
+    searchEveryService();
+    ASSERT_EQ(test.launcher.launches.size(), 6u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(test.launcher.launches[i].program, test.launcher.launches[i + 3].program) << i;
+        EXPECT_EQ(test.launcher.launches[i].url, test.launcher.launches[i + 3].url) << i;
+    }
+    EXPECT_EQ(test.launcher.launches[1].url, "http://www.bing.com/search?&q=red+apple");
+}
+
 TEST(AdvancedWindow, TransparentBlendsBothWindowsAndColoursFollowTheBar) {
     RegistrySandbox registry;
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     const auto alphaOf = [](HWND window) -> int {
         if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return -1;
         BYTE alpha = 0;

@@ -341,7 +341,7 @@ TEST(CustomControlsInPlace, BarAndAboutBoxButtons) {
     EXPECT_EQ(test.launcher.launches.size(), 1u);
 
     // The about box's OK: silver, the Cancel button, modal result 2 (cancel).
-    const TGradButton& ok = test.app->fabout->GradButton1;
+    const TGradButton& ok = test.app->about().GradButton1;
     EXPECT_EQ(ok.ColorScheme(), TColorScheme::csNeoSilver);
     EXPECT_TRUE(ok.model().gradient && ok.model().cancel);
     EXPECT_EQ(ok.model().modalResult, IDCANCEL);

@@ -87,7 +87,7 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         }
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
-            EXPECT_EQ(app.fhist->rows().size(), damagedFolder ? 0u : read.rows.size()) << "the rows that could be read";
+            EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size()) << "the rows that could be read";
             if (!damagedFolder && read.status != HistoryLoadStatus::Ok)
                 EXPECT_EQ(folder.read(L"hist.sdf.bak"), written[L"hist.sdf"]) << "the damaged bytes are kept";
         }
@@ -96,7 +96,7 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         app.mainform->eurl.setText("after damage");
         app.mainform->sbGoClick();
         ASSERT_EQ(launcher.launches.size(), 1u);
-        EXPECT_EQ(app.fhist->rows()[0].subItems.at(HistoryItem::Search), "after damage");
+        EXPECT_EQ(app.history.rows()[0].subItems.at(HistoryItem::Search), "after damage");
 
         const size_t before = prompter.prompts.size();
         SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
@@ -122,8 +122,8 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
     again.createWindows();
     pumpMessages();
     EXPECT_TRUE(prompter.prompts.empty()) << prompter.prompts.front().text;
-    ASSERT_FALSE(again.fhist->rows().empty());
-    EXPECT_EQ(again.fhist->rows()[0].subItems.at(HistoryItem::Search), "after damage");
+    ASSERT_FALSE(again.history.rows().empty());
+    EXPECT_EQ(again.history.rows()[0].subItems.at(HistoryItem::Search), "after damage");
 }
 
 TEST(DamagedStart, EachDamagedFileGivesAWorkingBarAndAtMostOneMessage) {

@@ -177,10 +177,10 @@ TEST(FaultSaves, AReadOnlyFolderReportsEverySaveAndKeepsTheOldFilesByteForByte) 
         app.createWindows();
         pumpMessages();
         ASSERT_TRUE(prompter.prompts.empty()) << lastMessage(prompter);
-        ASSERT_EQ(app.fhist->rows().size(), 3u) << "the old history reads from a read-only folder";
+        ASSERT_EQ(app.history.rows().size(), 3u) << "the old history reads from a read-only folder";
         EXPECT_EQ(app.mainform->backColor(), 255u);
         changeEverything(app);
-        ASSERT_EQ(app.fhist->rows().size(), 4u);
+        ASSERT_EQ(app.history.rows().size(), 4u);
 
         // The close stops at its first save: one message, the bar stays.
         closeBar(*app.mainform);
@@ -190,21 +190,21 @@ TEST(FaultSaves, AReadOnlyFolderReportsEverySaveAndKeepsTheOldFilesByteForByte) 
 
         // The other ways each file is written fail the same way.
         prompter.answers = {IDYES};
-        click(app.fhist->sbclear);
+        click(app.historyWindow().sbclear);
         ASSERT_EQ(prompter.prompts.size(), 3u) << "the question, then the failure";
         EXPECT_TRUE(lastMessageNames(prompter, "hist.sdf")) << lastMessage(prompter);
 
-        click(app.fext->SpeedButton3);  // a pin goes into "vask.cfg"
+        click(app.advanced().SpeedButton3);  // a pin goes into "vask.cfg"
         ASSERT_EQ(prompter.prompts.size(), 4u);
         EXPECT_TRUE(lastMessageNames(prompter, "vask.cfg")) << lastMessage(prompter);
 
-        savePresetAs(*app.fext, mounts.ro + L"mine.vsk");
+        savePresetAs(app.advanced(), mounts.ro + L"mine.vsk");
         ASSERT_EQ(prompter.prompts.size(), 5u);
         EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
-        savePresetAs(*app.fext, mounts.ro + L"new.vsk");
+        savePresetAs(app.advanced(), mounts.ro + L"new.vsk");
         ASSERT_EQ(prompter.prompts.size(), 6u);
         EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
-        EXPECT_TRUE(app.fext->openDialogFileName.empty()) << "a preset that was not saved is not remembered";
+        EXPECT_TRUE(app.advanced().openDialogFileName.empty()) << "a preset that was not saved is not remembered";
 
         closeBar(*app.mainform);
         EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
@@ -238,7 +238,7 @@ TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsO
         app.mainform->eurl.setText(std::string(150, static_cast<char>('a' + i % 26)) + std::to_string(i));
         app.mainform->sbGoClick();
     }
-    const std::string newHistory = saveHistory(app.fhist->rows());
+    const std::string newHistory = saveHistory(app.history.rows());
     ASSERT_GT(newHistory.size(), 6u * 4096);
     const HWND bar = app.mainform->hwnd();
 
@@ -248,9 +248,9 @@ TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsO
     EXPECT_TRUE(IsWindow(bar));
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_TRUE(lastMessageNames(prompter, "color.cld")) << lastMessage(prompter);
-    savePresetAs(*app.fext, dir + L"mine.vsk");
+    savePresetAs(app.advanced(), dir + L"mine.vsk");
     EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
-    savePresetAs(*app.fext, dir + L"new.vsk");
+    savePresetAs(app.advanced(), dir + L"new.vsk");
     EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
     EXPECT_EQ(prompter.prompts.size(), 3u);
     EXPECT_EQ(filesIn(dir), expected);

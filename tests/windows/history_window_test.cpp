@@ -24,7 +24,7 @@ HistoryRecord plainRow(const std::string& search) {
 // Puts rows into the history through the real loader.
 void loadRows(TestApp& test, const std::vector<HistoryRecord>& rows) {
     test.folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows)));
-    test.app->fhist->LoadListViewToFile(test.folder.file(L"hist.sdf"));
+    test.app->history.LoadListViewToFile(test.folder.file(L"hist.sdf"));
 }
 
 // A new App on the same folder, without the saves of closing.
@@ -68,18 +68,22 @@ void press(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0
 TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfhist& history = *test.app->fhist;
     ASSERT_TRUE(bar.menuChecked(Tmainform::enahist));
 
     bar.eurl.setText("");
     bar.sbGoClick();
-    ASSERT_EQ(history.rows().size(), 1u);
-    EXPECT_EQ(history.tabela.count(), 1);
-    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
-    EXPECT_FALSE(history.rows()[0].caption.empty());  // the date
-    EXPECT_EQ(searchOf(history.rows()[0]), "- - -");
+    EXPECT_EQ(test.app->history.selectedRow(), 0u) << "the new row, when it is alone";
+    bar.eurl.setText("C");
+    bar.sbGoClick();
+    ASSERT_EQ(test.app->fhist, nullptr) << "recording needs no history window";
+    Tfhist& history = test.app->historyWindow();  // made now, it shows what was recorded
+    ASSERT_EQ(history.rows().size(), 2u);
+    EXPECT_EQ(history.tabela.count(), 2);
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
+    EXPECT_FALSE(history.rows()[1].caption.empty());  // the date
+    EXPECT_EQ(searchOf(history.rows()[1]), "- - -");
 
-    for (const char* text : {"C", "B", "A"}) {
+    for (const char* text : {"B", "A"}) {
         bar.eurl.setText(text);
         bar.sbGoClick();
     }
@@ -101,8 +105,8 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     EXPECT_EQ(cellText(history, 0, 14), "");
 
     bar.xexpandClick();
-    ASSERT_TRUE(test.app->fext->isVisible());
-    Tfext& advanced = *test.app->fext;
+    ASSERT_TRUE(test.app->advanced().isVisible());
+    Tfext& advanced = test.app->advanced();
     advanced.cb5.setItemIndex(1);
     advanced.eexact.setText("exact words");
     bar.sbGoClick();
@@ -123,7 +127,7 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
 
 TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
     TestApp test;
-    Tfhist& history = *test.app->fhist;
+    Tfhist& history = test.app->historyWindow();
     std::vector<HistoryRecord> rows;
     for (const char* text : {"r0", "r1", "r2", "r3", "r4", "r5"}) rows.push_back(plainRow(text));
     rows[5].subItems.resize(2);  // a foreign file's short row: Time and Search only
@@ -148,7 +152,7 @@ TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
 
 TEST(HistoryWindow, NavigationMovesOneSelection) {
     TestApp test;
-    Tfhist& history = *test.app->fhist;
+    Tfhist& history = test.app->historyWindow();
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
     ASSERT_EQ(history.tabela.firstSelected(), -1);
 
@@ -182,7 +186,7 @@ TEST(HistoryWindow, NavigationMovesOneSelection) {
 
 TEST(HistoryWindow, FindHighlightsRowsWithTheTextInTheSearchedColumns) {
     TestApp test;
-    Tfhist& history = *test.app->fhist;
+    Tfhist& history = test.app->historyWindow();
     HistoryRecord pdfType = plainRow("manual");
     pdfType.subItems[HistoryItem::FileType] = "Adobe Acrobat PDF (.pdf)";
     HistoryRecord pdfBrowser = plainRow("other");
@@ -204,8 +208,8 @@ TEST(HistoryWindow, FindHighlightsRowsWithTheTextInTheSearchedColumns) {
 TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearchText) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfhist& history = *test.app->fhist;
-    Tfext& advanced = *test.app->fext;
+    Tfhist& history = test.app->historyWindow();
+    Tfext& advanced = test.app->advanced();
     loadRows(test, {plainRow("first"), plainRow("second")});
     bar.xexpandClick();
     ASSERT_TRUE(advanced.isVisible());
@@ -227,8 +231,8 @@ TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearch
 TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAndEdits) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfhist& history = *test.app->fhist;
-    Tfext& advanced = *test.app->fext;
+    Tfhist& history = test.app->historyWindow();
+    Tfext& advanced = test.app->advanced();
     ASSERT_FALSE(advanced.isVisible());
 
     SearchSnapshot snapshot;
@@ -272,7 +276,7 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
 
 TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     TestApp test;
-    Tfhist& history = *test.app->fhist;
+    Tfhist& history = test.app->historyWindow();
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
     press(history.SpeedButton2);
     history.tabela.setSelected(0, true);
@@ -288,7 +292,7 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     EXPECT_EQ(history.e3.text(), "");
 
     test.restart();  // the close saves "hist.sdf", the next start reads it
-    const HistoryRows& reloaded = test.app->fhist->rows();
+    const HistoryRows& reloaded = test.app->history.rows();
     ASSERT_EQ(reloaded.size(), 2u);
     EXPECT_EQ(searchOf(reloaded[0]), "b");
     EXPECT_EQ(searchOf(reloaded[1]), "d");
@@ -297,7 +301,7 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
 
 TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     TestApp test;
-    Tfhist& history = *test.app->fhist;
+    Tfhist& history = test.app->historyWindow();
     press(history.sbclear);  // an empty history asks nothing
     EXPECT_TRUE(test.prompter.prompts.empty());
 
@@ -328,8 +332,8 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
     damaged += std::string("\x0c\x00\x00\x00\x00\x00\x08\x00" "1.2.", 12);
     test.folder.write(L"hist.sdf", damaged);
     reopen(test);
-    ASSERT_EQ(test.app->fhist->rows().size(), 2u);
-    EXPECT_EQ(searchOf(test.app->fhist->rows()[1]), "two");
+    ASSERT_EQ(test.app->history.rows().size(), 2u);
+    EXPECT_EQ(searchOf(test.app->history.rows()[1]), "two");
     EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), damaged);
     test.restart();
     EXPECT_EQ(test.folder.read(L"hist.sdf"), whole);  // the whole rows, saved properly
@@ -340,14 +344,14 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
     test.folder.write(L"hist.sdf", notHistory);
     test.prompter.prompts.clear();
     reopen(test);
-    EXPECT_TRUE(test.app->fhist->rows().empty());
+    EXPECT_TRUE(test.app->history.rows().empty());
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_EQ(test.prompter.prompts[0].text, "\"hist.sdf\" is not a ListView file!");
     EXPECT_EQ(test.prompter.prompts[0].caption, "I/O Error");
     EXPECT_TRUE(test.prompter.prompts[0].flags & MB_ICONERROR);
     EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), notHistory);
 
-    test.app->fhist->LoadListViewToFile(test.folder.file(L"missing.sdf"));
+    test.app->history.LoadListViewToFile(test.folder.file(L"missing.sdf"));
     ASSERT_EQ(test.prompter.prompts.size(), 2u);
     EXPECT_EQ(test.prompter.prompts[1].text, "File \"missing.sdf\" does not exist!");
     EXPECT_EQ(test.prompter.prompts[1].caption, "I/O Error");
@@ -355,7 +359,7 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
 
 TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     TestApp first;  // no "vask.cfg": (10, 10), 150 pixels short of the screen, maximised on showing
-    Tfhist& history = *first.app->fhist;
+    Tfhist& history = first.app->historyWindow();
     WINDOWPLACEMENT placement{sizeof(placement)};
     GetWindowPlacement(history.hwnd(), &placement);
     EXPECT_EQ(placement.rcNormalPosition.left, 10);
@@ -367,7 +371,7 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     EXPECT_TRUE(IsZoomed(history.hwnd()));
 
     TestApp stored("[VelikostH]\r\nLevo=40\r\nGor=50\r\nSirina=600\r\nVisina=400\r\nStatus=1\r\n");
-    Tfhist& normal = *stored.app->fhist;
+    Tfhist& normal = stored.app->historyWindow();
     normal.Show();
     EXPECT_FALSE(IsZoomed(normal.hwnd()));
     EXPECT_FALSE(IsIconic(normal.hwnd()));

@@ -36,7 +36,7 @@ struct FakeDialogs {
 
 // A window with two browsers, shown from the bar.
 struct PresetFixture {
-    explicit PresetFixture(const std::string& settings = {}) : test(settings), dialogs(*test.app->fext) {
+    explicit PresetFixture(const std::string& settings = {}) : test(settings), dialogs(test.app->advanced()) {
         registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
         registry.addBrowser(L"CHROME", L"Google Chrome");
         bar.GradButton3Click();
@@ -44,7 +44,7 @@ struct PresetFixture {
     RegistrySandbox registry;
     TestApp test;
     Tmainform& bar = *test.app->mainform;
-    Tfext& fext = *test.app->fext;
+    Tfext& fext = test.app->advanced();
     FakeDialogs dialogs;
 };
 

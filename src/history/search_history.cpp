@@ -1,0 +1,80 @@
+#include "history/search_history.h"
+
+#include <stdexcept>
+
+#include "history/history_file.h"
+#include "win/errors.h"
+#include "win/files.h"
+#include "win/text.h"
+
+namespace vask {
+
+void SearchHistory::loadAtStart(const std::wstring& file) {
+    if (!win::fileExists(file)) return;
+    try {
+        LoadListViewToFile(file);
+    } catch (const std::exception&) {
+        // The history starts with the rows read so far.
+    }
+}
+
+void SearchHistory::LoadListViewToFile(const std::wstring& file) {
+    const std::string name = win::toUtf8(win::bareFileName(file));
+    if (!win::fileExists(file)) {
+        prompter_.ask(nullptr, "File \"" + name + "\" does not exist!", "I/O Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    const auto bytes = win::readWholeFile(file);
+    if (!bytes) {
+        keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
+        throw std::runtime_error("\"" + name + "\" cannot be read.");
+    }
+    HistoryLoadResult loaded = loadHistory(*bytes, win::ansiDecoder());
+    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
+    if (loaded.status == HistoryLoadStatus::NotListViewFile) {
+        prompter_.ask(nullptr, "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
+        return;
+    }
+    rows_.replaceAll(std::move(loaded.rows));
+    changed(std::nullopt);
+}
+
+// A file that could not be read whole is copied to "<name>.bak" before
+// anything replaces it; when even the copy fails, the next save tries again
+// and fails rather than lose the user's bytes.
+void SearchHistory::keepDamagedFile(const std::wstring& file) {
+    damagedFile_ = file;
+    if (CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE)) damagedFile_.clear();
+}
+
+void SearchHistory::SaveListViewToFile(const std::wstring& file) {
+    if (!damagedFile_.empty() && damagedFile_ == file) {
+        if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
+            win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+        damagedFile_.clear();
+    }
+    win::saveFileAtomically(file, saveHistory(rows_));
+}
+
+void SearchHistory::recordSearch(HistoryRecord record) {
+    const std::size_t before = rows_.size();
+    rows_.recordAtTop(std::move(record));
+    changed(selectionAfterRecording(before));
+}
+
+void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
+    rows_.eraseRows(indices);
+    changed(std::nullopt);
+}
+
+void SearchHistory::clear() {
+    rows_.clear();
+    changed(std::nullopt);
+}
+
+void SearchHistory::changed(std::optional<std::size_t> selectedRow) {
+    selectedRow_ = selectedRow;
+    if (onChange) onChange();
+}
+
+}  // namespace vask

@@ -1,0 +1,57 @@
+#pragma once
+// The search history of one run: the rows, newest first, read from the
+// history file when the program starts and written back when the bar closes
+// and after "Clear all search history". It lives apart from the history
+// window, which is made only when the user first opens it.
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/history_record.h"
+#include "history/history_rows.h"
+#include "win/prompter.h"
+
+namespace vask {
+
+class SearchHistory {
+public:
+    explicit SearchHistory(win::Prompter& prompter) : prompter_(prompter) {}
+
+    const HistoryRows& rows() const { return rows_; }
+    // The row a list of the history selects after the last change: the
+    // previous top row after a recording (the new row when it was alone),
+    // none after a load, a deletion or a clear.
+    std::optional<std::size_t> selectedRow() const { return selectedRow_; }
+    // Runs after every change of the rows (the history window follows them).
+    std::function<void()> onChange;
+
+    // The start-up load: only when the file is there, and a file that cannot
+    // be read leaves the rows read so far.
+    void loadAtStart(const std::wstring& file);
+    // The history file: the file's own problems are shown as "I/O Error".
+    void LoadListViewToFile(const std::wstring& file);
+    // Throws with the system's message when the file cannot be written.
+    void SaveListViewToFile(const std::wstring& file);
+
+    // A new search on top of the history.
+    void recordSearch(HistoryRecord record);
+    // "Delete record": the listed rows go.
+    void eraseRows(const std::vector<std::size_t>& indices);
+    void clear();
+
+private:
+    void changed(std::optional<std::size_t> selectedRow);
+    void keepDamagedFile(const std::wstring& file);
+
+    win::Prompter& prompter_;
+    HistoryRows rows_;
+    std::optional<std::size_t> selectedRow_;
+    // A damaged history file not yet copied aside: it must not be replaced before it is.
+    std::wstring damagedFile_;
+};
+
+}  // namespace vask
