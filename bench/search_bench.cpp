@@ -65,9 +65,10 @@ int wmain(int argc, wchar_t** argv) {
     SilentPrompter prompter;
     App app(folder.path(), launcher, prompter);
     app.createWindows();
+    app.historyWindow();  // as after the user has opened it: its list follows every search
     pumpMessages();
     Tmainform& bar = *app.mainform;
-    const std::size_t rows = app.fhist->rows().size();
+    const std::size_t rows = app.history.rows().size();
 
     // Enter in the search field, as the user presses it; the milliseconds until the launch.
     const auto search = [&](int run) {
@@ -92,7 +93,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const bool allLaunched = *std::min_element(recorded.begin(), recorded.end()) > 0 &&
                              *std::min_element(floor.begin(), floor.end()) > 0;
-    if (!allLaunched || rows != HistoryRows::MaxRows || app.fhist->rows().size() != rows) {
+    if (!allLaunched || rows != HistoryRows::MaxRows || app.history.rows().size() != rows) {
         std::fprintf(stderr, "search_bench: the searches did not launch or record as expected\n");
         return 1;
     }
