@@ -50,8 +50,8 @@ public:
     bool advancedOpen = false;   // the advanced window is shown from the bar
     bool advancedDocked = true;  // the advanced window is attached to the bar
     int pinnedBrowserIndex = 0;
-    // Read from "hist.sdf" by createWindows, where the history window's
-    // creation used to read it; the window itself is made when first shown.
+    // The run's searches, read from "hist.sdf" by createWindows; the history
+    // window shows them once the user opens it.
     SearchHistory history{prompter};
 
     // The advanced window, the history window and the about box are made the

@@ -8,12 +8,8 @@
 #include "advanced/advanced_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
-#include "history/history_file.h"
 #include "history/history_geometry.h"
 #include "win/dpi.h"
-#include "win/errors.h"
-#include "win/files.h"
-#include "win/text.h"
 
 namespace vask {
 namespace {
