@@ -59,9 +59,12 @@ std::string latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-    if (isValidUtf8(bytes)) return std::string(bytes);
+std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
     return decodeAnsi ? decodeAnsi(bytes) : latin1ToUtf8(bytes);
+}
+
+std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
+    return isValidUtf8(bytes) ? std::string(bytes) : decodeAnsiText(bytes, decodeAnsi);
 }
 
 std::string asciiUpper(std::string_view text) {

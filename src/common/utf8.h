@@ -22,6 +22,10 @@ using AnsiDecoder = std::function<std::string(std::string_view)>;
 // Latin-1 (ISO 8859-1) to UTF-8: the decoder used where no code page is known.
 std::string latin1ToUtf8(std::string_view bytes);
 
+// Bytes in the ANSI code page as UTF-8, through `decodeAnsi` or, when there
+// is none, as Latin-1.
+std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi);
+
 // `bytes` as UTF-8: unchanged when valid, else decoded with `decodeAnsi`.
 std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi);
 

@@ -4,6 +4,7 @@
 // and Run, which puts a recorded search back into the bar.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "history/history_record.h"
 #include "history/history_rows.h"
@@ -74,7 +75,7 @@ private:
     void goToRow(int row);
     void releaseMultiSelect();
     void keepDamagedFile(const std::wstring& file);
-    std::string cellText(std::size_t row, int column) const;
+    std::string_view cellText(std::size_t row, int column) const;
     LRESULT onNotify(NMHDR& header);
     void onCommand(UINT id, UINT code);
     int scaled(int units) const;
