@@ -11,6 +11,14 @@ namespace vask {
 
 bool isValidUtf8(std::string_view text);
 
+// A stored text: the bytes up to the first zero byte, and whether they are
+// valid UTF-8 — both found in one pass over the bytes.
+struct TextBeforeZero {
+    std::string_view text;
+    bool validUtf8 = true;
+};
+TextBeforeZero textBeforeZero(std::string_view bytes);
+
 // The longest prefix of `text` of at most `maxBytes` bytes that does not end
 // inside a UTF-8 sequence.
 std::string_view cutAtCharBoundary(std::string_view text, std::size_t maxBytes);

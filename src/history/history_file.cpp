@@ -84,8 +84,8 @@ public:
 
     // A text ends at its first zero byte.
     void add(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-        const std::string_view text = bytes.substr(0, bytes.find('\0'));
-        if (isValidUtf8(text))
+        const auto [text, validUtf8] = textBeforeZero(bytes);
+        if (validUtf8)
             views_.push_back(text);
         else
             views_.push_back(decoded_.emplace_back(decodeAnsiText(text, decodeAnsi)));
