@@ -35,8 +35,8 @@ const bool registered = [] {
             for (auto _ : state) {
                 std::string texts;
                 for (const HistoryRecord& row : rows) {
-                    texts += row.caption;
-                    for (const std::string& item : row.subItems) texts += item;
+                    texts += row.caption();
+                    for (std::size_t i = 0; i < row.subItemCount(); ++i) texts += row.subItem(i);
                 }
                 benchmark::DoNotOptimize(texts);
             }

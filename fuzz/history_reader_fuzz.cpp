@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/utf8.h"
 #include "history/history_file.h"
@@ -12,14 +12,12 @@
 namespace {
 
 // What a text becomes after one trip through a file.
-std::string stored(std::string_view text) {
-    return std::string(vask::cutAtCharBoundary(text, 65535));
-}
+std::string_view stored(std::string_view text) { return vask::cutAtCharBoundary(text, 65535); }
 
 vask::HistoryRecord storedRecord(const vask::HistoryRecord& row) {
-    vask::HistoryRecord out{stored(row.caption), {}, row.imageIndex};
-    for (const std::string& item : row.subItems) out.subItems.push_back(stored(item));
-    return out;
+    std::vector<std::string_view> items;
+    for (std::size_t i = 0; i < row.subItemCount(); ++i) items.push_back(stored(row.subItem(i)));
+    return vask::HistoryRecord(stored(row.caption()), items, row.imageIndex());
 }
 
 }  // namespace

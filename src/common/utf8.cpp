@@ -1,5 +1,8 @@
 #include "common/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace vask {
 namespace {
 
@@ -14,27 +17,57 @@ std::size_t sequenceLength(unsigned char lead) {
 
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// Length of the valid UTF-8 sequence at text[i], or 0 when none starts there.
+std::size_t validSequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = sequenceLength(lead);
+    if (length == 0 || length > text.size() - i) return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
+    if (length >= 3) {
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        // Overlong forms, surrogates and code points above U+10FFFF.
+        if (lead == 0xE0 && second < 0xA0) return 0;
+        if (lead == 0xED && second > 0x9F) return 0;
+        if (lead == 0xF0 && second < 0x90) return 0;
+        if (lead == 0xF4 && second > 0x8F) return 0;
+    }
+    return length;
+}
+
+// Where the ASCII bytes other than zero that start at text[i] end. Most
+// texts are mostly such bytes: they are skipped eight at a time.
+std::size_t plainAsciiEnd(std::string_view text, std::size_t i) {
+    constexpr uint64_t Ones = 0x0101010101010101, HighBits = 0x8080808080808080;
+    for (; text.size() - i >= 8; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof(word));
+        // A high bit is set in `word` for a byte >= 0x80, in `word - Ones` for a zero byte.
+        if ((word | (word - Ones)) & HighBits) break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i]) - 1u < 0x7Fu) ++i;
+    return i;
+}
+
 }  // namespace
 
 bool isValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = sequenceLength(lead);
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if (!isContinuation(static_cast<unsigned char>(text[i + k]))) return false;
-        if (length >= 3) {
-            const auto second = static_cast<unsigned char>(text[i + 1]);
-            // Overlong forms, surrogates and code points above U+10FFFF.
-            if (lead == 0xE0 && second < 0xA0) return false;
-            if (lead == 0xED && second > 0x9F) return false;
-            if (lead == 0xF0 && second < 0x90) return false;
-            if (lead == 0xF4 && second > 0x8F) return false;
-        }
+    for (std::size_t i = plainAsciiEnd(text, 0); i < text.size(); i = plainAsciiEnd(text, i)) {
+        const std::size_t length = validSequenceLength(text, i);
+        if (length == 0) return false;
         i += length;
     }
     return true;
+}
+
+TextBeforeZero textBeforeZero(std::string_view bytes) {
+    for (std::size_t i = plainAsciiEnd(bytes, 0); i < bytes.size(); i = plainAsciiEnd(bytes, i)) {
+        if (bytes[i] == '\0') return {bytes.substr(0, i), true};
+        const std::size_t length = validSequenceLength(bytes, i);
+        if (length == 0) return {bytes.substr(0, bytes.find('\0', i)), false};
+        i += length;
+    }
+    return {bytes, true};
 }
 
 std::string_view cutAtCharBoundary(std::string_view text, std::size_t maxBytes) {
@@ -59,9 +92,12 @@ std::string latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-    if (isValidUtf8(bytes)) return std::string(bytes);
+std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
     return decodeAnsi ? decodeAnsi(bytes) : latin1ToUtf8(bytes);
+}
+
+std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
+    return isValidUtf8(bytes) ? std::string(bytes) : decodeAnsiText(bytes, decodeAnsi);
 }
 
 std::string asciiUpper(std::string_view text) {

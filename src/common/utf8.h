@@ -11,6 +11,14 @@ namespace vask {
 
 bool isValidUtf8(std::string_view text);
 
+// A stored text: the bytes up to the first zero byte, and whether they are
+// valid UTF-8 — both found in one pass over the bytes.
+struct TextBeforeZero {
+    std::string_view text;
+    bool validUtf8 = true;
+};
+TextBeforeZero textBeforeZero(std::string_view bytes);
+
 // The longest prefix of `text` of at most `maxBytes` bytes that does not end
 // inside a UTF-8 sequence.
 std::string_view cutAtCharBoundary(std::string_view text, std::size_t maxBytes);
@@ -21,6 +29,10 @@ using AnsiDecoder = std::function<std::string(std::string_view)>;
 
 // Latin-1 (ISO 8859-1) to UTF-8: the decoder used where no code page is known.
 std::string latin1ToUtf8(std::string_view bytes);
+
+// Bytes in the ANSI code page as UTF-8, through `decodeAnsi` or, when there
+// is none, as Latin-1.
+std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi);
 
 // `bytes` as UTF-8: unchanged when valid, else decoded with `decodeAnsi`.
 std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi);

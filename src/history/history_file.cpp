@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <optional>
 
@@ -12,7 +13,6 @@ constexpr std::string_view Signature = "LVF";
 constexpr std::size_t MaxCount = std::numeric_limits<uint16_t>::max();
 // A row is at least its sub-item count, image index and caption length.
 constexpr std::size_t SmallestRow = 2 + 4 + 2;
-constexpr std::size_t SmallestText = 2;
 
 void putLittleEndian(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -25,11 +25,11 @@ void putText(std::string& out, std::string_view text) {
 }
 
 void putRow(std::string& out, const HistoryRecord& row) {
-    const std::size_t items = std::min(row.subItems.size(), MaxCount);
+    const std::size_t items = std::min(row.subItemCount(), MaxCount);
     putLittleEndian(out, static_cast<uint32_t>(items), 2);
-    putLittleEndian(out, static_cast<uint32_t>(row.imageIndex), 4);
-    putText(out, row.caption);
-    for (std::size_t i = 0; i < items; ++i) putText(out, row.subItems[i]);
+    putLittleEndian(out, static_cast<uint32_t>(row.imageIndex()), 4);
+    putText(out, row.caption());
+    for (std::size_t i = 0; i < items; ++i) putText(out, row.subItem(i));
 }
 
 // The rows are newest first, so the rows that fit are the first ones.
@@ -73,31 +73,50 @@ private:
     std::string_view rest_;
 };
 
-std::optional<std::string> readText(ByteReader& in, const AnsiDecoder& decodeAnsi) {
+// The texts of one row as they are read: views into the file's bytes, or,
+// for the few texts written in the ANSI code page, into their decoded copies.
+class RowTexts {
+public:
+    void clear() {
+        views_.clear();
+        decoded_.clear();
+    }
+
+    // A text ends at its first zero byte.
+    void add(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
+        const auto [text, validUtf8] = textBeforeZero(bytes);
+        if (validUtf8)
+            views_.push_back(text);
+        else
+            views_.push_back(decoded_.emplace_back(decodeAnsiText(text, decodeAnsi)));
+    }
+
+    std::string_view caption() const { return views_.front(); }
+    std::span<const std::string_view> subItems() const { return std::span(views_).subspan(1); }
+
+private:
+    std::vector<std::string_view> views_;
+    std::deque<std::string> decoded_;  // growing never moves its texts, so views stay valid
+};
+
+bool readText(ByteReader& in, RowTexts& texts, const AnsiDecoder& decodeAnsi) {
     const auto length = in.littleEndian(2);
-    if (!length) return std::nullopt;
+    if (!length) return false;
     const auto bytes = in.take(*length);
-    if (!bytes) return std::nullopt;
-    const std::string_view text = bytes->substr(0, bytes->find('\0'));
-    return textFromFile(text, decodeAnsi);
+    if (!bytes) return false;
+    texts.add(*bytes, decodeAnsi);
+    return true;
 }
 
-std::optional<HistoryRecord> readRow(ByteReader& in, const AnsiDecoder& decodeAnsi) {
+// Gathers the row's texts first, so that the row is built in one allocation.
+std::optional<HistoryRecord> readRow(ByteReader& in, RowTexts& texts, const AnsiDecoder& decodeAnsi) {
     const auto items = in.littleEndian(2);
     const auto image = in.littleEndian(4);
     if (!items || !image) return std::nullopt;
-    auto caption = readText(in, decodeAnsi);
-    if (!caption) return std::nullopt;
-    HistoryRecord row;
-    row.imageIndex = static_cast<int32_t>(*image);
-    row.caption = std::move(*caption);
-    row.subItems.reserve(std::min<std::size_t>(*items, in.remaining() / SmallestText));
-    for (uint32_t i = 0; i < *items; ++i) {
-        auto text = readText(in, decodeAnsi);
-        if (!text) return std::nullopt;
-        row.subItems.push_back(std::move(*text));
-    }
-    return row;
+    texts.clear();
+    for (uint32_t i = 0; i <= *items; ++i)  // the caption, then the sub-items
+        if (!readText(in, texts, decodeAnsi)) return std::nullopt;
+    return HistoryRecord(texts.caption(), texts.subItems(), static_cast<int32_t>(*image));
 }
 
 }  // namespace
@@ -114,8 +133,9 @@ HistoryLoadResult loadHistory(std::string_view bytes, const AnsiDecoder& decodeA
 
     HistoryLoadResult result;
     result.rows.reserve(std::min<std::size_t>(*count, in.remaining() / SmallestRow));
+    RowTexts texts;
     for (uint32_t i = 0; i < *count; ++i) {
-        auto row = readRow(in, decodeAnsi);
+        auto row = readRow(in, texts, decodeAnsi);
         if (!row) {
             result.status = HistoryLoadStatus::Truncated;
             break;

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,13 +17,41 @@ namespace vask {
 // The history's "none" value; also the first entry of every option list.
 inline constexpr std::string_view NoneValue = "- - -";
 
-// The Date column is the caption; every further column is a sub-item.
-struct HistoryRecord {
-    std::string caption;
-    std::vector<std::string> subItems;
-    int32_t imageIndex = 0;
+// One row of the history. The Date column is the caption; every further
+// column is a sub-item. A history holds up to 65,535 rows, so a row keeps
+// all its texts in one heap block: the end offset of each text, then the
+// texts back to back. The offsets are 32 bits wide: a search typed into the
+// bar may be longer than the 65,535 bytes the file keeps of it.
+class HistoryRecord {
+public:
+    HistoryRecord() = default;
+    HistoryRecord(std::string_view caption, std::span<const std::string_view> subItems, int32_t imageIndex = 0);
+    HistoryRecord(std::string_view caption, std::initializer_list<std::string_view> subItems, int32_t imageIndex = 0)
+        : HistoryRecord(caption, std::span(subItems.begin(), subItems.size()), imageIndex) {}
 
-    bool operator==(const HistoryRecord&) const = default;
+    HistoryRecord(const HistoryRecord& other);
+    HistoryRecord(HistoryRecord&& other) noexcept;
+    HistoryRecord& operator=(const HistoryRecord& other);
+    HistoryRecord& operator=(HistoryRecord&& other) noexcept;
+    ~HistoryRecord() = default;
+
+    std::string_view caption() const { return text(0); }
+    std::size_t subItemCount() const { return subItems_; }
+    // Needs i < subItemCount(); subItemOrEmpty() takes any column.
+    std::string_view subItem(std::size_t i) const { return text(i + 1); }
+    int32_t imageIndex() const { return imageIndex_; }
+
+    bool operator==(const HistoryRecord& other) const;
+
+private:
+    // Text 0 is the caption, text i the sub-item i - 1.
+    std::string_view text(std::size_t i) const;
+    uint32_t textEnd(std::size_t i) const;
+    const char* textBytes() const;
+
+    std::unique_ptr<char[]> block_;  // null for an empty caption without sub-items
+    uint32_t subItems_ = 0;
+    int32_t imageIndex_ = 0;
 };
 
 // Positions of the sub-items (column number minus one).

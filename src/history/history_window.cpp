@@ -215,7 +215,7 @@ void Tfhist::FormDeactivate() {
 
 void Tfhist::showRow(std::size_t row) {
     const HistoryRecord& record = rows()[row];
-    e1.setText(record.caption);
+    e1.setText(record.caption());
     // Rows of foreign files may have fewer fields: those show empty.
     for (std::size_t i = 1; i < details_.size(); ++i) details_[i]->setText(subItemOrEmpty(record, i - 1));
 }
@@ -228,10 +228,10 @@ void Tfhist::tabelaClick() {
 
 void Tfhist::tabelaDblClick() { SpeedButton4Click(); }
 
-std::string Tfhist::cellText(std::size_t row, int column) const {
+std::string_view Tfhist::cellText(std::size_t row, int column) const {
     if (row >= rows().size()) return {};
     const HistoryRecord& record = rows()[row];
-    return column == 0 ? record.caption : std::string(subItemOrEmpty(record, static_cast<std::size_t>(column - 1)));
+    return column == 0 ? record.caption() : subItemOrEmpty(record, static_cast<std::size_t>(column - 1));
 }
 
 LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {

@@ -5,6 +5,7 @@
 // program's one search history and follows its every change.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "history/history_record.h"
 #include "history/history_rows.h"
@@ -68,7 +69,7 @@ private:
     void showRow(std::size_t row);
     void goToRow(int row);
     void releaseMultiSelect();
-    std::string cellText(std::size_t row, int column) const;
+    std::string_view cellText(std::size_t row, int column) const;
     LRESULT onNotify(NMHDR& header);
     void onCommand(UINT id, UINT code);
     int scaled(int units) const;

@@ -24,7 +24,7 @@ std::vector<HistoryRecord> readHistory(const test::TempFolder& folder, HistoryLo
 // The history after one search on `old`: the search on top, the oldest row gone.
 bool isOneSearchOn(const std::vector<HistoryRecord>& rows, const std::vector<HistoryRecord>& old,
                    const std::string& search) {
-    return rows.size() == old.size() && !rows.empty() && rows[0].subItems.at(HistoryItem::Search) == search &&
+    return rows.size() == old.size() && !rows.empty() && subItemOrEmpty(rows[0], HistoryItem::Search) == search &&
            std::equal(rows.begin() + 1, rows.end(), old.begin());
 }
 

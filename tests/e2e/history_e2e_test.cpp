@@ -37,8 +37,8 @@ TEST(HistoryEndToEnd, AFullHistoryKeepsItsNewestRowsThroughASearchAndTheClose) {
     const HistoryLoadResult saved = loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8);
     ASSERT_EQ(saved.status, HistoryLoadStatus::Ok);
     ASSERT_EQ(saved.rows.size(), HistoryRows::MaxRows);
-    EXPECT_EQ(saved.rows[0].subItems.at(HistoryItem::Search), "newest search");
-    EXPECT_FALSE(saved.rows[0].caption.empty());
+    EXPECT_EQ(subItemOrEmpty(saved.rows[0], HistoryItem::Search), "newest search");
+    EXPECT_FALSE(saved.rows[0].caption().empty());
     EXPECT_EQ(saved.rows[1], rows[0]);
     EXPECT_EQ(saved.rows.back(), rows[HistoryRows::MaxRows - 2]);
     EXPECT_FALSE(folder.exists(L"hist.sdf.bak"));

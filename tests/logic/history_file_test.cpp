@@ -16,18 +16,14 @@ std::string bytesOf(const char (&literal)[N]) {
     return std::string(literal, N - 1);
 }
 
-HistoryRecord row(std::string caption, std::vector<std::string> items, int32_t image = 0) {
-    return {std::move(caption), std::move(items), image};
-}
-
 std::vector<HistoryRecord> sampleRows() {
     return {
-        row("5.3.2024", {"10:00:00", "čebula in šparglji", "- - -", "", "wiki.example", "",
-                         "Firefox", "Slovenščina", "Slovenija", "- - -", "Past week", "Yes",
-                         "- - -", "- - -"}),
-        row("", {"", "日本語", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -",
-                 "- - -", "- - -", "- - -"}),
-        row("4.3.2024", {}, -7),
+        HistoryRecord("5.3.2024", {"10:00:00", "čebula in šparglji", "- - -", "", "wiki.example", "",
+                                   "Firefox", "Slovenščina", "Slovenija", "- - -", "Past week",
+                                   "Yes", "- - -", "- - -"}),
+        HistoryRecord("", {"", "日本語", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -",
+                           "- - -", "- - -", "- - -", "- - -"}),
+        HistoryRecord("4.3.2024", {}, -7),
     };
 }
 
@@ -41,7 +37,7 @@ TEST(HistoryFile, EmptyHistoryIsSignatureAndZeroCount) {
 
 TEST(HistoryFile, RowLayoutIsLittleEndian) {
     HistoryRows rows;
-    rows.recordAtTop(row("D", {"Tx"}, 0x01020304));
+    rows.recordAtTop(HistoryRecord("D", {"Tx"}, 0x01020304));
     const std::string expected =
         bytesOf("LVF\x01\x00" "\x01\x00" "\x04\x03\x02\x01" "\x01\x00" "D" "\x02\x00" "Tx");
     EXPECT_EQ(saveHistory(rows), expected);
@@ -53,9 +49,9 @@ TEST(HistoryFile, RowsSurviveRoundTripInOrder) {
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Ok);
     ASSERT_EQ(loaded.rows.size(), 3u);
     EXPECT_EQ(loaded.rows, rows);
-    EXPECT_EQ(loaded.rows[0].subItems.size(), 14u);
-    EXPECT_EQ(loaded.rows[1].subItems.size(), 12u);
-    EXPECT_EQ(loaded.rows[2].imageIndex, -7);
+    EXPECT_EQ(loaded.rows[0].subItemCount(), 14u);
+    EXPECT_EQ(loaded.rows[1].subItemCount(), 12u);
+    EXPECT_EQ(loaded.rows[2].imageIndex(), -7);
 }
 
 TEST(HistoryFile, ForeignSignaturesAreRefused) {
@@ -100,38 +96,43 @@ TEST(HistoryFile, CountsBeyondTheFileReadNothingMore) {
 }
 
 TEST(HistoryFile, AnsiTextsAreDecodedAndZeroBytesEndTexts) {
-    const std::string bytes = bytesOf("LVF\x01\x00" "\x02\x00" "\0\0\0\0" "\x04\x00" "Caf\xE9"
-                                      "\x05\x00" "ab\0cd" "\x02\x00" "\xC3\xA9");
+    const std::string bytes = bytesOf("LVF\x02\x00"
+                                      "\x05\x00" "\0\0\0\0" "\x04\x00" "Caf\xE9" "\x05\x00" "ab\0cd"
+                                      "\x02\x00" "\xC3\xA9" "\x05\x00" "na\xEFve" "\x03\x00" "\xE9t\xE9"
+                                      "\x03\x00" "\xFC\0\xFF"
+                                      "\x00\x00" "\x07\x00\x00\x00" "\x01\x00" "\xC5");
     const auto loaded = load(bytes);
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Ok);
-    ASSERT_EQ(loaded.rows.size(), 1u);
-    EXPECT_EQ(loaded.rows[0].caption, "Caf\xC3\xA9");
-    // The UTF-8 "é" is kept as it is, not decoded a second time.
-    EXPECT_EQ(loaded.rows[0].subItems, (std::vector<std::string>{"ab", "\xC3\xA9"}));
+    ASSERT_EQ(loaded.rows.size(), 2u);
+    // The UTF-8 "é" is kept as it is, not decoded a second time; the bytes
+    // after a zero byte are not part of the text, valid or not.
+    EXPECT_EQ(loaded.rows[0], HistoryRecord("Caf\xC3\xA9", {"ab", "\xC3\xA9", "na\xC3\xAFve",
+                                                             "\xC3\xA9t\xC3\xA9", "\xC3\xBC"}));
+    EXPECT_EQ(loaded.rows[1], HistoryRecord("\xC3\x85", {}, 7));
 }
 
 TEST(HistoryFile, LongTextIsCutAtCharacterBoundary) {
     std::string longText;
     for (int i = 0; i < 35000; ++i) longText += "\xC3\xA9";  // 70,000 bytes of "é"
-    const auto loaded = load(saveHistory(std::vector{row(longText, {"x" + longText})}));
+    const std::string longerText = "x" + longText;
+    const auto loaded = load(saveHistory(std::vector{HistoryRecord(longText, {longerText})}));
     ASSERT_EQ(loaded.rows.size(), 1u);
     // 65535 would end inside a character: 65534 bytes remain.
-    EXPECT_EQ(loaded.rows[0].caption, longText.substr(0, 65534));
-    EXPECT_EQ(loaded.rows[0].subItems[0], ("x" + longText).substr(0, 65535));
+    EXPECT_EQ(loaded.rows[0], HistoryRecord(longText.substr(0, 65534), {longerText.substr(0, 65535)}));
 }
 
 TEST(HistoryFile, OnlyTheNewest65535RowsAreWritten) {
     std::vector<HistoryRecord> rows(65536);
-    rows.front().caption = "newest";
-    rows[65534].caption = "last kept";
-    rows.back().caption = "oldest";
+    rows.front() = HistoryRecord("newest", {});
+    rows[65534] = HistoryRecord("last kept", {});
+    rows.back() = HistoryRecord("oldest", {});
     const std::string bytes = saveHistory(rows);
     EXPECT_EQ(bytes.substr(3, 2), "\xFF\xFF");
     const auto loaded = load(bytes);
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Ok);
     ASSERT_EQ(loaded.rows.size(), 65535u);
-    EXPECT_EQ(loaded.rows.front().caption, "newest");
-    EXPECT_EQ(loaded.rows.back().caption, "last kept");
+    EXPECT_EQ(loaded.rows.front().caption(), "newest");
+    EXPECT_EQ(loaded.rows.back().caption(), "last kept");
 }
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vask {
 namespace {
 
 using Items = std::vector<std::string>;
+using Views = std::vector<std::string_view>;
 
 SearchSnapshot advancedSearch() {
     SearchSnapshot s;
@@ -30,12 +34,10 @@ SearchSnapshot advancedSearch() {
 
 TEST(HistoryRecord, ShownAdvancedWindowRecordsEveryColumn) {
     const HistoryRecord record = makeHistoryRecord(advancedSearch());
-    EXPECT_EQ(record.caption, "5.3.2024");
-    EXPECT_EQ(record.imageIndex, 0);
-    EXPECT_EQ(record.subItems,
-              (Items{"10:15:00", "annual report", "net income", "- - -", "example.com",
-                     "Adobe Acrobat PDF (.pdf)", "Firefox", "- - -", "Slovenia", "", "Any time",
-                     "- - -", "Yes", "- - -"}));
+    EXPECT_EQ(record, HistoryRecord("5.3.2024", {"10:15:00", "annual report", "net income", "- - -",
+                                                 "example.com", "Adobe Acrobat PDF (.pdf)", "Firefox",
+                                                 "- - -", "Slovenia", "", "Any time", "- - -", "Yes",
+                                                 "- - -"}));
     EXPECT_FALSE(recordedWithoutOptions(record));
 }
 
@@ -45,9 +47,9 @@ TEST(HistoryRecord, HiddenAdvancedWindowRecordsOnlyTheSearch) {
     s.searchText = "";
     s.google = true;
     const HistoryRecord record = makeHistoryRecord(s);
-    Items expected{"10:15:00", "- - -"};
+    Views expected{"10:15:00", "- - -"};
     expected.resize(12, "- - -");
-    EXPECT_EQ(record.subItems, expected);
+    EXPECT_EQ(record, HistoryRecord("5.3.2024", expected));
     EXPECT_TRUE(recordedWithoutOptions(record));
     EXPECT_EQ(subItemOrEmpty(record, HistoryItem::Bing), "");
     EXPECT_EQ(subItemOrEmpty(record, HistoryItem::Wikipedia), "");
@@ -58,6 +60,56 @@ TEST(HistoryRecord, ShortRowsShowEmptyFieldsAndKeepTheirOptions) {
     EXPECT_EQ(subItemOrEmpty(shortRow, HistoryItem::Search), "cats");
     EXPECT_EQ(subItemOrEmpty(shortRow, HistoryItem::TimePeriod), "");
     EXPECT_FALSE(recordedWithoutOptions(shortRow));
+}
+
+TEST(HistoryRecord, TextsOfAnyLengthComeBackAsTheyWere) {
+    std::string cjk;
+    for (int i = 0; i < 30000; ++i) cjk += "東";  // 90,000 bytes: longer than a 16-bit offset reaches
+    const std::string zeroInside("a\0b", 3);
+    const Views items{"", cjk, "x", zeroInside, ""};
+    const HistoryRecord record(cjk, items, -3);
+    EXPECT_EQ(record.caption(), cjk);
+    ASSERT_EQ(record.subItemCount(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(record.subItem(i), items[i]) << i;
+    EXPECT_EQ(record.imageIndex(), -3);
+
+    const HistoryRecord empty;
+    EXPECT_EQ(empty.caption(), "");
+    EXPECT_EQ(empty.subItemCount(), 0u);
+    EXPECT_EQ(empty, HistoryRecord("", {}));
+    EXPECT_EQ(HistoryRecord("", {""}).subItemCount(), 1u);
+}
+
+TEST(HistoryRecord, EqualRecordsHaveTheSameTextsInTheSameColumns) {
+    const HistoryRecord row("date", {"ab", "c"}, 1);
+    EXPECT_EQ(row, HistoryRecord("date", {"ab", "c"}, 1));
+    EXPECT_NE(row, HistoryRecord("date", {"a", "bc"}, 1));  // the same bytes, split elsewhere
+    EXPECT_NE(row, HistoryRecord("dat", {"eab", "c"}, 1));
+    EXPECT_NE(row, HistoryRecord("date", {"ab", "c", ""}, 1));
+    EXPECT_NE(row, HistoryRecord("date", {"ab", "d"}, 1));
+    EXPECT_NE(row, HistoryRecord("date", {"ab", "c"}, 2));
+}
+
+TEST(HistoryRecord, CopiesAndMovesKeepTheTexts) {
+    std::optional<HistoryRecord> original = HistoryRecord("date", {"time", "search"}, 5);
+    HistoryRecord copy(*original);
+    HistoryRecord assigned("other", {"x"});
+    assigned = *original;
+    original.reset();  // the copies own their texts
+    EXPECT_EQ(copy, HistoryRecord("date", {"time", "search"}, 5));
+    EXPECT_EQ(assigned, copy);
+    assigned = static_cast<const HistoryRecord&>(assigned);
+    EXPECT_EQ(assigned, copy);
+
+    HistoryRecord moved(std::move(copy));
+    EXPECT_EQ(moved, assigned);
+    // What is left behind reads as an empty row, not as the texts it gave away.
+    EXPECT_EQ(copy.subItemCount(), 0u);
+    EXPECT_EQ(copy.caption(), "");
+    EXPECT_EQ(subItemOrEmpty(copy, HistoryItem::Search), "");
+    copy = std::move(moved);
+    EXPECT_EQ(copy, assigned);
+    EXPECT_EQ(moved.subItemCount(), 0u);
 }
 
 TEST(HistoryRecord, FindLooksInTheSearchableColumnsOnly) {
@@ -73,8 +125,9 @@ TEST(HistoryRecord, FindLooksInTheSearchableColumnsOnly) {
 
     // Every searched column finds the text; none of the others does.
     for (std::size_t column = 0; column < 14; ++column) {
-        HistoryRecord record{"pdf date", Items(14, "x"), 0};
-        record.subItems[column] = "a Pdf b";
+        Views items(14, "x");
+        items[column] = "a Pdf b";
+        const HistoryRecord record("pdf date", items);
         const bool searched = column == HistoryItem::Search || column == HistoryItem::Exact ||
                               column == HistoryItem::Exclude || column == HistoryItem::Domain ||
                               column == HistoryItem::FileType ||

@@ -8,11 +8,11 @@
 namespace vask {
 namespace {
 
-HistoryRecord named(std::string caption) { return {std::move(caption), {}, 0}; }
+HistoryRecord named(std::string_view caption) { return HistoryRecord(caption, {}); }
 
 std::vector<std::string> captions(const HistoryRows& rows) {
     std::vector<std::string> out;
-    for (const HistoryRecord& row : rows) out.push_back(row.caption);
+    for (const HistoryRecord& row : rows) out.emplace_back(row.caption());
     return out;
 }
 
@@ -33,15 +33,15 @@ TEST(HistoryRows, RecordingPutsTheNewRowOnTop) {
     EXPECT_EQ(selectionAfterRecording(rows.size()), 1u);
     rows.recordAtTop(named("N"));
     EXPECT_EQ(captions(rows), (std::vector<std::string>{"N", "A", "B", "C"}));
-    EXPECT_EQ(rows[0].caption, "N");
+    EXPECT_EQ(rows[0].caption(), "N");
 }
 
 TEST(HistoryRows, FullHistoryDropsTheOldestRow) {
     HistoryRows rows;
     for (std::size_t i = 0; i <= HistoryRows::MaxRows; ++i) rows.recordAtTop(named(std::to_string(i)));
     ASSERT_EQ(rows.size(), HistoryRows::MaxRows);
-    EXPECT_EQ(rows[0].caption, "65535");
-    EXPECT_EQ(rows[rows.size() - 1].caption, "1");
+    EXPECT_EQ(rows[0].caption(), "65535");
+    EXPECT_EQ(rows[rows.size() - 1].caption(), "1");
 }
 
 TEST(HistoryRows, DeletingRemovesExactlyTheChosenRows) {
@@ -58,12 +58,12 @@ TEST(HistoryRows, DeletingRemovesExactlyTheChosenRows) {
 TEST(HistoryRows, ReplacingKeepsTheNewestRowsThatFit) {
     HistoryRows rows = rowsOf({"old"});
     std::vector<HistoryRecord> loaded(HistoryRows::MaxRows + 1);
-    loaded.front().caption = "newest";
-    loaded.back().caption = "dropped";
+    loaded.front() = named("newest");
+    loaded.back() = named("dropped");
     rows.replaceAll(std::move(loaded));
     ASSERT_EQ(rows.size(), HistoryRows::MaxRows);
-    EXPECT_EQ(rows[0].caption, "newest");
-    EXPECT_EQ(rows[rows.size() - 1].caption, "");
+    EXPECT_EQ(rows[0].caption(), "newest");
+    EXPECT_EQ(rows[rows.size() - 1].caption(), "");
 }
 
 }  // namespace

@@ -36,7 +36,14 @@ void reopen(TestApp& test) {
     pumpMessages();
 }
 
-std::string searchOf(const HistoryRecord& row) { return row.subItems.at(HistoryItem::Search); }
+std::string searchOf(const HistoryRecord& row) { return std::string(subItemOrEmpty(row, HistoryItem::Search)); }
+
+// `row` with sub-item `i` replaced by `text`.
+HistoryRecord withSubItem(const HistoryRecord& row, size_t i, std::string_view text) {
+    std::vector<std::string_view> items;
+    for (size_t k = 0; k < row.subItemCount(); ++k) items.push_back(k == i ? text : row.subItem(k));
+    return HistoryRecord(row.caption(), items, row.imageIndex());
+}
 
 // The text the list itself shows in a cell (asked of the window, as it draws).
 std::string cellText(const Tfhist& history, int row, int column) {
@@ -80,7 +87,7 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     ASSERT_EQ(history.rows().size(), 2u);
     EXPECT_EQ(history.tabela.count(), 2);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
-    EXPECT_FALSE(history.rows()[1].caption.empty());  // the date
+    EXPECT_FALSE(history.rows()[1].caption().empty());  // the date
     EXPECT_EQ(searchOf(history.rows()[1]), "- - -");
 
     for (const char* text : {"B", "A"}) {
@@ -99,8 +106,8 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
 
     // The advanced window hidden: "- - -" up to "Google" whatever the engine, no Bing or Wikipedia cells.
     const HistoryRecord& plain = history.rows()[0];
-    ASSERT_EQ(plain.subItems.size(), PlainRowItems);
-    for (size_t i = HistoryItem::Exact; i <= HistoryItem::Google; ++i) EXPECT_EQ(plain.subItems[i], "- - -");
+    ASSERT_EQ(plain.subItemCount(), PlainRowItems);
+    for (size_t i = HistoryItem::Exact; i <= HistoryItem::Google; ++i) EXPECT_EQ(plain.subItem(i), "- - -");
     EXPECT_EQ(cellText(history, 0, 13), "");
     EXPECT_EQ(cellText(history, 0, 14), "");
 
@@ -111,13 +118,13 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     advanced.eexact.setText("exact words");
     bar.sbGoClick();
     const HistoryRecord& full = history.rows()[0];
-    ASSERT_EQ(full.subItems.size(), FullRowItems);
-    EXPECT_EQ(full.subItems[HistoryItem::Exact], "exact words");
-    EXPECT_EQ(full.subItems[HistoryItem::Exclude], "- - -");
-    EXPECT_EQ(full.subItems[HistoryItem::FileType], "Adobe Acrobat PDF (.pdf)");
-    EXPECT_EQ(full.subItems[HistoryItem::TimePeriod], advanced.cb6.selectedText());
-    EXPECT_EQ(full.subItems[HistoryItem::Google], "- - -");
-    EXPECT_EQ(full.subItems[HistoryItem::Wikipedia], "Yes");
+    ASSERT_EQ(full.subItemCount(), FullRowItems);
+    EXPECT_EQ(full.subItem(HistoryItem::Exact), "exact words");
+    EXPECT_EQ(full.subItem(HistoryItem::Exclude), "- - -");
+    EXPECT_EQ(full.subItem(HistoryItem::FileType), "Adobe Acrobat PDF (.pdf)");
+    EXPECT_EQ(full.subItem(HistoryItem::TimePeriod), advanced.cb6.selectedText());
+    EXPECT_EQ(full.subItem(HistoryItem::Google), "- - -");
+    EXPECT_EQ(full.subItem(HistoryItem::Wikipedia), "Yes");
 
     SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::enahist, 0);
     ASSERT_FALSE(bar.menuChecked(Tmainform::enahist));
@@ -130,7 +137,7 @@ TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
     Tfhist& history = test.app->historyWindow();
     std::vector<HistoryRecord> rows;
     for (const char* text : {"r0", "r1", "r2", "r3", "r4", "r5"}) rows.push_back(plainRow(text));
-    rows[5].subItems.resize(2);  // a foreign file's short row: Time and Search only
+    rows[5] = HistoryRecord("1.2.2024", {"10:00:00", "r5"});  // a foreign file's short row: Time and Search only
     loadRows(test, rows);
     ASSERT_EQ(history.tabela.count(), 6);
 
@@ -187,10 +194,9 @@ TEST(HistoryWindow, NavigationMovesOneSelection) {
 TEST(HistoryWindow, FindHighlightsRowsWithTheTextInTheSearchedColumns) {
     TestApp test;
     Tfhist& history = test.app->historyWindow();
-    HistoryRecord pdfType = plainRow("manual");
-    pdfType.subItems[HistoryItem::FileType] = "Adobe Acrobat PDF (.pdf)";
-    HistoryRecord pdfBrowser = plainRow("other");
-    pdfBrowser.subItems[HistoryItem::Browser] = "pdf viewer";  // Browser is not searched
+    const HistoryRecord pdfType = withSubItem(plainRow("manual"), HistoryItem::FileType, "Adobe Acrobat PDF (.pdf)");
+    // Browser is not searched.
+    const HistoryRecord pdfBrowser = withSubItem(plainRow("other"), HistoryItem::Browser, "pdf viewer");
     loadRows(test, {plainRow("cats"), pdfType, plainRow("my PDF notes"), pdfBrowser, plainRow("dogs")});
 
     constexpr COLORREF Grey = 0xF5F5F5, White = 0xFFFFFF, Yellow = RGB(0xFF, 0xFF, 0xB9);
