@@ -31,13 +31,16 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     }
     mainform = std::make_unique<Tmainform>(*this);
     if (barReady && !barReady(mainform->hwnd())) return false;
-    fals = std::make_unique<Tfals>(mainform->hwnd());
     history.loadAtStart(dataFile(L"hist.sdf"));
     return true;
 }
 
 Tfext& App::advanced() {
-    if (!fext) fext = std::make_unique<Tfext>(*this);
+    if (!fext) {
+        fext = std::make_unique<Tfext>(*this);
+        // The caption strip follows; only the advanced window ever moves it.
+        fals = std::make_unique<Tfals>(mainform->hwnd());
+    }
     return *fext;
 }
 

@@ -54,15 +54,16 @@ public:
     // window shows them once the user opens it.
     SearchHistory history{prompter};
 
-    // The advanced window, the history window and the about box are made the
-    // first time they are needed: most runs never open them, and making their
-    // controls would double the bar's start-up. They then live until the App ends.
+    // The advanced window (with the caption strip), the history window and the
+    // about box are made the first time they are needed: most runs never open
+    // them, and making their controls would double the bar's start-up. They
+    // then live until the App ends.
     Tfext& advanced();
     Tfhist& historyWindow();
     TfAbout& about();
 
-    // The bar and the caption strip are made by createWindows; the others
-    // stay empty until first needed. Each lives until the App ends.
+    // The bar is made by createWindows; the others stay empty until first
+    // needed. Each lives until the App ends.
     std::unique_ptr<Tmainform> mainform;
     std::unique_ptr<Tfext> fext;
     std::unique_ptr<Tfals> fals;

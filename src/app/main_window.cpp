@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
 #include "app/app.h"
@@ -39,8 +41,11 @@ Tmainform::Tmainform(App& app) : app_(app) {
     dpi_ = win::systemDpi();
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
            scaled(LayoutWidth), scaled(layoutHeight), nullptr);
-    dpi_ = win::dpiForWindow(hwnd());
-    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
+    // Made at the system's DPI: only a bar that opens on a monitor of another
+    // DPI needs its size again (a resize costs the start-up a server round trip).
+    const UINT createdAt = std::exchange(dpi_, win::dpiForWindow(hwnd()));
+    if (dpi_ != createdAt)
+        SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
 
     // The order of the bar's creation.
     createControls();
@@ -348,20 +353,22 @@ SearchEngine Tmainform::searchEngine() const {
 }
 
 void Tmainform::sbGoClick() {
-    // Recorded before the URL is composed, as the fields stand now.
-    if (menuChecked(enahist)) dodajtabelo();
+    // Recorded before the URL is composed, as the fields stand now. The text
+    // is read once: under Wine each message to a control costs a round trip.
+    std::string text = eurl.text();
+    if (menuChecked(enahist)) dodajtabelo(text);
     // An advanced window not made yet has every list at its first item, no
     // browser and empty edits: the inputs' defaults.
     SearchInputs inputs = app_.fext ? app_.fext->searchInputs() : SearchInputs{};
-    inputs.text = eurl.text();
+    inputs.text = std::move(text);
     inputs.engine = searchEngine();
     inputs.advancedOpen = app_.advancedOpen;
     const LaunchRequest request = composeSearch(app_.searchOptions, inputs);
     app_.launcher.open(hwnd(), request.program, request.url);
 }
 
-void Tmainform::dodajtabelo() {
-    app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(app_)));
+void Tmainform::dodajtabelo(std::string searchText) {
+    app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(app_, std::move(searchText))));
 }
 
 void Tmainform::History1Click() {

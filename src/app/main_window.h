@@ -51,7 +51,8 @@ public:
 
     // Handlers, named after their control and event.
     void sbGoClick();
-    void dodajtabelo();  // "add to the table": records the search at the top of the history
+    // "add to the table": records the search, with the text of eurl, at the top of the history
+    void dodajtabelo(std::string searchText);
     void History1Click();  // "Show search history"
     void GradButton3Click();  // "Advanced Search": pinned lists, then show or hide
     void xexpandClick();      // shows the advanced window docked, or hides it

@@ -59,7 +59,7 @@ Tfhist::Tfhist(App& app)
     createControls();
     FormCreate();
     showHistory();
-    history_.onChange = [this] { showHistory(); };
+    history_.onChange = [this] { historyChanged(); };
 }
 
 Tfhist::~Tfhist() { history_.onChange = nullptr; }
@@ -168,9 +168,19 @@ void Tfhist::FormCreate() {
 }
 
 void Tfhist::Show() {
+    if (std::exchange(listBehind_, false)) showHistory();
     if (!isVisible()) ShowWindow(hwnd(), std::exchange(maximiseOnShow_, false) ? SW_SHOWMAXIMIZED : SW_SHOW);
     else if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
     SetForegroundWindow(hwnd());
+}
+
+// A shown list follows every change at once; a hidden one catches up when it
+// is shown again, so that no search waits for a long list to recount.
+void Tfhist::historyChanged() {
+    if (isVisible())
+        showHistory();
+    else
+        listBehind_ = true;
 }
 
 // The list shows the rows and the selection the history's last change left.

@@ -62,6 +62,7 @@ protected:
 
 private:
     void FormCreate();
+    void historyChanged();
     void showHistory();
     void createControls();
     void applyFont();
@@ -82,6 +83,7 @@ private:
     win::Tooltips hints_;
     win::Font font_;
     bool maximiseOnShow_ = false;
+    bool listBehind_ = false;  // the history changed while the window was hidden
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
 };
 

@@ -24,12 +24,12 @@ std::string formatNow(bool date) {
 
 }  // namespace
 
-SearchSnapshot takeSearchSnapshot(const App& app) {
+SearchSnapshot takeSearchSnapshot(const App& app, std::string searchText) {
     SearchSnapshot search;
     search.date = formatNow(true);
     search.time = formatNow(false);
     const Tmainform& bar = *app.mainform;
-    search.searchText = bar.eurl.text();
+    search.searchText = std::move(searchText);
     search.google = bar.cb1.checked();
     search.bing = bar.cb2.checked();
     search.wikipedia = bar.cb4.checked();

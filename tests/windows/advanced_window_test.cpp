@@ -287,6 +287,7 @@ TEST(AdvancedWindow, IsMadeWhenFirstNeededAndSearchesBeforeThenMatchAFreshWindow
     TestApp test(Pins);
     EXPECT_EQ(test.app->fext, nullptr) << "the start makes no advanced window";
     EXPECT_EQ(test.app->fabout, nullptr) << "nor an about box";
+    EXPECT_EQ(test.app->fals, nullptr) << "nor the caption strip";
     Tmainform& bar = *test.app->mainform;
     SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::sbtransp, 0);
     bar.eurl.setText("red apple");

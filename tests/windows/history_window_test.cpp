@@ -25,6 +25,7 @@ HistoryRecord plainRow(const std::string& search) {
 void loadRows(TestApp& test, const std::vector<HistoryRecord>& rows) {
     test.folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows)));
     test.app->history.LoadListViewToFile(test.folder.file(L"hist.sdf"));
+    test.app->historyWindow().Show();  // a hidden list catches up when it is shown
 }
 
 // A new App on the same folder, without the saves of closing.
@@ -99,6 +100,8 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     bar.sbGoClick();
     ASSERT_EQ(history.rows().size(), 5u);
     for (size_t i = 0; i < 4; ++i) EXPECT_EQ(searchOf(history.rows()[i]), std::string(1, "NABC"[i]));
+    history.Show();
+    EXPECT_EQ(history.tabela.count(), 5);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
     EXPECT_EQ(cellText(history, 0, 2), "N");
     EXPECT_EQ(cellText(history, 3, 2), "C");
