@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
 #include "app/app.h"
@@ -41,11 +39,10 @@ Tmainform::Tmainform(App& app) : app_(app) {
     dpi_ = win::systemDpi();
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
            scaled(LayoutWidth), scaled(layoutHeight), nullptr);
-    // Made at the system's DPI: only a bar that opens on a monitor of another
-    // DPI needs its size again (a resize costs the start-up a server round trip).
-    const UINT createdAt = std::exchange(dpi_, win::dpiForWindow(hwnd()));
-    if (dpi_ != createdAt)
-        SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
+    dpi_ = win::dpiForWindow(hwnd());
+    // Sized again even at the same DPI: a bar never resized after creation
+    // wakes up a dozen times a second under Wine while idle (make bench).
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
 
     // The order of the bar's creation.
     createControls();
