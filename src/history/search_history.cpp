@@ -12,18 +12,23 @@ namespace vask {
 void SearchHistory::loadAtStart(const std::wstring& file) {
     if (!win::fileExists(file)) return;
     try {
-        LoadListViewToFile(file);
+        readFile(file);
     } catch (const std::exception&) {
         // The history starts with the rows read so far.
     }
 }
 
 void SearchHistory::LoadListViewToFile(const std::wstring& file) {
-    const std::string name = win::toUtf8(win::bareFileName(file));
     if (!win::fileExists(file)) {
-        prompter_.ask(nullptr, "File \"" + name + "\" does not exist!", "I/O Error", MB_OK | MB_ICONERROR);
+        prompter_.ask(nullptr, "File \"" + win::toUtf8(win::bareFileName(file)) + "\" does not exist!", "I/O Error",
+                      MB_OK | MB_ICONERROR);
         return;
     }
+    readFile(file);
+}
+
+void SearchHistory::readFile(const std::wstring& file) {
+    const std::string name = win::toUtf8(win::bareFileName(file));
     const auto bytes = win::readWholeFile(file);
     if (!bytes) {
         keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history

@@ -44,6 +44,8 @@ public:
     void clear();
 
 private:
+    // A file known to be there: its problems are shown as "I/O Error".
+    void readFile(const std::wstring& file);
     void changed(std::optional<std::size_t> selectedRow);
     void keepDamagedFile(const std::wstring& file);
 

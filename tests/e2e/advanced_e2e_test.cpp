@@ -16,16 +16,6 @@ namespace {
 constexpr char Firefox[] = "Firefox";
 constexpr char DefaultFirefox[] = "Firefox Developer Edition (Default)";
 
-// The advanced window of a running bar, opened with "Advanced Search".
-HWND openAdvanced(HWND bar) {
-    const HWND button = GetDlgItem(bar, Tmainform::IdGradButton3);
-    SendMessageW(bar, WM_COMMAND, MAKEWPARAM(Tmainform::IdGradButton3, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    HWND advanced = nullptr;
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"Tfext", nullptr));)
-        if (GetWindow(window, GW_OWNER) == bar) advanced = window;
-    return advanced && IsWindowVisible(advanced) ? advanced : nullptr;
-}
-
 void setText(HWND window, int id, const std::string& text) {
     SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win::toWide(text).c_str()));
 }

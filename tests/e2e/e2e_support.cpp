@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/main_window.h"
 #include "win/files.h"
 #include "win/text.h"
 
@@ -154,5 +155,13 @@ void VaskProcess::sendCopyData(const std::string& text) const {
 }
 
 void VaskProcess::command(UINT menuId) const { SendMessageW(bar(), WM_COMMAND, menuId, 0); }
+
+HWND openAdvanced(HWND bar) {
+    const HWND button = GetDlgItem(bar, Tmainform::IdGradButton3);
+    SendMessageW(bar, WM_COMMAND, MAKEWPARAM(Tmainform::IdGradButton3, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"Tfext", nullptr));)
+        if (GetWindow(window, GW_OWNER) == bar && IsWindowVisible(window)) return window;
+    return nullptr;
+}
 
 }  // namespace vask::e2e

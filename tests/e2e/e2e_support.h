@@ -63,4 +63,8 @@ private:
     DWORD processId_ = 0;
 };
 
+// The advanced window of a running bar, opened with "Advanced Search";
+// nullptr when none is shown.
+HWND openAdvanced(HWND bar);
+
 }  // namespace vask::e2e

@@ -45,15 +45,6 @@ const std::vector<std::string>& hostileTexts() {
 // default browser therefore runs on Windows only.
 bool underWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
 
-// The advanced window of a running bar, opened with "Advanced Search".
-HWND openAdvanced(HWND bar) {
-    const HWND button = GetDlgItem(bar, Tmainform::IdGradButton3);
-    SendMessageW(bar, WM_COMMAND, MAKEWPARAM(Tmainform::IdGradButton3, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"Tfext", nullptr));)
-        if (GetWindow(window, GW_OWNER) == bar && IsWindowVisible(window)) return window;
-    return nullptr;
-}
-
 LRESULT selectedIndex(HWND window, int id) { return SendMessageW(GetDlgItem(window, id), CB_GETCURSEL, 0, 0); }
 
 // Each text searched in turn; each launch of `browser` must be the one URL of `expected`.
