@@ -1,6 +1,6 @@
 // Writing and reading a full history file (65,535 typical rows). The floor
 // of writing is gathering the same texts into one string; of reading,
-// copying rows that are already in memory — the allocations a load needs.
+// copying the file's bytes, which the reader takes as its own.
 #include <string>
 #include <vector>
 
@@ -46,11 +46,12 @@ const bool registered = [] {
         "history/load 65535 rows",
         [](benchmark::State& state) {
             const std::string file = saveHistory(fullHistory());
-            for (auto _ : state) benchmark::DoNotOptimize(loadHistory(file, latin1ToUtf8));
+            for (auto _ : state) benchmark::DoNotOptimize(loadHistory(file, latin1ToUtf8));  // a copy of the file
         },
         [](benchmark::State& state) {
+            const std::string file = saveHistory(fullHistory());
             for (auto _ : state) {
-                std::vector<HistoryRecord> copy(fullHistory());
+                std::string copy = file;
                 benchmark::DoNotOptimize(copy);
             }
         },

@@ -74,8 +74,7 @@ int wmain(int argc, wchar_t** argv) {
             save.push_back(timeMs([&] { win::saveFileAtomically(history, saveHistory(rows)); }));
             saveFloor.push_back(timeMs([&] { writePlain(floorFile, bytes); }));
             load.push_back(timeMs([&] {
-                HistoryRows loaded;
-                loaded.replaceAll(loadHistory(*win::readWholeFile(history), win::ansiDecoder()).rows);
+                const HistoryRows loaded = loadHistory(*win::readWholeFile(history), win::ansiDecoder()).rows;
                 if (loaded.size() != rows.size()) throw std::runtime_error("the history did not read back");
             }));
             loadFloor.push_back(timeMs([&] { readPlain(floorFile); }));

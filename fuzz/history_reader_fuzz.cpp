@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,16 +17,16 @@ namespace {
 std::string_view stored(std::string_view text) { return vask::cutAtCharBoundary(text, 65535); }
 
 vask::HistoryRecord storedRecord(const vask::HistoryRecord& row) {
-    std::vector<std::string_view> items;
-    for (std::size_t i = 0; i < row.subItemCount(); ++i) items.push_back(stored(row.subItem(i)));
-    return vask::HistoryRecord(stored(row.caption()), items, row.imageIndex());
+    std::vector<std::string_view> texts;
+    row.forEachText([&](std::string_view text) { texts.push_back(stored(text)); });
+    return vask::HistoryRecord(texts.front(), std::span(texts).subspan(1), row.imageIndex());
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const vask::HistoryLoadResult first = vask::loadHistory(bytes, vask::latin1ToUtf8);
+    const vask::HistoryLoadResult first = vask::loadHistory(std::string(bytes), vask::latin1ToUtf8);
     if (first.status == vask::HistoryLoadStatus::NotListViewFile && !first.rows.empty()) std::abort();
     if (first.rows.empty()) return 0;
 

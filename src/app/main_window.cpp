@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include <commctrl.h>
 
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
@@ -54,10 +53,6 @@ Tmainform::Tmainform(App& app) : app_(app) {
     applyTaskbarButton(menuChecked(stbar));
 }
 
-Tmainform::~Tmainform() {
-    if (tooltips_) DestroyWindow(tooltips_);
-}
-
 int Tmainform::scaled(int units) const { return win::scale(units, dpi_); }
 
 int Tmainform::panelTop() const { return menuChecked(Compact1) ? CompactPanelTop : FullPanelTop; }
@@ -92,18 +87,9 @@ void Tmainform::createControls() {
         return std::nullopt;
     });
 
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    const std::pair<const win::Control*, const wchar_t*> hints[] = {
-        {&GradButton1, L"Search"}, {&GradButton3, L"Advanced Search"}};
-    for (const auto& [control, hint] : hints) {
-        TOOLINFOW tool{sizeof(TOOLINFOW)};
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
-        tool.lpszText = const_cast<wchar_t*>(hint);
-        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    hints_.create(hwnd());
+    hints_.add(GradButton1.hwnd(), L"Search");
+    hints_.add(GradButton3.hwnd(), L"Advanced Search");
     layOut();
 }
 

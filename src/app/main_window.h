@@ -13,6 +13,7 @@
 #include "search/query.h"
 #include "win/controls.h"
 #include "win/handles.h"
+#include "win/tooltips.h"
 #include "win/window.h"
 
 namespace vask {
@@ -22,7 +23,6 @@ class App;
 class Tmainform : public win::Window {
 public:
     explicit Tmainform(App& app);
-    ~Tmainform() override;
 
     static constexpr int LayoutWidth = 452;
     static constexpr int layoutHeight = 64;  // the bar's full height; compact is 29 less
@@ -121,7 +121,7 @@ private:
     win::Menu sengOwner_;
     win::Brush backBrush_;
     win::Font font_, eurlFont_;
-    HWND tooltips_ = nullptr;
+    win::Tooltips hints_;
 };
 
 }  // namespace vask

@@ -11,6 +11,13 @@ namespace vask {
 
 bool isValidUtf8(std::string_view text);
 
+// True when every byte of `text` is in 1..0x7F, which makes it valid UTF-8
+// without a zero byte: the quick check for the many plain texts. It reads
+// whole words, a short text's reaching back before its start, so the bytes
+// from `readableFrom` up to the text must be readable; too close to them it
+// answers false, and the caller checks the text in full.
+bool surelyPlainAscii(std::string_view text, const char* readableFrom);
+
 // A stored text: the bytes up to the first zero byte, and whether they are
 // valid UTF-8 — both found in one pass over the bytes.
 struct TextBeforeZero {

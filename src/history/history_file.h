@@ -26,12 +26,19 @@ enum class HistoryLoadStatus {
 
 struct HistoryLoadResult {
     HistoryLoadStatus status = HistoryLoadStatus::Ok;
-    std::vector<HistoryRecord> rows;
+    HistoryRows rows;
 };
 
 // Reads a history file. A text that is not valid UTF-8 was written in the
 // ANSI code page and is decoded with `decodeAnsi`; a text ends at its first
-// zero byte. Any bytes are safe to pass.
-HistoryLoadResult loadHistory(std::string_view bytes, const AnsiDecoder& decodeAnsi);
+// zero byte. Any bytes are safe to pass. The rows keep the bytes: most rows
+// are read in place rather than copied.
+HistoryLoadResult loadHistory(std::string bytes, const AnsiDecoder& decodeAnsi);
+
+// Lets only the reader above make rows that point into a file's bytes.
+class HistoryFileKey {
+    friend HistoryLoadResult loadHistory(std::string bytes, const AnsiDecoder& decodeAnsi);
+    HistoryFileKey() = default;
+};
 
 }  // namespace vask

@@ -10,53 +10,70 @@
 namespace vask {
 namespace {
 
-constexpr std::size_t OffsetSize = sizeof(uint32_t);
-
 std::string_view orNone(std::string_view text) { return text.empty() ? NoneValue : text; }
 
 std::string_view yesOrNone(bool checked) { return checked ? "Yes" : NoneValue; }
+
+char* putLength(char* at, uint32_t length) {
+    for (std::size_t i = 0; i < BlockLengthWidth; ++i) *at++ = static_cast<char>((length >> (8 * i)) & 0xFF);
+    return at;
+}
+
+uint32_t checkedItemCount(std::size_t count) {
+    if (count >= std::numeric_limits<uint32_t>::max()) throw std::length_error("too many history columns");
+    return static_cast<uint32_t>(count);
+}
+
+// A block holding the texts `forEachText` visits, each after its length.
+template <class ForEachText>
+std::unique_ptr<char[]> makeBlock(const ForEachText& forEachText) {
+    std::size_t size = 0;
+    forEachText([&](std::string_view text) {
+        if (text.size() > std::numeric_limits<uint32_t>::max()) throw std::length_error("history text too long");
+        size += BlockLengthWidth + text.size();
+    });
+    auto block = std::make_unique_for_overwrite<char[]>(size);
+    char* at = block.get();
+    forEachText([&](std::string_view text) {
+        at = putLength(at, static_cast<uint32_t>(text.size()));
+        if (!text.empty()) std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    });
+    return block;
+}
 
 }  // namespace
 
 HistoryRecord::HistoryRecord(std::string_view caption, std::span<const std::string_view> subItems,
                              int32_t imageIndex)
-    : imageIndex_(imageIndex) {
+    : subItems_(checkedItemCount(subItems.size())), imageIndex_(imageIndex) {
     if (caption.empty() && subItems.empty()) return;
-    constexpr std::size_t MaxOffset = std::numeric_limits<uint32_t>::max();
-    if (subItems.size() >= MaxOffset / OffsetSize) throw std::length_error("too many history columns");
-    std::size_t textSize = caption.size();
-    for (const std::string_view item : subItems) {
-        if (item.size() > MaxOffset - textSize) throw std::length_error("history row too long");
-        textSize += item.size();
-    }
-    const std::size_t offsetsSize = (subItems.size() + 1) * OffsetSize;
-    block_ = std::make_unique_for_overwrite<char[]>(offsetsSize + textSize);
-    subItems_ = static_cast<uint32_t>(subItems.size());
+    block_ = makeBlock([&](const auto& visit) {
+        visit(caption);
+        for (const std::string_view item : subItems) visit(item);
+    });
+    texts_ = block_.get();
+}
 
-    char* offset = block_.get();
-    char* text = block_.get() + offsetsSize;
-    uint32_t end = 0;
-    const auto put = [&](std::string_view item) {
-        std::memcpy(text, item.data(), item.size());
-        text += item.size();
-        end += static_cast<uint32_t>(item.size());
-        std::memcpy(offset, &end, OffsetSize);
-        offset += OffsetSize;
-    };
-    put(caption);
-    for (const std::string_view item : subItems) put(item);
+HistoryRecord HistoryRecord::inFile(const HistoryFileKey&, const char* texts, uint32_t subItems,
+                                    int32_t imageIndex) {
+    HistoryRecord row;
+    row.texts_ = texts;
+    row.subItems_ = subItems;
+    row.imageIndex_ = imageIndex;
+    return row;
 }
 
 HistoryRecord::HistoryRecord(const HistoryRecord& other)
     : subItems_(other.subItems_), imageIndex_(other.imageIndex_) {
-    if (!other.block_) return;
-    const std::size_t size = (subItems_ + std::size_t{1}) * OffsetSize + other.textEnd(subItems_);
-    block_ = std::make_unique_for_overwrite<char[]>(size);
-    std::memcpy(block_.get(), other.block_.get(), size);
+    if (!other.texts_) return;
+    block_ = makeBlock([&](const auto& visit) { other.forEachText(visit); });
+    texts_ = block_.get();
 }
 
 HistoryRecord::HistoryRecord(HistoryRecord&& other) noexcept
     : block_(std::move(other.block_)),
+      texts_(std::exchange(other.texts_, nullptr)),
       subItems_(std::exchange(other.subItems_, 0)),
       imageIndex_(other.imageIndex_) {}
 
@@ -66,34 +83,32 @@ HistoryRecord& HistoryRecord::operator=(const HistoryRecord& other) {
 }
 
 HistoryRecord& HistoryRecord::operator=(HistoryRecord&& other) noexcept {
+    if (this == &other) return *this;
     block_ = std::move(other.block_);
+    texts_ = std::exchange(other.texts_, nullptr);
     subItems_ = std::exchange(other.subItems_, 0);
     imageIndex_ = other.imageIndex_;
     return *this;
 }
 
-// The offsets sit at any byte of the block: they are copied out, not read in place.
-uint32_t HistoryRecord::textEnd(std::size_t i) const {
-    uint32_t end = 0;
-    std::memcpy(&end, block_.get() + i * OffsetSize, OffsetSize);
-    return end;
-}
-
-const char* HistoryRecord::textBytes() const {
-    return block_.get() + (subItems_ + std::size_t{1}) * OffsetSize;
-}
-
 std::string_view HistoryRecord::text(std::size_t i) const {
-    if (!block_) return {};
-    const uint32_t begin = i == 0 ? 0 : textEnd(i - 1);
-    return {textBytes() + begin, textEnd(i) - begin};
+    if (!texts_) return {};
+    std::string_view text = textAt(texts_);
+    for (; i > 0; --i) text = textAt(text.data() + text.size());
+    return text;
 }
 
 bool HistoryRecord::operator==(const HistoryRecord& other) const {
     if (imageIndex_ != other.imageIndex_ || subItems_ != other.subItems_) return false;
-    for (std::size_t i = 0; i <= subItems_; ++i)
-        if (text(i) != other.text(i)) return false;
-    return true;
+    // Without texts a row is an empty caption alone.
+    if (!texts_ || !other.texts_) return caption() == other.caption();
+    std::string_view mine = textAt(texts_), theirs = other.textAt(other.texts_);
+    for (std::size_t i = 0; mine == theirs; ++i) {
+        if (i == subItems_) return true;
+        mine = textAt(mine.data() + mine.size());
+        theirs = other.textAt(theirs.data() + theirs.size());
+    }
+    return false;
 }
 
 HistoryRecord makeHistoryRecord(const SearchSnapshot& s) {

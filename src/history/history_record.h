@@ -17,11 +17,17 @@ namespace vask {
 // The history's "none" value; also the first entry of every option list.
 inline constexpr std::string_view NoneValue = "- - -";
 
+class HistoryFileKey;  // held only by the history file's reader
+
+// The width of a text's length in a row's own block and in a history file.
+inline constexpr std::size_t BlockLengthWidth = 4, FileLengthWidth = 2;
+
 // One row of the history. The Date column is the caption; every further
 // column is a sub-item. A history holds up to 65,535 rows, so a row keeps
-// all its texts in one heap block: the end offset of each text, then the
-// texts back to back. The offsets are 32 bits wide: a search typed into the
-// bar may be longer than the 65,535 bytes the file keeps of it.
+// its texts back to back, each after its length: in a block of its own, with
+// 32-bit lengths (a search typed into the bar may be longer than the 65,535
+// bytes the file keeps of it), or, for a row read from a history file, where
+// they already stand in the file's bytes, with the file's 16-bit lengths.
 class HistoryRecord {
 public:
     HistoryRecord() = default;
@@ -29,6 +35,11 @@ public:
     HistoryRecord(std::string_view caption, std::initializer_list<std::string_view> subItems, int32_t imageIndex = 0)
         : HistoryRecord(caption, std::span(subItems.begin(), subItems.size()), imageIndex) {}
 
+    // A row whose texts stay in a history file's bytes. The bytes must
+    // outlive the row: the HistoryRows that holds it keeps them.
+    static HistoryRecord inFile(const HistoryFileKey&, const char* texts, uint32_t subItems, int32_t imageIndex);
+
+    // A copy always has a block of its own.
     HistoryRecord(const HistoryRecord& other);
     HistoryRecord(HistoryRecord&& other) noexcept;
     HistoryRecord& operator=(const HistoryRecord& other);
@@ -41,15 +52,37 @@ public:
     std::string_view subItem(std::size_t i) const { return text(i + 1); }
     int32_t imageIndex() const { return imageIndex_; }
 
+    // Calls `visit` with the caption, then with each sub-item in turn.
+    template <class Visit>
+    void forEachText(Visit&& visit) const {
+        if (!texts_) {
+            visit(std::string_view());
+            return;
+        }
+        const char* at = texts_;
+        for (std::size_t i = 0; i <= subItems_; ++i) {
+            const std::string_view text = textAt(at);
+            visit(text);
+            at = text.data() + text.size();  // the next length follows the text
+        }
+    }
+
     bool operator==(const HistoryRecord& other) const;
 
 private:
     // Text 0 is the caption, text i the sub-item i - 1.
     std::string_view text(std::size_t i) const;
-    uint32_t textEnd(std::size_t i) const;
-    const char* textBytes() const;
+    // The text whose length stands at `at`. Lengths are little-endian and
+    // may sit at any byte.
+    std::string_view textAt(const char* at) const {
+        const std::size_t width = block_ ? BlockLengthWidth : FileLengthWidth;
+        uint32_t length = 0;
+        for (std::size_t i = 0; i < width; ++i) length |= uint32_t{static_cast<unsigned char>(at[i])} << (8 * i);
+        return {at + width, length};
+    }
 
-    std::unique_ptr<char[]> block_;  // null for an empty caption without sub-items
+    std::unique_ptr<char[]> block_;  // the row's own texts; null for a row read in place
+    const char* texts_ = nullptr;    // the first length; null for an empty caption without sub-items
     uint32_t subItems_ = 0;
     int32_t imageIndex_ = 0;
 };

@@ -5,6 +5,12 @@
 
 namespace vask {
 
+HistoryRows::HistoryRows(const HistoryFileKey&, std::unique_ptr<const std::string> file,
+                         std::deque<HistoryRecord> rows)
+    : file_(std::move(file)), rows_(std::move(rows)) {
+    if (rows_.size() > MaxRows) rows_.resize(MaxRows);
+}
+
 void HistoryRows::recordAtTop(HistoryRecord record) {
     if (rows_.size() >= MaxRows) rows_.pop_back();
     rows_.push_front(std::move(record));
@@ -28,9 +34,16 @@ void HistoryRows::eraseRows(const std::vector<std::size_t>& indices) {
     rows_.resize(kept);
 }
 
+void HistoryRows::clear() {
+    rows_.clear();
+    file_.reset();
+}
+
+// The new rows have their own blocks: no file is needed any more.
 void HistoryRows::replaceAll(std::vector<HistoryRecord> rows) {
     if (rows.size() > MaxRows) rows.resize(MaxRows);
     rows_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    file_.reset();
 }
 
 std::size_t selectionAfterRecording(std::size_t rowsBefore) { return rowsBefore > 0 ? 1 : 0; }

@@ -3,6 +3,8 @@
 // the rows were recorded and in which the history file stores them.
 #include <cstddef>
 #include <deque>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "history/history_record.h"
@@ -16,9 +18,16 @@ public:
 
     using const_iterator = std::deque<HistoryRecord>::const_iterator;
 
+    HistoryRows() = default;
+    // The rows read from a history file, top row first. Rows read in place
+    // point into `file`, which is kept until the rows are cleared or replaced.
+    HistoryRows(const HistoryFileKey&, std::unique_ptr<const std::string> file, std::deque<HistoryRecord> rows);
+
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
     const HistoryRecord& operator[](std::size_t index) const { return rows_[index]; }
+    const HistoryRecord& front() const { return rows_.front(); }
+    const HistoryRecord& back() const { return rows_.back(); }
     const_iterator begin() const { return rows_.begin(); }
     const_iterator end() const { return rows_.end(); }
 
@@ -30,12 +39,13 @@ public:
     // "Delete record": removes every listed row; the indices may come in any
     // order and repeat, and those outside the history are ignored.
     void eraseRows(const std::vector<std::size_t>& indices);
-    void clear() { rows_.clear(); }
+    void clear();
 
-    // The rows of a loaded file, top row first; beyond MaxRows the oldest are left out.
+    // New rows, top row first; beyond MaxRows the oldest are left out.
     void replaceAll(std::vector<HistoryRecord> rows);
 
 private:
+    std::unique_ptr<const std::string> file_;  // declared first, so the rows pointing into it go first
     std::deque<HistoryRecord> rows_;
 };
 

@@ -29,18 +29,18 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
 
 void SearchHistory::readFile(const std::wstring& file) {
     const std::string name = win::toUtf8(win::bareFileName(file));
-    const auto bytes = win::readWholeFile(file);
+    auto bytes = win::readWholeFile(file);
     if (!bytes) {
         keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
         throw std::runtime_error("\"" + name + "\" cannot be read.");
     }
-    HistoryLoadResult loaded = loadHistory(*bytes, win::ansiDecoder());
+    HistoryLoadResult loaded = loadHistory(std::move(*bytes), win::ansiDecoder());
     if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
     if (loaded.status == HistoryLoadStatus::NotListViewFile) {
         prompter_.ask(nullptr, "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
         return;
     }
-    rows_.replaceAll(std::move(loaded.rows));
+    rows_ = std::move(loaded.rows);
     changed(std::nullopt);
 }
 

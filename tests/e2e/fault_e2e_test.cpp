@@ -16,9 +16,9 @@ namespace vask::e2e {
 namespace {
 
 std::vector<HistoryRecord> readHistory(const test::TempFolder& folder, HistoryLoadStatus& status) {
-    HistoryLoadResult read = loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8);
+    const HistoryLoadResult read = loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8);
     status = read.status;
-    return std::move(read.rows);
+    return {read.rows.begin(), read.rows.end()};
 }
 
 // The history after one search on `old`: the search on top, the oldest row gone.

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vask {
 namespace {
 
-HistoryLoadResult load(std::string_view bytes) { return loadHistory(bytes, latin1ToUtf8); }
+HistoryLoadResult load(std::string_view bytes) { return loadHistory(std::string(bytes), latin1ToUtf8); }
+
+std::vector<HistoryRecord> asVector(const HistoryRows& rows) { return {rows.begin(), rows.end()}; }
 
 // A literal's bytes, zero bytes included.
 template <std::size_t N>
@@ -48,10 +51,54 @@ TEST(HistoryFile, RowsSurviveRoundTripInOrder) {
     const auto loaded = load(saveHistory(rows));
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Ok);
     ASSERT_EQ(loaded.rows.size(), 3u);
-    EXPECT_EQ(loaded.rows, rows);
+    EXPECT_EQ(asVector(loaded.rows), rows);
     EXPECT_EQ(loaded.rows[0].subItemCount(), 14u);
     EXPECT_EQ(loaded.rows[1].subItemCount(), 12u);
     EXPECT_EQ(loaded.rows[2].imageIndex(), -7);
+}
+
+// Rows read in place point into the file's bytes: they must stay readable
+// however the rows are moved, and copies taken from them must outlive them.
+TEST(HistoryFile, LoadedRowsOutliveMovesAndCopiesOutliveTheRows) {
+    // 13 bytes: short enough for a string to keep them inside itself.
+    const std::string tiny = bytesOf("LVF\x01\x00" "\0\0" "\x02\0\0\0" "\x01\x00" "t");
+    std::optional<HistoryLoadResult> loaded = load(tiny);
+    HistoryRows moved = std::move(loaded->rows);
+    loaded.reset();
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0], HistoryRecord("t", {}, 2));
+
+    std::vector<HistoryRecord> rows = sampleRows();
+    rows.insert(rows.begin() + 1, HistoryRecord("ab", {"é", std::string_view("c\0d", 3)}));  // read as "c"
+    std::string bytes = saveHistory(rows);
+    rows[1] = HistoryRecord("ab", {"é", "c"});
+    std::optional<HistoryRows> kept = load(bytes).rows;
+    std::optional<HistoryRecord> copy = (*kept)[2];
+    HistoryRecord assigned;
+    assigned = (*kept)[0];
+    kept->eraseRows({1});
+    kept->recordAtTop(HistoryRecord("new", {}));
+    EXPECT_EQ(saveHistory(*kept), saveHistory(std::vector{HistoryRecord("new", {}), rows[0], rows[2], rows[3]}));
+    kept.reset();
+    bytes.assign(bytes.size(), 'x');
+    EXPECT_EQ(*copy, rows[2]);
+    EXPECT_EQ(assigned, rows[0]);
+    EXPECT_EQ(assigned.subItem(HistoryItem::Search), "čebula in šparglji");
+}
+
+TEST(HistoryFile, SavingLoadedRowsWritesTheSameBytes) {
+    std::vector<HistoryRecord> rows = sampleRows();
+    rows.push_back(HistoryRecord("", {}));
+    const std::string bytes = saveHistory(rows);
+    const HistoryLoadResult loaded = load(bytes);
+    EXPECT_EQ(saveHistory(loaded.rows), bytes);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::vector<std::string_view> texts;
+        loaded.rows[i].forEachText([&](std::string_view text) { texts.push_back(text); });
+        ASSERT_EQ(texts.size(), rows[i].subItemCount() + 1);
+        EXPECT_EQ(texts.front(), rows[i].caption());
+        for (std::size_t k = 0; k < rows[i].subItemCount(); ++k) EXPECT_EQ(texts[k + 1], rows[i].subItem(k));
+    }
 }
 
 TEST(HistoryFile, ForeignSignaturesAreRefused) {
@@ -82,7 +129,7 @@ TEST(HistoryFile, FileCutAnywhereKeepsOnlyWholeRows) {
         std::size_t whole = 0;
         while (whole < rowEnds.size() && rowEnds[whole] <= cut) ++whole;
         EXPECT_EQ(loaded.status, HistoryLoadStatus::Truncated) << "cut at " << cut;
-        EXPECT_EQ(loaded.rows, std::vector<HistoryRecord>(rows.begin(), rows.begin() + whole))
+        EXPECT_EQ(asVector(loaded.rows), std::vector<HistoryRecord>(rows.begin(), rows.begin() + whole))
             << "cut at " << cut;
     }
 }
@@ -109,6 +156,24 @@ TEST(HistoryFile, AnsiTextsAreDecodedAndZeroBytesEndTexts) {
     EXPECT_EQ(loaded.rows[0], HistoryRecord("Caf\xC3\xA9", {"ab", "\xC3\xA9", "na\xC3\xAFve",
                                                              "\xC3\xA9t\xC3\xA9", "\xC3\xBC"}));
     EXPECT_EQ(loaded.rows[1], HistoryRecord("\xC3\x85", {}, 7));
+}
+
+TEST(HistoryFile, EveryByteOfEveryTextIsChecked) {
+    for (std::size_t size = 1; size <= 17; ++size) {
+        const std::string plain(size, 'a');
+        EXPECT_EQ(load(saveHistory(std::vector{HistoryRecord("c", {plain})})).rows[0], HistoryRecord("c", {plain}));
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string zero = plain, ansi = plain;
+            zero[at] = '\0';
+            ansi[at] = '\xE9';
+            const std::string decoded = plain.substr(0, at) + "\xC3\xA9" + plain.substr(at + 1);
+            // One text out of the plain per row, so that nothing else marks the row.
+            const auto loaded = load(saveHistory(std::vector{HistoryRecord("c", {zero}), HistoryRecord("c", {ansi})}));
+            ASSERT_EQ(loaded.rows.size(), 2u);
+            EXPECT_EQ(loaded.rows[0], HistoryRecord("c", {plain.substr(0, at)})) << size << " " << at;
+            EXPECT_EQ(loaded.rows[1], HistoryRecord("c", {decoded})) << size << " " << at;
+        }
+    }
 }
 
 TEST(HistoryFile, LongTextIsCutAtCharacterBoundary) {

@@ -53,5 +53,23 @@ TEST(Utf8, StoredTextEndsAtItsFirstZeroByteAndIsJudgedUpToIt) {
     EXPECT_FALSE(textBeforeZero("na\xEFve").validUtf8);
 }
 
+TEST(Utf8, QuickPlainCheckSeesEveryByteAndOnlyTheText) {
+    // Bytes around the text that would fail the check must not count.
+    const std::string buffer = std::string(8, '\0') + std::string(20, 'a') + std::string(8, '\xFF');
+    const char* start = buffer.data() + 8;
+    for (std::size_t size = 0; size <= 20; ++size) {
+        EXPECT_TRUE(surelyPlainAscii(std::string_view(start, size), buffer.data())) << size;
+        for (std::size_t at = 0; at < size; ++at)
+            for (const char bad : {'\0', '\x80', '\xC3'}) {
+                std::string copy = buffer;
+                copy[8 + at] = bad;
+                EXPECT_FALSE(surelyPlainAscii(std::string_view(copy.data() + 8, size), copy.data())) << size << at;
+            }
+    }
+    // Fewer than eight readable bytes up to the text's end: left to the full check.
+    EXPECT_FALSE(surelyPlainAscii(std::string_view(start, 3), start));
+    EXPECT_TRUE(surelyPlainAscii(std::string_view(start, 8), start));
+}
+
 }  // namespace
 }  // namespace vask

@@ -1,6 +1,13 @@
 // The search bar as the user meets it: its start, its settings, its menu,
 // its look and the messages other programs send it.
+#include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/main_window.h"
 #include "test_app.h"
@@ -181,6 +188,38 @@ TEST(MainWindow, EnterSearchesAndLeavesNoCharacter) {
     SendMessageW(bar.eurl.hwnd(), WM_CHAR, L'x', 0);
     EXPECT_EQ(test.launcher.launches.size(), 1u);
     EXPECT_NE(bar.eurl.text().find('x'), std::string::npos) << "other keys type normally";
+}
+
+// The hints the bar's tooltip window holds: tool window, text.
+std::map<HWND, std::wstring> barHints(HWND bar) {
+    std::pair<HWND, HWND> search{bar, nullptr};  // the owner, its tooltip window
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& [owner, hints] = *reinterpret_cast<std::pair<HWND, HWND>*>(context);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (GetWindow(window, GW_OWNER) == owner && std::wstring_view(name) == TOOLTIPS_CLASSW) hints = window;
+            return !hints;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    std::map<HWND, std::wstring> texts;
+    const LRESULT count = search.second ? SendMessageW(search.second, TTM_GETTOOLCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[80] = {};
+        TOOLINFOW tool{sizeof(tool)};
+        tool.lpszText = text;
+        if (SendMessageW(search.second, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)))
+            texts[reinterpret_cast<HWND>(tool.uId)] = text;
+    }
+    return texts;
+}
+
+TEST(MainWindow, SearchButtonsShowTheirHints) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    EXPECT_EQ(barHints(bar.hwnd()), (std::map<HWND, std::wstring>{{bar.GradButton1.hwnd(), L"Search"},
+                                                                   {bar.GradButton3.hwnd(), L"Advanced Search"}}));
 }
 
 TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
