@@ -35,23 +35,11 @@ std::size_t validSequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-constexpr uint64_t Ones = 0x0101010101010101, HighBits = 0x8080808080808080;
-
-// Non-zero when a byte of `word` is zero or above 0x7F: a high bit is set
-// in `word` for a byte >= 0x80, in `word - Ones` for a zero byte.
-uint64_t notPlainBits(uint64_t word) { return (word | (word - Ones)) & HighBits; }
-
-uint64_t wordAt(const char* at) {
-    uint64_t word;
-    std::memcpy(&word, at, sizeof(word));
-    return word;
-}
-
 // Where the ASCII bytes other than zero that start at text[i] end. Most
 // texts are mostly such bytes: they are skipped eight at a time.
 std::size_t plainAsciiEnd(std::string_view text, std::size_t i) {
     for (; text.size() - i >= 8; i += 8)
-        if (notPlainBits(wordAt(text.data() + i))) break;
+        if (plain_words::notPlainBits(plain_words::wordAt(text.data() + i))) break;
     while (i < text.size() && static_cast<unsigned char>(text[i]) - 1u < 0x7Fu) ++i;
     return i;
 }
@@ -65,19 +53,6 @@ bool isValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
-}
-
-bool surelyPlainAscii(std::string_view text, const char* readableFrom) {
-    const std::size_t size = text.size();
-    if (size == 0) return true;
-    const char* end = text.data() + size;
-    if (end - readableFrom < 8) return false;
-    // Little-endian: a short text's bytes are the high ones of the word that
-    // ends with it. They are moved down and topped up with ones.
-    if (size < 8) return !notPlainBits((wordAt(end - 8) >> (8 * (8 - size))) | (Ones << (8 * size)));
-    uint64_t bits = notPlainBits(wordAt(end - 8));
-    for (const char* at = text.data(); end - at > 8; at += 8) bits |= notPlainBits(wordAt(at));
-    return !bits;
 }
 
 TextBeforeZero textBeforeZero(std::string_view bytes) {
