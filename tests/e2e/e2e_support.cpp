@@ -50,14 +50,6 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
 
 }  // namespace
 
-HistoryRecord oldRow(size_t number) {
-    SearchSnapshot snapshot;
-    snapshot.date = "1.1.2020";
-    snapshot.time = "12:00:00";
-    snapshot.searchText = "old " + std::to_string(number);
-    return makeHistoryRecord(snapshot);
-}
-
 const std::wstring& vaskExe() { return exePath(); }
 
 void setVaskExe(const std::wstring& path) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "history/history_record.h"
 #include "win/handles.h"
 
 namespace vask::e2e {
@@ -29,9 +28,6 @@ std::vector<LaunchArgs> waitForLaunches(const std::wstring& browser, size_t coun
 
 // Polls `condition` until it holds (true) or ~10 s passed (false).
 bool waitUntil(const std::function<bool()>& condition);
-
-// Row `number` of a history written before the test: a plain search "old <number>".
-HistoryRecord oldRow(size_t number);
 
 class VaskProcess {
 public:

@@ -9,6 +9,7 @@
 
 #include "e2e_support.h"
 #include "history/history_file.h"
+#include "old_history.h"
 #include "temp_folder.h"
 #include "win/text.h"
 
@@ -66,8 +67,7 @@ double searchAndClose(const test::TempFolder& folder, const std::string& search,
 TEST(FaultEndToEnd, AKilledCloseLeavesTheOldOrTheNewHistoryNeverATornOne) {
     forgetLaunches();
     test::TempFolder folder;
-    std::vector<HistoryRecord> onDisk;
-    for (size_t i = 0; i < HistoryRows::MaxRows; ++i) onDisk.push_back(oldRow(i));
+    std::vector<HistoryRecord> onDisk = test::fullOldHistory();
     folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(onDisk)));
 
     // One close left alone: when the history is in place, and the other files it writes.

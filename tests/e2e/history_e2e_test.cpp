@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
+#include "old_history.h"
 #include "temp_folder.h"
 
 namespace vask::e2e {
@@ -16,8 +17,7 @@ namespace {
 TEST(HistoryEndToEnd, AFullHistoryKeepsItsNewestRowsThroughASearchAndTheClose) {
     forgetLaunches();
     test::TempFolder folder;
-    std::vector<HistoryRecord> rows;
-    for (size_t i = 0; i < HistoryRows::MaxRows; ++i) rows.push_back(oldRow(i));
+    const std::vector<HistoryRecord> rows = test::fullOldHistory();
     folder.write(L"hist.sdf", saveHistory(std::span<const HistoryRecord>(rows)));
 
     VaskProcess vask(folder.path());

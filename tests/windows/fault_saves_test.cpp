@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
+#include "old_history.h"
 #include "test_app.h"
 #include "win/files.h"
 #include "win/handles.h"
@@ -113,14 +114,6 @@ uint64_t leaveFree(const std::wstring& folder, size_t bytes) {
 void closeBar(const Tmainform& bar) {
     SendMessageW(bar.hwnd(), WM_CLOSE, 0, 0);
     pumpMessages();
-}
-
-HistoryRecord oldRow(int number) {
-    SearchSnapshot snapshot;
-    snapshot.date = "1.1.2020";
-    snapshot.time = "12:00:00";
-    snapshot.searchText = "old search " + std::to_string(number);
-    return makeHistoryRecord(snapshot);
 }
 
 // What the folder holds before the program runs: its three files and a preset.
