@@ -41,7 +41,10 @@ Tmainform::Tmainform(App& app) : app_(app) {
     dpi_ = win::dpiForWindow(hwnd());
     // Sized again even at the same DPI: a bar never resized after creation
     // wakes up a dozen times a second under Wine while idle (make bench).
-    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight), SWP_NOMOVE | SWP_NOZORDER);
+    // Not activated: the bar is activated once it is shown, when its field
+    // exists to take the focus.
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     // The order of the bar's creation.
     createControls();
@@ -124,7 +127,8 @@ void Tmainform::layOut() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    // The picture under the controls is the panel's: it and every control are drawn anew.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Tmainform::createMenu() {
@@ -394,6 +398,8 @@ void Tmainform::handleCopyData(const void* data, size_t size) {
     switch (copyDataCommand(copyDataText(data, size))) {
     case CopyDataCommand::Opaque:
         makeOpaque();
+        // The focus is the keyboard's only in the active window.
+        SetForegroundWindow(hwnd());
         eurl.setFocus();
         break;
     case CopyDataCommand::Close:

@@ -168,17 +168,17 @@ void TGradButton::paint(HDC target) {
     if (hasGlyph) drawGlyph(face, glyph_, at.gx, at.gy, model_.transparentGlyph);
     copyToDib(face, buffer.pixels());
 
+    RECT area{at.tx, at.ty, at.tx + textSize.cx, at.ty + textSize.cy};
     if (!caption.empty()) {
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colorSetFor(model_).text);
-        RECT area{at.tx, at.ty, at.tx + textSize.cx, at.ty + textSize.cy};
         DrawTextW(dc, caption.c_str(), -1, &area, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOCLIP);
     }
 
     // Frame, bevel and focus rectangle go over what GDI drew.
     GdiFlush();
     copyFromDib(buffer.pixels(), face);
-    paintButtonFrame(face, model_);
+    paintButtonFrame(face, model_, focusInset(width, height, area.left, area.top, area.right, area.bottom));
     copyToDib(face, buffer.pixels());
 }
 

@@ -130,7 +130,7 @@ bool GradButtonModel::leftButtonDown() {
 bool GradButtonModel::buttonUp(int x, int y, int width, int height, bool leftButton) {
     const bool endsPress = mouseHeld && leftButton;
     mouseHeld = false;
-    const bool inside = 0 < x && x < width && 0 < y && y < height;
+    const bool inside = 0 <= x && x < width && 0 <= y && y < height;
     if (inside) state = hotTrack ? ButtonState::Over : ButtonState::Normal;
     return endsPress && inside;
 }
@@ -312,7 +312,15 @@ void paintButtonBackground(PixelBuffer& buffer, const GradButtonModel& button) {
         buffer.hline(y, 0, buffer.width, rows[y]);
 }
 
-void paintButtonFrame(PixelBuffer& buffer, const GradButtonModel& button) {
+int focusInset(int width, int height, int captionLeft, int captionTop, int captionRight, int captionBottom) {
+    constexpr int Usual = 3;
+    const bool empty = captionLeft >= captionRight || captionTop >= captionBottom;
+    const bool inside = captionLeft > Usual && captionTop > Usual && captionRight < width - Usual &&
+                        captionBottom < height - Usual;
+    return empty || inside ? Usual : 1;
+}
+
+void paintButtonFrame(PixelBuffer& buffer, const GradButtonModel& button, int focusInset) {
     const ColorSet set = colorSetFor(button);
     const int w = buffer.width, h = buffer.height;
     buffer.frameRect(0, 0, w, h, set.border);
@@ -324,7 +332,8 @@ void paintButtonFrame(PixelBuffer& buffer, const GradButtonModel& button) {
         buffer.vline(w - 2, 1, h - 2, set.dark);
         buffer.hline(h - 2, w - 2, 1, set.dark);
     }
-    if (button.focused) buffer.frameRect(3, 3, w - 3, h - 3, button.colors[ColorFocusRect]);
+    if (button.focused)
+        buffer.frameRect(focusInset, focusInset, w - focusInset, h - focusInset, button.colors[ColorFocusRect]);
 }
 
 void paintButtonFace(PixelBuffer& buffer, const GradButtonModel& button) {

@@ -70,8 +70,8 @@ public:
     void mouseEnter();
     void mouseLeave();
     bool leftButtonDown();  // returns whether the button takes the focus
-    // A release changes the state only strictly inside the button: column 0
-    // and row 0 count as outside. It clicks when it ends a left press.
+    // A release inside the button, its first column and row included, ends the
+    // press there: it clicks when it ends a left press. Outside, the state stays.
     bool buttonUp(int x, int y, int width, int height, bool leftButton = true);
     void focusGained();
     void focusLost();
@@ -131,8 +131,12 @@ std::vector<uint32_t> gradientRows(uint32_t face, uint32_t grad, int height);
 
 // The face under the glyph and caption: fill or gradient.
 void paintButtonBackground(PixelBuffer& buffer, const GradButtonModel& button);
+// How far in the focus rectangle is drawn: three pixels, or one — over the
+// bevel — on a button too small to hold the caption, as drawn at
+// [left, right) x [top, bottom), inside that, so the rectangle never crosses it.
+int focusInset(int width, int height, int captionLeft, int captionTop, int captionRight, int captionBottom);
 // What is drawn over the glyph and caption: frame, bevel and focus rectangle.
-void paintButtonFrame(PixelBuffer& buffer, const GradButtonModel& button);
+void paintButtonFrame(PixelBuffer& buffer, const GradButtonModel& button, int focusInset = 3);
 // Both, for a button with nothing between them.
 void paintButtonFace(PixelBuffer& buffer, const GradButtonModel& button);
 

@@ -13,7 +13,8 @@ constexpr WPARAM MoveByCaption = 0xF012;  // SC_MOVE + HTCAPTION: the system's d
 }  // namespace
 
 TRGPanel::TRGPanel(HWND parent, TFloatingPanel floating) : floating_(floating) {
-    registerClass(ClassName);
+    // Redrawn whole on every size change: its picture is laid out on the whole area.
+    registerClass(ClassName, CS_HREDRAW | CS_VREDRAW);
     RECT client{};
     GetClientRect(parent, &client);
     create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, client.right, client.bottom, parent);

@@ -59,6 +59,19 @@ private:
     DWORD processId_ = 0;
 };
 
+// Keys as a user's keyboard sends them: to whatever window has the focus.
+void typeText(const std::wstring& text);
+void pressKey(WORD virtualKey);
+
+// The pixels of a window's client area as the screen shows them, row by row.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+};
+Picture captureClient(HWND window);
+// Lets a window of another process handle what waits in its queue, paint included.
+void settle(HWND window);
+
 // The advanced window of a running bar, opened with "Advanced Search";
 // nullptr when none is shown.
 HWND openAdvanced(HWND bar);

@@ -121,16 +121,19 @@ TEST(GradButton, MouseRules) {
     GradButtonModel b;
     b.mouseEnter();
     EXPECT_EQ(b.state, ButtonState::Over);
-    // Released on column 0, row 0 or past the edge: no click, the state stays.
-    for (auto [x, y] : {std::pair{0, 10}, {10, 0}, {75, 10}, {10, 25}}) {
+    // Released past an edge: no click, the state stays.
+    for (auto [x, y] : {std::pair{-1, 10}, {10, -1}, {75, 10}, {10, 25}}) {
         EXPECT_TRUE(b.leftButtonDown());
         EXPECT_FALSE(b.buttonUp(x, y, 75, 25));
         EXPECT_EQ(b.state, ButtonState::Down);
         EXPECT_FALSE(b.mouseHeld);
     }
-    b.leftButtonDown();
-    EXPECT_TRUE(b.buttonUp(1, 1, 75, 25));
-    EXPECT_EQ(b.state, ButtonState::Over);
+    // Anywhere inside clicks, the first and last column and row included.
+    for (auto [x, y] : {std::pair{0, 10}, {10, 0}, {0, 0}, {74, 24}}) {
+        b.leftButtonDown();
+        EXPECT_TRUE(b.buttonUp(x, y, 75, 25)) << x << "," << y;
+        EXPECT_EQ(b.state, ButtonState::Over);
+    }
     b.clickDone();
     EXPECT_EQ(b.state, ButtonState::Normal);
 
@@ -199,6 +202,28 @@ TEST(GradButton, FrameBevelAndFocusRectangleLeaveOutLineEnds) {
                            "BLDDDDDDDDDB",
                            "BBBBBBBBBBBB",
                        }));
+}
+
+TEST(GradButton, FocusRectangleNeverCrossesTheCaption) {
+    // The about box's OK: the pressed caption sits inside the usual rectangle.
+    EXPECT_EQ(focusInset(75, 25, 31, 7, 45, 20), 3);
+    EXPECT_EQ(focusInset(75, 25, 0, 0, 0, 0), 3) << "no caption";
+    // The bar's Search, 45 x 18, pressed: the caption reaches rows 3 to 15.
+    EXPECT_EQ(focusInset(45, 18, 5, 3, 41, 16), 1);
+    // The usual rectangle's lines are columns 3 and 41, rows 3 and 14.
+    EXPECT_EQ(focusInset(45, 18, 4, 4, 41, 14), 3);
+    EXPECT_EQ(focusInset(45, 18, 4, 4, 42, 14), 1) << "on its right line";
+    EXPECT_EQ(focusInset(45, 18, 4, 4, 41, 15), 1) << "on its bottom line";
+    EXPECT_EQ(focusInset(45, 18, 3, 4, 41, 14), 1) << "on its left line";
+
+    GradButtonModel b;
+    b.setColorScheme(TColorScheme::csSilver);
+    b.focused = true;
+    PixelBuffer buffer(8, 6);
+    paintButtonFrame(buffer, b, 1);
+    EXPECT_EQ(buffer.at(1, 1), 0x8A8A8Au) << "over the bevel";
+    EXPECT_EQ(buffer.at(6, 4), 0x8A8A8Au);
+    EXPECT_EQ(buffer.at(0, 0), 0x626262u) << "the border stays";
 }
 
 TEST(GradButton, GlyphSkipsItsCornerColourAndClipsAtTheEdges) {

@@ -107,6 +107,64 @@ TEST(MainWindow, CompactTwiceReturnsToTheFullLayout) {
     EXPECT_EQ(bar.eurl.bounds().top, win::scale(39 + 2, dpi));
 }
 
+// A control's caption in its own font, as GDI measures it.
+SIZE captionExtent(const win::Control& control) {
+    wchar_t text[64] = {};
+    const int length = GetWindowTextW(control.hwnd(), text, 64);
+    const win::WindowDc dc(control.hwnd());
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control.hwnd(), WM_GETFONT, 0, 0));
+    const win::SelectedObject selected(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text, length, &size);
+    return size;
+}
+
+SIZE clientSize(const win::Control& control) {
+    RECT client{};
+    GetClientRect(control.hwnd(), &client);
+    return {client.right, client.bottom};
+}
+
+TEST(MainWindow, NoCaptionIsClippedAtEitherDpiInEitherLayout) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    for (const UINT dpi : {96u, 144u}) {
+        RECT suggested{0, 0, win::scale(Tmainform::LayoutWidth, dpi), win::scale(Tmainform::layoutHeight, dpi)};
+        SendMessageW(bar.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        for (const bool compact : {false, true}) {
+            SCOPED_TRACE(std::to_string(dpi) + (compact ? " dpi, compact" : " dpi, full"));
+            if (bar.menuChecked(Tmainform::Compact1) != compact) bar.Compact1Click();
+            for (const win::Label* label : {&bar.Label1, &bar.Label2, &bar.Label3}) {
+                if (!label->visible()) continue;
+                const SIZE text = captionExtent(*label), area = clientSize(*label);
+                EXPECT_LE(text.cx, area.cx) << label->text();
+                EXPECT_LE(text.cy, area.cy) << label->text();
+            }
+            // A gradient button draws its caption centred, one pixel further
+            // right and down while pressed: pressed and focused, no line of
+            // the frame, the bevel or the focus rectangle crosses it.
+            for (TGradButton* button : {&bar.GradButton1, &bar.GradButton3}) {
+                const SIZE text = captionExtent(*button), area = clientSize(*button);
+                const RECT caption{(area.cx - text.cx) / 2 + 1, (area.cy - text.cy) / 2 + 1,
+                                   (area.cx - text.cx) / 2 + 1 + text.cx, (area.cy - text.cy) / 2 + 1 + text.cy};
+                EXPECT_GE(caption.left, 2) << button->text();
+                EXPECT_GE(caption.top, 2) << button->text();
+                EXPECT_LE(caption.right, area.cx - 2) << button->text();
+                EXPECT_LE(caption.bottom, area.cy - 2) << button->text();
+                button->setFocus();
+                SendMessageW(button->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+                const Picture picture = render(button->hwnd());
+                const uint32_t focus = button->model().colors[ColorFocusRect];
+                int crossings = 0;
+                for (int y = caption.top; y < caption.bottom; ++y)
+                    for (int x = caption.left; x < caption.right; ++x) crossings += picture.at(x, y) == focus;
+                EXPECT_EQ(crossings, 0) << button->text();
+                bar.eurl.setFocus();
+            }
+        }
+    }
+}
+
 TEST(MainWindow, SchemeFollowsTheBackgroundsBrightness) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;

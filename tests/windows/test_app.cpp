@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/main_window.h"
+#include "win/double_buffer.h"
+#include "win/handles.h"
 
 namespace vask::test {
 
@@ -33,6 +35,27 @@ void pumpMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+Picture render(HWND control, uint32_t background) {
+    RECT client{};
+    GetClientRect(control, &client);
+    const int width = std::max<int>(client.right, 1), height = std::max<int>(client.bottom, 1);
+    win::WindowDc screen(nullptr);
+    win::MemoryDc dc(CreateCompatibleDC(screen.get()));
+    const BITMAPINFO info = win::topDownDibInfo(width, height);
+    void* bits = nullptr;
+    win::Bitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::SelectedObject selected(dc.get(), bitmap.get());
+    auto* dib = static_cast<uint32_t*>(bits);
+    const uint32_t marker = ((background & 0xFF) << 16) | (background & 0xFF00) | ((background >> 16) & 0xFF);
+    std::fill(dib, dib + width * height, marker);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    GdiFlush();
+    Picture picture{width, {}};
+    for (int i = 0; i < width * height; ++i)
+        picture.pixels.push_back(((dib[i] & 0xFF) << 16) | (dib[i] & 0xFF00) | ((dib[i] >> 16) & 0xFF));
+    return picture;
 }
 
 TestApp::TestApp() : TestApp(std::string{}) {}

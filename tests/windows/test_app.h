@@ -58,6 +58,15 @@ int indexOf(const win::ComboBox& list, const std::string& item);
 // Lets the window thread handle what is waiting in its queue.
 void pumpMessages();
 
+// A control's whole client area as painted through WM_PRINTCLIENT, as
+// 0x00BBGGRR; pixels it leaves alone keep `background`.
+struct Picture {
+    int width = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Picture render(HWND control, uint32_t background = 0x123456);
+
 struct TestApp {
     TestApp();
     explicit TestApp(const std::string& settings);  // "vask.cfg" written before the windows
