@@ -16,6 +16,7 @@
 #include "win/errors.h"
 #include "win/files.h"
 #include "win/layered.h"
+#include "win/text.h"
 
 namespace vask {
 namespace {
@@ -66,12 +67,13 @@ void Tmainform::createControls() {
 
     const auto clip = WS_CLIPSIBLINGS;
     eurl.create(hwnd(), IdEurl, clip);
-    cb1.create(hwnd(), "", IdCb1, BS_AUTORADIOBUTTON | WS_GROUP | clip);
-    cb2.create(hwnd(), "", IdCb2, BS_AUTORADIOBUTTON | clip);
-    cb4.create(hwnd(), "", IdCb4, BS_AUTORADIOBUTTON | clip);
-    Label1.create(hwnd(), " Google", IdLabel1, clip);
-    Label2.create(hwnd(), " Bing", IdLabel2, clip);
-    Label3.create(hwnd(), " Wikipedia", IdLabel3, clip);
+    // The radio buttons first, one group for the arrow keys, then their labels.
+    for (size_t i = 0; i < engineChoices_.size(); ++i)
+        engineChoices_[i].radio->create(hwnd(), "", IdCb1 + static_cast<int>(i),
+                                        BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0) | clip);
+    for (size_t i = 0; i < engineChoices_.size(); ++i)
+        engineChoices_[i].label->create(hwnd(), " " + std::string(builtInEngines()[i].name),
+                                        IdLabel1 + static_cast<int>(i), clip);
     GradButton3.create(hwnd(), "+", IdGradButton3, clip);
     GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
     sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | clip);
@@ -112,12 +114,10 @@ void Tmainform::layOut() {
     const auto place = [this](win::Control& control, int x, int y, int width, int height) {
         control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
     };
-    place(cb1, 101, 14, 13, 17);
-    place(Label1, 114, 15, 62, 15);
-    place(cb2, 194, 14, 13, 17);
-    place(Label2, 207, 15, 62, 15);
-    place(cb4, 285, 14, 13, 17);
-    place(Label3, 298, 15, 80, 15);
+    for (const EngineChoice& choice : engineChoices_) {
+        place(*choice.radio, choice.left, 14, 13, 17);
+        place(*choice.label, choice.left + 13, 15, choice.labelWidth, 15);
+    }
     place(sbend, 427, 5, 13, 13);
     const int top = panelTop();
     place(ingpop, 420, top, 26, 20);
@@ -135,9 +135,8 @@ void Tmainform::createMenu() {
     pop_.reset(CreatePopupMenu());
     seng_ = CreatePopupMenu();
     sengOwner_.reset(seng_);
-    AppendMenuW(seng_, MF_STRING, Google1, L"Google");
-    AppendMenuW(seng_, MF_STRING, Bing1, L"Bing");
-    AppendMenuW(seng_, MF_STRING, Wikipedia1, L"Wikipedia");
+    for (size_t i = 0; i < builtInEngines().size(); ++i)
+        AppendMenuW(seng_, MF_STRING, Google1 + i, win::toWide(builtInEngines()[i].name).c_str());
     CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1, MF_BYCOMMAND);
 
     HMENU colors = CreatePopupMenu();
@@ -326,17 +325,24 @@ void Tmainform::Windowsdefault1Click() {
 }
 
 void Tmainform::selectEngine(SearchEngine engine) {
-    cb1.setChecked(engine == SearchEngine::Google);
-    cb2.setChecked(engine == SearchEngine::Bing);
-    cb4.setChecked(engine == SearchEngine::Wikipedia);
-    const UINT item = engine == SearchEngine::Google ? Google1 : engine == SearchEngine::Bing ? Bing1 : Wikipedia1;
-    CheckMenuRadioItem(seng_, Google1, Wikipedia1, item, MF_BYCOMMAND);
+    for (size_t i = 0; i < engineChoices_.size(); ++i) engineChoices_[i].radio->setChecked(i == engineIndex(engine));
+    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1 + static_cast<UINT>(engineIndex(engine)), MF_BYCOMMAND);
 }
 
 SearchEngine Tmainform::searchEngine() const {
-    if (cb2.checked()) return SearchEngine::Bing;
-    if (cb4.checked()) return SearchEngine::Wikipedia;
+    for (size_t i = 0; i < engineChoices_.size(); ++i)
+        if (engineChoices_[i].radio->checked()) return static_cast<SearchEngine>(i);
     return SearchEngine::Google;
+}
+
+// A service's radio button or label clicked or focused, or its menu item chosen.
+std::optional<SearchEngine> Tmainform::engineChosenBy(UINT id, UINT code) const {
+    const auto within = [](UINT id, UINT first) { return id >= first && id < first + BuiltInEngineCount; };
+    if (within(id, Google1)) return static_cast<SearchEngine>(id - Google1);
+    if (code != BN_CLICKED && code != BN_SETFOCUS) return std::nullopt;
+    if (within(id, IdCb1)) return static_cast<SearchEngine>(id - IdCb1);
+    if (within(id, IdLabel1)) return static_cast<SearchEngine>(id - IdLabel1);
+    return std::nullopt;
 }
 
 void Tmainform::sbGoClick() {
@@ -462,16 +468,14 @@ LRESULT Tmainform::controlColor(HDC dc, HWND control) {
 }
 
 void Tmainform::onCommand(UINT id, UINT code, HWND) {
+    if (const auto engine = engineChosenBy(id, code)) {
+        selectEngine(*engine);
+        return;
+    }
     switch (id) {
     case IdGradButton1: sbGoClick(); break;
     case IdGradButton3: GradButton3Click(); break;
     case IdSbend: Exit1Click(); break;
-    case IdCb1: case IdLabel1: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Google); break;
-    case IdCb2: case IdLabel2: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Bing); break;
-    case IdCb4: case IdLabel3: if (code == BN_CLICKED || code == BN_SETFOCUS) selectEngine(SearchEngine::Wikipedia); break;
-    case Google1: selectEngine(SearchEngine::Google); break;
-    case Bing1: selectEngine(SearchEngine::Bing); break;
-    case Wikipedia1: selectEngine(SearchEngine::Wikipedia); break;
     case History1: History1Click(); break;
     case enahist: toggleMenuCheck(enahist); break;
     case AliceBlue1: AliceBlue1Click(); break;

@@ -3,6 +3,7 @@
 // with the search field, the choice of service and the popup menu.
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
@@ -38,6 +39,9 @@ public:
     enum ControlId : int {
         IdEurl = 10, IdCb1, IdCb2, IdCb4, IdLabel1, IdLabel2, IdLabel3, IdGradButton1, IdGradButton3, IdSbend, IdIngpop,
     };
+    // Each built-in service's radio button, label and menu item follow the services' order.
+    static_assert(Wikipedia1 - Google1 + 1 == BuiltInEngineCount && IdCb4 - IdCb1 + 1 == BuiltInEngineCount &&
+                  IdLabel3 - IdLabel1 + 1 == BuiltInEngineCount);
 
     // Controls the other windows and the tests reach.
     win::Edit eurl;
@@ -105,8 +109,22 @@ private:
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
     void onCommand(UINT id, UINT code, HWND control);
+    std::optional<SearchEngine> engineChosenBy(UINT id, UINT code) const;
     int scaled(int units) const;
     int panelTop() const;
+
+    // The radio button and the label that choose each built-in service, in
+    // the services' order, and where they stand (96-DPI units).
+    struct EngineChoice {
+        win::CheckButton* radio;
+        win::Label* label;
+        int left, labelWidth;
+    };
+    const std::array<EngineChoice, BuiltInEngineCount> engineChoices_{{
+        {&cb1, &Label1, 101, 62},
+        {&cb2, &Label2, 194, 62},
+        {&cb4, &Label3, 285, 80},
+    }};
 
     App& app_;
     UINT dpi_ = 96;

@@ -12,8 +12,6 @@ namespace {
 
 std::string_view orNone(std::string_view text) { return text.empty() ? NoneValue : text; }
 
-std::string_view yesOrNone(bool checked) { return checked ? "Yes" : NoneValue; }
-
 char* putLength(char* at, uint32_t length) {
     for (std::size_t i = 0; i < BlockLengthWidth; ++i) *at++ = static_cast<char>((length >> (8 * i)) & 0xFF);
     return at;
@@ -120,10 +118,11 @@ HistoryRecord makeHistoryRecord(const SearchSnapshot& s) {
         return HistoryRecord(s.date, items);
     }
     // The lists' own texts: their first entry is already "- - -".
-    const std::array<std::string_view, FullRowItems> items{
+    std::array<std::string_view, FullRowItems> items{
         s.time, orNone(s.searchText), orNone(s.exact), orNone(s.exclude), orNone(s.domain),
-        s.fileType, s.browser, s.interfaceLanguage, s.country, s.resultLanguage, s.timePeriod,
-        yesOrNone(s.google), yesOrNone(s.bing), yesOrNone(s.wikipedia)};
+        s.fileType, s.browser, s.interfaceLanguage, s.country, s.resultLanguage, s.timePeriod};
+    for (std::size_t column = HistoryItem::Google; column < FullRowItems; ++column) items[column] = NoneValue;
+    if (s.engine) items[HistoryItem::engineColumn(*s.engine)] = "Yes";
     return HistoryRecord(s.date, items);
 }
 

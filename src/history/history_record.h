@@ -7,10 +7,13 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "search/query.h"
 
 namespace vask {
 
@@ -93,6 +96,8 @@ inline constexpr std::size_t Time = 0, Search = 1, Exact = 2, Exclude = 3, Domai
                              FileType = 5, Browser = 6, Interface = 7, Country = 8,
                              Language = 9, TimePeriod = 10, Google = 11, Bing = 12,
                              Wikipedia = 13;
+// The built-in services' columns follow each other in their table's order.
+inline std::size_t engineColumn(SearchEngine engine) { return Google + engineIndex(engine); }
 }
 
 // Sub-items of a row recorded with and without the advanced window.
@@ -107,7 +112,7 @@ struct SearchSnapshot {
     std::string exact, exclude, domain;  // eexact, eexclude, edomain
     // Display texts of the selected list entries ("" when none is selected).
     std::string fileType, browser, interfaceLanguage, country, resultLanguage, timePeriod;
-    bool google = false, bing = false, wikipedia = false;  // the engine buttons
+    std::optional<SearchEngine> engine;  // the bar's chosen built-in service
 };
 
 // The row a search records: 14 sub-items while the advanced window is shown;

@@ -30,9 +30,7 @@ SearchSnapshot takeSearchSnapshot(const App& app, std::string searchText) {
     search.time = formatNow(false);
     const Tmainform& bar = *app.mainform;
     search.searchText = std::move(searchText);
-    search.google = bar.cb1.checked();
-    search.bing = bar.cb2.checked();
-    search.wikipedia = bar.cb4.checked();
+    search.engine = bar.searchEngine();
     if (!app.fext || !app.fext->isVisible()) return search;
     const Tfext& advanced = *app.fext;
     search.advancedShown = true;

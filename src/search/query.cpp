@@ -87,7 +87,15 @@ LaunchRequest wikipediaSearch(const SearchOptions& options, const SearchInputs& 
     return {in.advancedOpen ? browserProgram : std::string(), url};
 }
 
+constexpr std::array<Engine, BuiltInEngineCount> BuiltInEngines{{
+    {"Google", &googleSearch},
+    {"Bing", &bingSearch},
+    {"Wikipedia", &wikipediaSearch},
+}};
+
 }  // namespace
+
+std::span<const Engine, BuiltInEngineCount> builtInEngines() { return BuiltInEngines; }
 
 std::string SpacesToPlus(std::string_view text) {
     std::string out(text);
@@ -125,13 +133,7 @@ LaunchRequest composeSearch(SearchOptions& options, const SearchInputs& in) {
     if (in.countryIndex == 0) options.country.clear();
     if (in.resultIndex == 0) options.resultLanguage.clear();
 
-    const std::string browserProgram = browserProgramFor(in.browserItem);
-    LaunchRequest request;
-    switch (in.engine) {
-        case SearchEngine::Google: request = googleSearch(options, in, browserProgram); break;
-        case SearchEngine::Bing: request = bingSearch(options, in, browserProgram); break;
-        case SearchEngine::Wikipedia: request = wikipediaSearch(options, in, browserProgram); break;
-    }
+    LaunchRequest request = engineRow(in.engine).compose(options, in, browserProgramFor(in.browserItem));
     request.url = shellSafeUrl(request.url);
     return request;
 }

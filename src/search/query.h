@@ -1,6 +1,8 @@
 #pragma once
 // The search action as a pure function: the bar's text, the chosen service
 // and the advanced options become one URL and the program that opens it.
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,7 +10,9 @@
 
 namespace vask {
 
+// The built-in services, named by their place in builtInEngines().
 enum class SearchEngine { Google, Bing, Wikipedia };
+inline std::size_t engineIndex(SearchEngine engine) { return static_cast<std::size_t>(engine); }
 
 // What the bar and the advanced window hold when a search starts.
 struct SearchInputs {
@@ -25,6 +29,22 @@ struct LaunchRequest {
     std::string program;  // empty = the default browser
     std::string url;
 };
+
+// One search service. Everything the program knows of a service is its
+// row: the bar's radio button and menu item show its name, the history
+// records it in the column of that name, and `compose` makes its URL.
+struct Engine {
+    std::string_view name;
+    // The URL of a search and the program that opens it; `browserProgram` is
+    // the chosen browser's (empty: the default browser).
+    LaunchRequest (*compose)(const SearchOptions& options, const SearchInputs& in,
+                             const std::string& browserProgram);
+};
+
+// The built-in services, in the order the bar offers them.
+inline constexpr std::size_t BuiltInEngineCount = 3;
+std::span<const Engine, BuiltInEngineCount> builtInEngines();
+inline const Engine& engineRow(SearchEngine engine) { return builtInEngines()[engineIndex(engine)]; }
 
 // Every space becomes "+"; nothing else is encoded.
 std::string SpacesToPlus(std::string_view text);

@@ -28,7 +28,7 @@ SearchSnapshot advancedSearch() {
     s.country = "Slovenia";
     s.resultLanguage = "";  // a list without a selected entry
     s.timePeriod = "Any time";
-    s.bing = true;
+    s.engine = SearchEngine::Bing;
     return s;
 }
 
@@ -39,13 +39,16 @@ TEST(HistoryRecord, ShownAdvancedWindowRecordsEveryColumn) {
                                                  "- - -", "Slovenia", "", "Any time", "- - -", "Yes",
                                                  "- - -"}));
     EXPECT_FALSE(recordedWithoutOptions(record));
+    // Each service's column is captioned with its name.
+    for (const SearchEngine engine : {SearchEngine::Google, SearchEngine::Bing, SearchEngine::Wikipedia})
+        EXPECT_EQ(HistoryColumns[HistoryItem::engineColumn(engine) + 1].caption, engineRow(engine).name);
 }
 
 TEST(HistoryRecord, HiddenAdvancedWindowRecordsOnlyTheSearch) {
     SearchSnapshot s = advancedSearch();
     s.advancedShown = false;
     s.searchText = "";
-    s.google = true;
+    s.engine = SearchEngine::Google;
     const HistoryRecord record = makeHistoryRecord(s);
     Views expected{"10:15:00", "- - -"};
     expected.resize(12, "- - -");

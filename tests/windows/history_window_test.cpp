@@ -257,7 +257,7 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
     snapshot.country = std::string(Countries[7].item);
     snapshot.resultLanguage = std::string(ResultLanguages[3].item);
     snapshot.timePeriod = "Past week";
-    snapshot.google = true;
+    snapshot.engine = SearchEngine::Google;
     loadRows(test, {makeHistoryRecord(snapshot)});
 
     bar.eurl.setText("typed before");
