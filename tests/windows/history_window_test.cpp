@@ -7,7 +7,10 @@
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "search/search_tables.h"
+#include "clipped_captions.h"
 #include "test_app.h"
+#include "win/dpi.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vask::test {
@@ -369,7 +372,8 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
 TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     TestApp first;  // no "vask.cfg": (10, 10), 150 pixels short of the screen, maximised on showing
     Tfhist& history = first.app->historyWindow();
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(history.hwnd(), &placement);
     EXPECT_EQ(placement.rcNormalPosition.left, 10);
     EXPECT_EQ(placement.rcNormalPosition.top, 10);
@@ -392,6 +396,202 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     EXPECT_EQ(settings.readInteger("VelikostH", "Sirina", 0), 500);
     EXPECT_EQ(settings.readInteger("VelikostH", "Visina", 0), 300);
     EXPECT_EQ(settings.readInteger("VelikostH", "Status", -1), 0);
+}
+
+TEST(HistoryWindow, AStoredPlaceWhollyOffTheScreenComesBackByTheOnScreenRule) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const auto shownAt = [](int left, int top) {
+        TestApp test("[VelikostH]\r\nLevo=" + std::to_string(left) + "\r\nGor=" + std::to_string(top) +
+                     "\r\nSirina=600\r\nVisina=400\r\nStatus=0\r\n");
+        Tfhist& history = test.app->historyWindow();
+        history.Show();
+        pumpMessages();
+        const RECT rect = history.windowRect();
+        return POINT{rect.left, rect.top};
+    };
+    const POINT beyond = shownAt(screenWidth + 100, screenHeight + 100);
+    EXPECT_EQ(beyond.x, 0);
+    EXPECT_EQ(beyond.y, screenHeight - 100);
+    const POINT before = shownAt(-3000, -3000);
+    EXPECT_EQ(before.x, 0);
+    EXPECT_EQ(before.y, 10);
+    const POINT edge = shownAt(-1, -5);  // just within the rule: kept
+    EXPECT_EQ(edge.x, -1);
+    EXPECT_EQ(edge.y, -5);
+}
+
+// Answers like a message box, which is a window of its own: it takes the
+// activation while it is up, the user clicks the window behind it and back,
+// and closing it gives the activation back to its owner. A box that brings
+// another box nests, up to a limit.
+class BoxLikePrompter : public AnsweringPrompter {
+public:
+    int ask(HWND owner, const std::string& text, const std::string& caption, UINT flags) override {
+        const int answer = AnsweringPrompter::ask(owner, text, caption, flags);
+        if (depth_ >= 4 || !owner) return answer;
+        ++depth_;
+        const HWND box = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"box", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40,
+                                         owner, nullptr, nullptr, nullptr);
+        for (const HWND active : {box, owner, box}) {
+            SetForegroundWindow(active);
+            pumpMessages();
+        }
+        DestroyWindow(box);
+        SetForegroundWindow(owner);
+        pumpMessages();
+        --depth_;
+        return answer;
+    }
+
+private:
+    int depth_ = 0;
+};
+
+TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIsLeft) {
+    TempFolder folder;
+    folder.write(L"vask.cfg", "[Keep]\r\nme=1\r\n\r\n");
+    RecordingLauncher launcher;
+    BoxLikePrompter prompter;
+    App app(folder.path(), launcher, prompter);
+    app.createWindows();
+    Tfhist& history = app.historyWindow();
+    Tfext& advanced = app.advanced();
+    app.mainform->xexpandClick();
+    history.Show();
+    pumpMessages();
+    const auto leaveHistory = [&] {
+        SetForegroundWindow(history.hwnd());
+        pumpMessages();
+        SetForegroundWindow(app.mainform->hwnd());
+        pumpMessages();
+    };
+
+    win::FileHandle lock(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    for (int i = 0; i < 3; ++i) leaveHistory();
+    for (const HWND window : {advanced.hwnd(), app.mainform->hwnd(), history.hwnd(), advanced.hwnd()}) {
+        SetForegroundWindow(window);
+        pumpMessages();
+    }
+    ASSERT_EQ(prompter.prompts.size(), 1u) << "one message, however often the window is left";
+    EXPECT_NE(prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
+    EXPECT_EQ(prompter.prompts[0].caption, "Vask");
+
+    lock.reset();
+    leaveHistory();
+    EXPECT_EQ(prompter.prompts.size(), 1u);
+    const std::string saved = folder.read(L"vask.cfg");
+    EXPECT_NE(saved.find("[Keep]"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[VelikostH]"), std::string::npos) << saved;
+
+    // A save that works ends the failure: the next one is said again, once.
+    lock.reset(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    leaveHistory();
+    leaveHistory();
+    EXPECT_EQ(prompter.prompts.size(), 2u);
+    lock.reset();
+    EXPECT_EQ(folder.read(L"vask.cfg"), saved) << "a file that could not be read is not overwritten";
+}
+
+// The rows a test types and hovers over: the dates are what is found.
+void loadDatedRows(TestApp& test) {
+    std::vector<HistoryRecord> rows;
+    for (const char* date : {"3.1.2024", "15.2.2024", "12.5.2023", "1.12.2022", "15.8.2021"}) {
+        SearchSnapshot snapshot;
+        snapshot.date = snapshot.searchText = date;
+        rows.push_back(makeHistoryRecord(snapshot));
+    }
+    loadRows(test, rows);
+}
+
+void typeKeys(std::wstring_view keys) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t key : keys)
+        for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = static_cast<WORD>(key);
+            input.ki.dwFlags = up;
+            inputs.push_back(input);
+        }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    pumpMessages();
+}
+
+// Lets the window thread run until `done`, for a few seconds at most.
+template <typename Done>
+bool waitFor(Done done) {
+    for (int i = 0; i < 300 && !done(); ++i) {
+        Sleep(10);
+        pumpMessages();
+    }
+    return done();
+}
+
+TEST(HistoryWindow, TypingTheStartOfADateSelectsTheFirstRowWithIt) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
+    loadDatedRows(test);
+    SetForegroundWindow(history.hwnd());
+    history.tabela.setFocus();
+    pumpMessages();
+    ASSERT_TRUE(history.tabela.focused());
+
+    typeKeys(L"12");  // "1" finds 15.2.2024; "12" goes on from there
+    EXPECT_TRUE(waitFor([&] { return history.tabela.firstSelected() == 2; })) << history.tabela.firstSelected();
+    EXPECT_EQ(history.e1.text(), "12.5.2023");
+    EXPECT_EQ(history.e3.text(), "12.5.2023");
+    typeKeys(L"9");  // "129" is no date's start: the selection stays
+    EXPECT_EQ(history.tabela.firstSelected(), 2);
+}
+
+TEST(HistoryWindow, HotTrackingSelectsTheRowTheMouseRestsOn) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
+    loadDatedRows(test);
+    SetForegroundWindow(history.hwnd());
+    pumpMessages();
+    EXPECT_TRUE(SendMessageW(history.tabela.hwnd(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_TRACKSELECT);
+
+    RECT row{};
+    row.left = LVIR_LABEL;
+    ASSERT_TRUE(SendMessageW(history.tabela.hwnd(), LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row)));
+    POINT point{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(history.tabela.hwnd(), &point);
+    ASSERT_EQ(WindowFromPoint(point), history.tabela.hwnd()) << "nothing covers the row";
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    POINT before{};
+    GetCursorPos(&before);
+    SendInput(1, &move, sizeof(move));
+    EXPECT_TRUE(waitFor([&] { return history.tabela.firstSelected() == 3; })) << history.tabela.firstSelected();
+    SetCursorPos(before.x, before.y);  // no other test finds the mouse resting on a list
+}
+
+TEST(HistoryWindow, NoCaptionIsClippedAtAnyWidthAt96And144Dpi) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
+    history.Show();
+    ShowWindow(history.hwnd(), SW_RESTORE);
+    pumpMessages();
+    UINT dpi = win::dpiForWindow(history.hwnd());
+    for (const UINT wanted : {96u, 144u}) {
+        if (dpi != wanted) moveToDpi(history.hwnd(), dpi, wanted);
+        dpi = wanted;
+        for (const int width : {200, 500, 640, 800, 1000, 1400}) {
+            SetWindowPos(history.hwnd(), nullptr, 0, 0, win::scale(width, dpi), win::scale(700, dpi),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            pumpMessages();
+            EXPECT_EQ(clippedCaptions(history.hwnd(), dpi), std::vector<std::string>{})
+                << "at " << dpi << " DPI, " << width << " wide";
+        }
+    }
 }
 
 }  // namespace
