@@ -9,9 +9,7 @@
 #include "advanced/docking.h"
 #include "app/main_window.h"
 #include "controls/caption_window.h"
-#include "clipped_captions.h"
 #include "registry_sandbox.h"
-#include "win/dpi.h"
 #include "win/layered.h"
 #include "test_app.h"
 
@@ -344,20 +342,6 @@ TEST(AdvancedWindow, TransparentBlendsBothWindowsAndColoursFollowTheBar) {
     EXPECT_EQ(labelText(), RGB(255, 255, 255));
     SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::Windowsdefault1, 0);  // the bright button face
     EXPECT_EQ(labelText(), RGB(0, 0, 0));
-}
-
-TEST(AdvancedWindow, NoCaptionIsClippedAt96And144Dpi) {
-    TestApp test;
-    Tfext& advanced = test.app->advanced();
-    test.app->mainform->xexpandClick();
-    pumpMessages();
-    UINT dpi = win::dpiForWindow(advanced.hwnd());
-    for (const UINT wanted : {96u, 144u}) {
-        if (dpi != wanted) moveToDpi(advanced.hwnd(), dpi, wanted);
-        dpi = wanted;
-        pumpMessages();
-        EXPECT_EQ(clippedCaptions(advanced.hwnd(), dpi), std::vector<std::string>{}) << "at " << dpi << " DPI";
-    }
 }
 
 }  // namespace

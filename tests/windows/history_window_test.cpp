@@ -7,9 +7,7 @@
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "search/search_tables.h"
-#include "clipped_captions.h"
 #include "test_app.h"
-#include "win/dpi.h"
 #include "win/handles.h"
 #include "win/text.h"
 
@@ -399,48 +397,39 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
 }
 
 TEST(HistoryWindow, AStoredPlaceWhollyOffTheScreenComesBackByTheOnScreenRule) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const auto shownAt = [](int left, int top) {
-        TestApp test("[VelikostH]\r\nLevo=" + std::to_string(left) + "\r\nGor=" + std::to_string(top) +
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const std::pair<POINT, POINT> cases[] = {
+        {{width + 100, height + 100}, {0, height - 100}}, {{-3000, -3000}, {0, 10}}, {{-1, -5}, {-1, -5}}};
+    for (const auto& [stored, shown] : cases) {
+        TestApp test("[VelikostH]\r\nLevo=" + std::to_string(stored.x) + "\r\nGor=" + std::to_string(stored.y) +
                      "\r\nSirina=600\r\nVisina=400\r\nStatus=0\r\n");
-        Tfhist& history = test.app->historyWindow();
-        history.Show();
+        test.app->historyWindow().Show();
         pumpMessages();
-        const RECT rect = history.windowRect();
-        return POINT{rect.left, rect.top};
-    };
-    const POINT beyond = shownAt(screenWidth + 100, screenHeight + 100);
-    EXPECT_EQ(beyond.x, 0);
-    EXPECT_EQ(beyond.y, screenHeight - 100);
-    const POINT before = shownAt(-3000, -3000);
-    EXPECT_EQ(before.x, 0);
-    EXPECT_EQ(before.y, 10);
-    const POINT edge = shownAt(-1, -5);  // just within the rule: kept
-    EXPECT_EQ(edge.x, -1);
-    EXPECT_EQ(edge.y, -5);
+        const RECT rect = test.app->historyWindow().windowRect();
+        EXPECT_EQ(rect.left, shown.x) << stored.x;
+        EXPECT_EQ(rect.top, shown.y) << stored.y;
+    }
 }
 
-// Answers like a message box, which is a window of its own: it takes the
-// activation while it is up, the user clicks the window behind it and back,
-// and closing it gives the activation back to its owner. A box that brings
-// another box nests, up to a limit.
+// Answers as a message box does, a window of its own: it takes the
+// activation, the user clicks its owner and it again, and closing it gives
+// the activation back. A box that brings another box nests, a few deep.
 class BoxLikePrompter : public AnsweringPrompter {
 public:
     int ask(HWND owner, const std::string& text, const std::string& caption, UINT flags) override {
-        const int answer = AnsweringPrompter::ask(owner, text, caption, flags);
-        if (depth_ >= 4 || !owner) return answer;
-        ++depth_;
-        const HWND box = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"box", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40,
-                                         owner, nullptr, nullptr, nullptr);
-        for (const HWND active : {box, owner, box}) {
-            SetForegroundWindow(active);
+        if (++depth_ < 5 && owner) {
+            const HWND box = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40, owner, nullptr,
+                                             nullptr, nullptr);
+            for (const HWND active : {box, owner, box}) {
+                SetForegroundWindow(active);
+                pumpMessages();
+            }
+            DestroyWindow(box);
+            SetForegroundWindow(owner);
             pumpMessages();
         }
-        DestroyWindow(box);
-        SetForegroundWindow(owner);
-        pumpMessages();
         --depth_;
-        return answer;
+        return AnsweringPrompter::ask(owner, text, caption, flags);
     }
 
 private:
@@ -454,50 +443,42 @@ TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIs
     BoxLikePrompter prompter;
     App app(folder.path(), launcher, prompter);
     app.createWindows();
-    Tfhist& history = app.historyWindow();
-    Tfext& advanced = app.advanced();
     app.mainform->xexpandClick();
-    history.Show();
-    pumpMessages();
-    const auto leaveHistory = [&] {
-        SetForegroundWindow(history.hwnd());
-        pumpMessages();
-        SetForegroundWindow(app.mainform->hwnd());
-        pumpMessages();
+    const HWND windows[] = {app.historyWindow().hwnd(), app.advanced().hwnd(), app.mainform->hwnd()};
+    const auto leaveEachWindow = [&] {
+        for (const HWND window : windows) {
+            SetForegroundWindow(window);
+            pumpMessages();
+        }
+    };
+    const auto lock = [&] {
+        return win::FileHandle(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     };
 
-    win::FileHandle lock(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(lock);
-    for (int i = 0; i < 3; ++i) leaveHistory();
-    for (const HWND window : {advanced.hwnd(), app.mainform->hwnd(), history.hwnd(), advanced.hwnd()}) {
-        SetForegroundWindow(window);
-        pumpMessages();
-    }
-    ASSERT_EQ(prompter.prompts.size(), 1u) << "one message, however often the window is left";
+    win::FileHandle locked = lock();
+    for (int i = 0; i < 3; ++i) leaveEachWindow();
+    ASSERT_EQ(prompter.prompts.size(), 1u) << "one message, however often the windows are left";
     EXPECT_NE(prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
-    EXPECT_EQ(prompter.prompts[0].caption, "Vask");
 
-    lock.reset();
-    leaveHistory();
-    EXPECT_EQ(prompter.prompts.size(), 1u);
+    locked.reset();
+    leaveEachWindow();
     const std::string saved = folder.read(L"vask.cfg");
     EXPECT_NE(saved.find("[Keep]"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[VelikostH]"), std::string::npos) << saved;
-
-    // A save that works ends the failure: the next one is said again, once.
-    lock.reset(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(lock);
-    leaveHistory();
-    leaveHistory();
+    // A save that worked ends the failure: the next one is said again, once.
+    locked = lock();
+    leaveEachWindow();
+    leaveEachWindow();
     EXPECT_EQ(prompter.prompts.size(), 2u);
-    lock.reset();
-    EXPECT_EQ(folder.read(L"vask.cfg"), saved) << "a file that could not be read is not overwritten";
+    locked.reset();
+    EXPECT_EQ(folder.read(L"vask.cfg"), saved) << "a file that cannot be read is never overwritten";
 }
 
-// The rows a test types and hovers over: the dates are what is found.
-void loadDatedRows(TestApp& test) {
+// Typed keys and a resting mouse arrive as the user's input does.
+TEST(HistoryWindow, TypingADateStartOrRestingTheMouseOnARowSelectsIt) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
     std::vector<HistoryRecord> rows;
     for (const char* date : {"3.1.2024", "15.2.2024", "12.5.2023", "1.12.2022", "15.8.2021"}) {
         SearchSnapshot snapshot;
@@ -505,93 +486,46 @@ void loadDatedRows(TestApp& test) {
         rows.push_back(makeHistoryRecord(snapshot));
     }
     loadRows(test, rows);
-}
+    history.tabela.setFocus();
+    const auto selectedBecomes = [&](int row) {
+        for (int i = 0; i < 300 && history.tabela.firstSelected() != row; ++i) {
+            Sleep(10);
+            pumpMessages();
+        }
+        return history.tabela.firstSelected() == row;
+    };
 
-void typeKeys(std::wstring_view keys) {
-    std::vector<INPUT> inputs;
-    for (const wchar_t key : keys)
+    std::vector<INPUT> keys;
+    for (const WORD key : {'1', '2', '9'})  // "1" finds 15.2.2024, "12" goes on from there, "129" finds none
         for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
             INPUT input{};
             input.type = INPUT_KEYBOARD;
-            input.ki.wVk = static_cast<WORD>(key);
+            input.ki.wVk = key;
             input.ki.dwFlags = up;
-            inputs.push_back(input);
+            keys.push_back(input);
         }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    pumpMessages();
-}
-
-// Lets the window thread run until `done`, for a few seconds at most.
-template <typename Done>
-bool waitFor(Done done) {
-    for (int i = 0; i < 300 && !done(); ++i) {
-        Sleep(10);
-        pumpMessages();
-    }
-    return done();
-}
-
-TEST(HistoryWindow, TypingTheStartOfADateSelectsTheFirstRowWithIt) {
-    TestApp test;
-    Tfhist& history = test.app->historyWindow();
-    loadDatedRows(test);
-    SetForegroundWindow(history.hwnd());
-    history.tabela.setFocus();
-    pumpMessages();
-    ASSERT_TRUE(history.tabela.focused());
-
-    typeKeys(L"12");  // "1" finds 15.2.2024; "12" goes on from there
-    EXPECT_TRUE(waitFor([&] { return history.tabela.firstSelected() == 2; })) << history.tabela.firstSelected();
+    SendInput(4, keys.data(), sizeof(INPUT));
+    EXPECT_TRUE(selectedBecomes(2)) << history.tabela.firstSelected();
     EXPECT_EQ(history.e1.text(), "12.5.2023");
-    EXPECT_EQ(history.e3.text(), "12.5.2023");
-    typeKeys(L"9");  // "129" is no date's start: the selection stays
-    EXPECT_EQ(history.tabela.firstSelected(), 2);
-}
-
-TEST(HistoryWindow, HotTrackingSelectsTheRowTheMouseRestsOn) {
-    TestApp test;
-    Tfhist& history = test.app->historyWindow();
-    loadDatedRows(test);
-    SetForegroundWindow(history.hwnd());
+    SendInput(2, keys.data() + 4, sizeof(INPUT));
     pumpMessages();
-    EXPECT_TRUE(SendMessageW(history.tabela.hwnd(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_TRACKSELECT);
+    EXPECT_EQ(history.tabela.firstSelected(), 2);
 
     RECT row{};
-    row.left = LVIR_LABEL;
-    ASSERT_TRUE(SendMessageW(history.tabela.hwnd(), LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row)));
-    POINT point{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(history.tabela.hwnd(), LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    POINT point{(row.left + row.right) / 2, (row.top + row.bottom) / 2}, before{};
     ClientToScreen(history.tabela.hwnd(), &point);
     ASSERT_EQ(WindowFromPoint(point), history.tabela.hwnd()) << "nothing covers the row";
+    GetCursorPos(&before);
     INPUT move{};
     move.type = INPUT_MOUSE;
     move.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     move.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    POINT before{};
-    GetCursorPos(&before);
     SendInput(1, &move, sizeof(move));
-    EXPECT_TRUE(waitFor([&] { return history.tabela.firstSelected() == 3; })) << history.tabela.firstSelected();
+    EXPECT_TRUE(selectedBecomes(3)) << "hot tracking";
     SetCursorPos(before.x, before.y);  // no other test finds the mouse resting on a list
-}
-
-TEST(HistoryWindow, NoCaptionIsClippedAtAnyWidthAt96And144Dpi) {
-    TestApp test;
-    Tfhist& history = test.app->historyWindow();
-    history.Show();
-    ShowWindow(history.hwnd(), SW_RESTORE);
-    pumpMessages();
-    UINT dpi = win::dpiForWindow(history.hwnd());
-    for (const UINT wanted : {96u, 144u}) {
-        if (dpi != wanted) moveToDpi(history.hwnd(), dpi, wanted);
-        dpi = wanted;
-        for (const int width : {200, 500, 640, 800, 1000, 1400}) {
-            SetWindowPos(history.hwnd(), nullptr, 0, 0, win::scale(width, dpi), win::scale(700, dpi),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            pumpMessages();
-            EXPECT_EQ(clippedCaptions(history.hwnd(), dpi), std::vector<std::string>{})
-                << "at " << dpi << " DPI, " << width << " wide";
-        }
-    }
 }
 
 }  // namespace
