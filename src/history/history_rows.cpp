@@ -1,7 +1,10 @@
 #include "history/history_rows.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
+
+#include "common/utf8.h"
 
 namespace vask {
 
@@ -47,5 +50,22 @@ void HistoryRows::replaceAll(std::vector<HistoryRecord> rows) {
 }
 
 std::size_t selectionAfterRecording(std::size_t rowsBefore) { return rowsBefore > 0 ? 1 : 0; }
+
+std::optional<std::size_t> findRowByDate(const HistoryRows& rows, const DateSearch& search) {
+    const std::string wanted = asciiUpper(search.text);
+    const auto sameLetter = [](char upper, char c) { return upper == (c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); };
+    const auto matches = [&](std::size_t row) {
+        const std::string_view date = rows[row].caption();
+        if (search.partial ? date.size() < wanted.size() : date.size() != wanted.size()) return false;
+        return std::equal(wanted.begin(), wanted.end(), date.begin(), sameLetter);
+    };
+    const std::size_t start = search.start < rows.size() ? search.start : (search.wrap ? 0 : rows.size());
+    for (std::size_t row = start; row < rows.size(); ++row)
+        if (matches(row)) return row;
+    if (search.wrap)
+        for (std::size_t row = 0; row < start; ++row)
+            if (matches(row)) return row;
+    return std::nullopt;
+}
 
 }  // namespace vask

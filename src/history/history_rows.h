@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,18 @@ private:
 // The row left selected after recording: the previous top row (now row 1),
 // or the new row when the history was empty.
 std::size_t selectionAfterRecording(std::size_t rowsBefore);
+
+// What a report list asks for as the user types into it: the typed text,
+// matched against the start of a row's date or against the whole date.
+struct DateSearch {
+    std::string text;
+    bool partial = true;    // the date need only start with the text
+    std::size_t start = 0;  // the first row looked at
+    bool wrap = false;      // past the last row, go on from row 0 up to `start`
+};
+
+// The first row from `start` on whose date matches, ignoring ASCII case;
+// none when no row does.
+std::optional<std::size_t> findRowByDate(const HistoryRows& rows, const DateSearch& search);
 
 }  // namespace vask

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "history/history_geometry.h"
 #include "win/dpi.h"
+#include "win/text.h"
 
 namespace vask {
 namespace {
@@ -23,13 +24,18 @@ enum ControlId : int {
 
 constexpr int Maximised = 2;
 
+// Posted to report a failed save of the geometry once the activation change is over.
+constexpr UINT ReportSaveFailure = WM_APP + 1;
+
 // The upper panel, in 96-DPI units: the find row, the button row, then the
-// detail edits in two rows of six with their labels above them.
+// detail edits with their labels above them, six to a row in a wide window
+// and fewer in a narrow one, so that every caption shows whole.
 constexpr int Margin = 8, Gap = 4;
 constexpr int FindTop = 8, ButtonTop = 38, ButtonHeight = 24;
-constexpr int DetailTop[] = {70, 114};
-constexpr int LabelHeight = 15, EditHeight = 21, DetailsPerRow = 6, MinDetailWidth = 110;
-constexpr int PanelHeight = 162;
+constexpr int FindWidth = 240, DetailGap = 8, DetailStep = 44, PanelBottomGap = 4;
+constexpr int LabelHeight = 15, EditHeight = 21, MinDetailWidth = 110;
+constexpr int DetailsPerRow[] = {6, 4, 3, 2, 1};  // each divides the twelve details evenly
+constexpr int ButtonPadding = 16, LabelPadding = 2;
 
 constexpr std::array<std::string_view, 12> DetailCaptions{
     "Date", "Time", "Search", "Exact word or phrase", "Exclude a word", "Search within a site or domain",
@@ -85,10 +91,9 @@ void Tfhist::createControls() {
         details_[i]->setReadOnly(true);
     }
 
-    // Hot tracking as the system's hover highlight: hovering never changes
-    // the selection, so the rows "Delete record" removes are the ones clicked.
+    // Hot tracking: a row the mouse rests on becomes the selected row.
     tabela.create(parent, IdTabela, LVS_SINGLESEL,
-                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT | LVS_EX_DOUBLEBUFFER);
     SetWindowTheme(tabela.hwnd(), L"Explorer", nullptr);
     SendMessageW(tabela.hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
     for (const HistoryColumn& column : HistoryColumns)
@@ -125,41 +130,81 @@ void Tfhist::applyFont() {
     font_ = std::move(font);  // the old font is freed only once nothing uses it
 }
 
-void Tfhist::layOut() {
-    const auto place = [this](win::Control& control, int x, int y, int width, int height) {
-        control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
-    };
-    place(labels_[0], Margin, FindTop + 3, 30, LabelHeight);
-    place(hurl, Margin + 32, FindTop, 240, EditHeight);
-    place(SpeedButton3, Margin + 276, FindTop - 1, 70, ButtonHeight - 1);
+// At least `units` wide, and wide enough for the control's caption in its font.
+int Tfhist::widthFor(const win::Control& control, int units, int padding) const {
+    return std::max(scaled(units), static_cast<int>(control.textExtent().cx) + scaled(padding));
+}
 
-    int x = Margin;
+void Tfhist::layOut() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int margin = scaled(Margin), gap = scaled(Gap), right = client.right - margin;
+
+    int x = margin;
+    const int findWidth = widthFor(labels_[0], 28, LabelPadding);
+    labels_[0].setBounds(x, scaled(FindTop + 3), findWidth, scaled(LabelHeight));
+    x += findWidth + gap;
+    hurl.setBounds(x, scaled(FindTop), scaled(FindWidth), scaled(EditHeight));
+    x += scaled(FindWidth) + gap;
+    const int searchWidth = widthFor(SpeedButton3, 70, ButtonPadding);
+    SpeedButton3.setBounds(x, scaled(FindTop - 1), searchWidth, scaled(ButtonHeight - 1));
+    minClientWidth_ = x + searchWidth + margin;  // the widest thing that does not wrap
+
+    // The buttons go on in a new row where the window ends.
+    int top = scaled(ButtonTop);
+    x = margin;
     const std::pair<win::Control*, int> buttons[] = {
         {&SpeedButton7, 86}, {&SpeedButton5, 86}, {&SpeedButton6, 86}, {&SpeedButton8, 86}, {&SpeedButton4, 70},
         {&SpeedButton2, 86}, {&SpeedButton1, 90}, {&sbclear, 160}};
-    for (const auto& [button, width] : buttons) {
-        place(*button, x, ButtonTop, width, ButtonHeight);
-        x += width + Gap;
+    for (const auto& [button, units] : buttons) {
+        const int width = widthFor(*button, units, ButtonPadding);
+        if (x > margin && x + width > right) {
+            x = margin;
+            top += scaled(ButtonHeight + Gap);
+        }
+        button->setBounds(x, top, width, scaled(ButtonHeight));
+        x += width + gap;
     }
+    top += scaled(ButtonHeight + DetailGap);
 
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    const int clientUnits = MulDiv(client.right, 96, static_cast<int>(dpi_));
-    const int cell = std::max(MinDetailWidth, (clientUnits - 2 * Margin) / DetailsPerRow);
+    int minCell = scaled(MinDetailWidth);
+    for (std::size_t i = 1; i < labels_.size(); ++i)
+        minCell = std::max(minCell, widthFor(labels_[i], 0, LabelPadding) + gap);
+    const int* perRow = std::find_if(std::begin(DetailsPerRow), std::end(DetailsPerRow),
+                                     [&](int count) { return count * minCell <= right - margin; });
+    const int columns = perRow == std::end(DetailsPerRow) ? 1 : *perRow;
+    const int cell = std::max(minCell, (right - margin) / columns);
     for (std::size_t i = 0; i < details_.size(); ++i) {
-        const int left = Margin + static_cast<int>(i % DetailsPerRow) * cell;
-        const int top = DetailTop[i / DetailsPerRow];
-        place(labels_[i + 1], left, top, cell - Gap, LabelHeight);
-        place(*details_[i], left, top + LabelHeight + 1, cell - Gap, EditHeight);
+        const int left = margin + static_cast<int>(i) % columns * cell;
+        const int labelTop = top + static_cast<int>(i) / columns * scaled(DetailStep);
+        labels_[i + 1].setBounds(left, labelTop, cell - gap, scaled(LabelHeight));
+        details_[i]->setBounds(left, labelTop + scaled(LabelHeight + 1), cell - gap, scaled(EditHeight));
     }
-    tabela.setBounds(0, scaled(PanelHeight), client.right, std::max(0L, client.bottom - scaled(PanelHeight)));
+    const int rows = static_cast<int>(details_.size()) / columns;
+    const int panelHeight = top + rows * scaled(DetailStep) + scaled(PanelBottomGap);
+    tabela.setBounds(0, panelHeight, client.right, std::max(0, static_cast<int>(client.bottom) - panelHeight));
+}
+
+// The window is never narrower than the find row.
+void Tfhist::limitSize(MINMAXINFO& limits) const {
+    if (!minClientWidth_) return;  // not laid out yet
+    RECT frame{0, 0, minClientWidth_, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    limits.ptMinTrackSize.x = std::max(limits.ptMinTrackSize.x, frame.right - frame.left);
 }
 
 // Size, position and state from "VelikostH".
 void Tfhist::FormCreate() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
+    // Reachable before the system places it: the system moves a rectangle
+    // wholly off the screen in its own way, which would hide it from the rule.
+    const Point corner = keepHistoryWindowOnScreen(geometry.left, geometry.top, screen);
+    geometry.left = corner.x;
+    geometry.top = corner.y;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     placement.showCmd = SW_HIDE;
     placement.rcNormalPosition = {geometry.left, geometry.top, geometry.left + geometry.width,
                                   geometry.top + geometry.height};
@@ -207,19 +252,24 @@ void Tfhist::FormActivate() {
 }
 
 void Tfhist::FormDeactivate() {
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     const RECT& normal = placement.rcNormalPosition;
     HistoryGeometry geometry{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0};
     const bool appMinimised = app_.mainform && IsIconic(app_.mainform->hwnd());
     geometry.status = appMinimised || IsIconic(hwnd()) ? 1 : IsZoomed(hwnd()) ? Maximised : 0;
-    IniDocument settings = app_.readSettings();
-    saveHistoryGeometry(settings, geometry);
     try {
+        IniDocument settings = app_.readSettings();  // a file that cannot be read is never overwritten
+        saveHistoryGeometry(settings, geometry);
         app_.writeSettings(settings);
-    } catch (const std::exception&) {
-        // A message box here would deactivate the window again, and again;
-        // the bar reports a settings file it cannot write when it closes.
+        saveFailing_ = false;
+    } catch (const std::exception& error) {
+        // Said once until a save works again, and only after the activation
+        // has changed: a message box activates windows itself.
+        if (std::exchange(saveFailing_, true)) return;
+        saveFailure_ = error.what();
+        PostMessageW(hwnd(), ReportSaveFailure, 0, 0);
     }
 }
 
@@ -251,6 +301,15 @@ LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {
         draw.clrTextBk = rowBackground(row, matchesFind(rows()[row], hurl.text()));
     }
     return CDRF_DODEFAULT;
+}
+
+LRESULT Tfhist::tabelaDataFind(const NMLVFINDITEMW& find) const {
+    const LVFINDINFOW& info = find.lvfi;
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;  // rows are found by text only
+    const auto row = findRowByDate(rows(), {win::toUtf8(info.psz), (info.flags & LVFI_PARTIAL) != 0,
+                                            static_cast<std::size_t>(std::max(find.iStart, 0)),
+                                            (info.flags & LVFI_WRAP) != 0});
+    return row ? static_cast<LRESULT>(*row) : -1;
 }
 
 void Tfhist::hurlEnter() { hurl.setText(""); }
@@ -363,7 +422,7 @@ LRESULT Tfhist::onNotify(NMHDR& header) {
     case NM_CLICK: tabelaClick(); return 0;
     case NM_DBLCLK: tabelaDblClick(); return 0;
     case LVN_KEYDOWN: tabelaClick(); return 0;
-    case LVN_ODFINDITEMW: return -1;  // typing in the list finds nothing (0 would mean row 0)
+    case LVN_ODFINDITEMW: return tabelaDataFind(reinterpret_cast<const NMLVFINDITEMW&>(header));
     default: return 0;
     }
 }
@@ -399,8 +458,14 @@ LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FormActivate();
         }
         return 0;
+    case ReportSaveFailure:
+        app_.prompter.ask(hwnd(), saveFailure_, "Vask", MB_OK | MB_ICONERROR);
+        return 0;
     case WM_SIZE:
         if (tabela.hwnd()) layOut();
+        return 0;
+    case WM_GETMINMAXINFO:
+        limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_DPICHANGED: {
         dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);

@@ -44,6 +44,8 @@ public:
     void tabelaClick();  // also on key down and key up in the list
     void tabelaDblClick();
     LRESULT tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw);
+    // Typing in the list: the row whose date starts with the typed text, -1 when none.
+    LRESULT tabelaDataFind(const NMLVFINDITEMW& find) const;
     void hurlEnter();
     bool hurlKeyPress(wchar_t key);  // true when the key was taken
     void SpeedButton3Click();        // "Search"
@@ -67,6 +69,8 @@ private:
     void createControls();
     void applyFont();
     void layOut();
+    int widthFor(const win::Control& control, int units, int padding) const;
+    void limitSize(MINMAXINFO& limits) const;
     void showRow(std::size_t row);
     void goToRow(int row);
     void releaseMultiSelect();
@@ -85,6 +89,9 @@ private:
     bool maximiseOnShow_ = false;
     bool listBehind_ = false;  // the history changed while the window was hidden
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
+    int minClientWidth_ = 0;  // the find row's width; 0 until the first layout
+    bool saveFailing_ = false;  // the last save of the geometry failed, and that was said
+    std::string saveFailure_;
 };
 
 }  // namespace vask

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win/errors.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vask::win {
@@ -30,6 +31,15 @@ std::string Control::text() const {
 }
 
 void Control::setText(std::string_view text) { SetWindowTextW(hwnd_, toWide(text).c_str()); }
+
+SIZE Control::textExtent() const {
+    const std::wstring wide = toWide(text());
+    const WindowDc dc(hwnd_);
+    const SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return size;
+}
 
 void Control::setBounds(int x, int y, int width, int height) {
     SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -27,6 +27,8 @@ public:
 
     std::string text() const;
     void setText(std::string_view text);
+    // The size of the text on one line in the control's own font, in pixels.
+    SIZE textExtent() const;
     void setBounds(int x, int y, int width, int height);
     void setTop(int y);
     RECT bounds() const;  // in the parent's client coordinates

@@ -66,5 +66,28 @@ TEST(HistoryRows, ReplacingKeepsTheNewestRowsThatFit) {
     EXPECT_EQ(rows[rows.size() - 1].caption(), "");
 }
 
+// Typing into the list: the first date from the start row on that begins
+// with the typed text, wrapping when the list asks for it.
+TEST(HistoryRows, TypedDatesFindTheFirstRowFromTheStart) {
+    const HistoryRows rows = rowsOf({"3.1.2024", "15.2.2024", "12.5.2023", "1.12.2022", "15.8.2021", "Jan 5"});
+    const auto find = [&](std::string text, std::size_t start, bool wrap = true, bool partial = true) {
+        return findRowByDate(rows, {std::move(text), partial, start, wrap});
+    };
+    EXPECT_EQ(find("1", 0), 1u);
+    EXPECT_EQ(find("12", 1), 2u);
+    EXPECT_EQ(find("1", 3), 3u) << "the start row itself counts";
+    EXPECT_EQ(find("15", 5), 1u) << "wraps to the top";
+    EXPECT_EQ(find("15", 5, false), std::nullopt);
+    EXPECT_EQ(find("3", 1), 0u);
+    EXPECT_EQ(find("jAN", 0), 5u) << "ASCII case is ignored";
+    EXPECT_EQ(find("2024", 0), std::nullopt) << "only the start of a date";
+    EXPECT_EQ(find("3.1.2024.", 0), std::nullopt) << "longer than every date";
+    EXPECT_EQ(find("15", 99), 1u) << "a start past the end wraps at once";
+    EXPECT_EQ(find("15", 99, false), std::nullopt);
+    EXPECT_EQ(find("1.12.2022", 0, true, false), 3u);
+    EXPECT_EQ(find("1.12", 0, true, false), std::nullopt) << "a whole date is wanted";
+    EXPECT_EQ(findRowByDate(HistoryRows(), {"1", true, 0, true}), std::nullopt);
+}
+
 }  // namespace
 }  // namespace vask

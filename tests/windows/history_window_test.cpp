@@ -8,6 +8,7 @@
 #include "history/history_window.h"
 #include "search/search_tables.h"
 #include "test_app.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vask::test {
@@ -369,7 +370,8 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
 TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     TestApp first;  // no "vask.cfg": (10, 10), 150 pixels short of the screen, maximised on showing
     Tfhist& history = first.app->historyWindow();
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(history.hwnd(), &placement);
     EXPECT_EQ(placement.rcNormalPosition.left, 10);
     EXPECT_EQ(placement.rcNormalPosition.top, 10);
@@ -392,6 +394,138 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     EXPECT_EQ(settings.readInteger("VelikostH", "Sirina", 0), 500);
     EXPECT_EQ(settings.readInteger("VelikostH", "Visina", 0), 300);
     EXPECT_EQ(settings.readInteger("VelikostH", "Status", -1), 0);
+}
+
+TEST(HistoryWindow, AStoredPlaceWhollyOffTheScreenComesBackByTheOnScreenRule) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const std::pair<POINT, POINT> cases[] = {
+        {{width + 100, height + 100}, {0, height - 100}}, {{-3000, -3000}, {0, 10}}, {{-1, -5}, {-1, -5}}};
+    for (const auto& [stored, shown] : cases) {
+        TestApp test("[VelikostH]\r\nLevo=" + std::to_string(stored.x) + "\r\nGor=" + std::to_string(stored.y) +
+                     "\r\nSirina=600\r\nVisina=400\r\nStatus=0\r\n");
+        test.app->historyWindow().Show();
+        pumpMessages();
+        const RECT rect = test.app->historyWindow().windowRect();
+        EXPECT_EQ(rect.left, shown.x) << stored.x;
+        EXPECT_EQ(rect.top, shown.y) << stored.y;
+    }
+}
+
+// Answers as a message box does, a window of its own: it takes the
+// activation, the user clicks its owner and it again, and closing it gives
+// the activation back. A box that brings another box nests, a few deep.
+class BoxLikePrompter : public AnsweringPrompter {
+public:
+    int ask(HWND owner, const std::string& text, const std::string& caption, UINT flags) override {
+        if (++depth_ < 5 && owner) {
+            const HWND box = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40, owner, nullptr,
+                                             nullptr, nullptr);
+            for (const HWND active : {box, owner, box}) {
+                SetForegroundWindow(active);
+                pumpMessages();
+            }
+            DestroyWindow(box);
+            SetForegroundWindow(owner);
+            pumpMessages();
+        }
+        --depth_;
+        return AnsweringPrompter::ask(owner, text, caption, flags);
+    }
+
+private:
+    int depth_ = 0;
+};
+
+TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIsLeft) {
+    TempFolder folder;
+    folder.write(L"vask.cfg", "[Keep]\r\nme=1\r\n\r\n");
+    RecordingLauncher launcher;
+    BoxLikePrompter prompter;
+    App app(folder.path(), launcher, prompter);
+    app.createWindows();
+    app.mainform->xexpandClick();
+    const HWND windows[] = {app.historyWindow().hwnd(), app.advanced().hwnd(), app.mainform->hwnd()};
+    const auto leaveEachWindow = [&] {
+        for (const HWND window : windows) {
+            SetForegroundWindow(window);
+            pumpMessages();
+        }
+    };
+    const auto lock = [&] {
+        return win::FileHandle(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    };
+
+    win::FileHandle locked = lock();
+    for (int i = 0; i < 3; ++i) leaveEachWindow();
+    ASSERT_EQ(prompter.prompts.size(), 1u) << "one message, however often the windows are left";
+    EXPECT_NE(prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
+
+    locked.reset();
+    leaveEachWindow();
+    const std::string saved = folder.read(L"vask.cfg");
+    EXPECT_NE(saved.find("[Keep]"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[VelikostH]"), std::string::npos) << saved;
+    // A save that worked ends the failure: the next one is said again, once.
+    locked = lock();
+    leaveEachWindow();
+    leaveEachWindow();
+    EXPECT_EQ(prompter.prompts.size(), 2u);
+    locked.reset();
+    EXPECT_EQ(folder.read(L"vask.cfg"), saved) << "a file that cannot be read is never overwritten";
+}
+
+// Typed keys and a resting mouse arrive as the user's input does.
+TEST(HistoryWindow, TypingADateStartOrRestingTheMouseOnARowSelectsIt) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
+    std::vector<HistoryRecord> rows;
+    for (const char* date : {"3.1.2024", "15.2.2024", "12.5.2023", "1.12.2022", "15.8.2021"}) {
+        SearchSnapshot snapshot;
+        snapshot.date = snapshot.searchText = date;
+        rows.push_back(makeHistoryRecord(snapshot));
+    }
+    loadRows(test, rows);
+    history.tabela.setFocus();
+    const auto selectedBecomes = [&](int row) {
+        for (int i = 0; i < 300 && history.tabela.firstSelected() != row; ++i) {
+            Sleep(10);
+            pumpMessages();
+        }
+        return history.tabela.firstSelected() == row;
+    };
+
+    std::vector<INPUT> keys;
+    for (const WORD key : {'1', '2', '9'})  // "1" finds 15.2.2024, "12" goes on from there, "129" finds none
+        for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = up;
+            keys.push_back(input);
+        }
+    SendInput(4, keys.data(), sizeof(INPUT));
+    EXPECT_TRUE(selectedBecomes(2)) << history.tabela.firstSelected();
+    EXPECT_EQ(history.e1.text(), "12.5.2023");
+    SendInput(2, keys.data() + 4, sizeof(INPUT));
+    pumpMessages();
+    EXPECT_EQ(history.tabela.firstSelected(), 2);
+
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(history.tabela.hwnd(), LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    POINT point{(row.left + row.right) / 2, (row.top + row.bottom) / 2}, before{};
+    ClientToScreen(history.tabela.hwnd(), &point);
+    ASSERT_EQ(WindowFromPoint(point), history.tabela.hwnd()) << "nothing covers the row";
+    GetCursorPos(&before);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(move));
+    EXPECT_TRUE(selectedBecomes(3)) << "hot tracking";
+    SetCursorPos(before.x, before.y);  // no other test finds the mouse resting on a list
 }
 
 }  // namespace
