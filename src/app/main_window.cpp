@@ -195,7 +195,8 @@ void Tmainform::LoadSettings() {
 
 void Tmainform::SaveSettings() {
     // The normal placement, so a minimised bar still saves where it stood.
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     BarSettings settings;
     settings.left = placement.rcNormalPosition.left;
@@ -218,16 +219,60 @@ void Tmainform::saveColorDialog() {
     win::saveFileAtomically(app_.dataFile(L"color.cld"), writeColorStream(colorDialog_));
 }
 
-bool Tmainform::saveEverything() {
+std::vector<std::string> Tmainform::saveEverything() {
+    historySavePending_ = false;  // the history is saved here and now
+    std::vector<std::string> failures;
+    const auto attempt = [&failures](const auto& save) {
+        try {
+            save();
+        } catch (const std::exception& error) {
+            failures.push_back(error.what());
+        }
+    };
+    attempt([this] { saveColorDialog(); });
+    attempt([this] { app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf")); });
+    attempt([this] { SaveSettings(); });
+    return failures;
+}
+
+// Each failed save's file and the system's reason, one to a line.
+static std::string couldNotSave(const std::vector<std::string>& failures) {
+    std::string text = "Vask could not save:\n";
+    for (const std::string& failure : failures) text += "\n" + failure;
+    return text;
+}
+
+bool Tmainform::mayClose() {
+    const std::vector<std::string> failures = saveEverything();
+    if (failures.empty()) return true;
+    const std::string question = couldNotSave(failures) + "\n\nClose anyway? What could not be saved will be lost.";
+    return app_.prompter.ask(hwnd(), question, "Vask", MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) == IDYES;
+}
+
+constexpr UINT_PTR HistorySaveTimer = 1;
+
+void Tmainform::scheduleHistorySave() {
+    historySavePending_ = true;
+    SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs, nullptr);
+}
+
+// One-shot: an idle bar with nothing new to save never wakes up. A save that
+// fails is tried again after the next change and at the close; its failure
+// is said once until a save works again.
+void Tmainform::saveHistoryWhenIdle() {
+    KillTimer(hwnd(), HistorySaveTimer);
+    // A tick that was due before the close saved the history has nothing left to do.
+    const bool pending = historySavePending_;
+    historySavePending_ = false;
+    if (!pending || !app_.history.unsaved()) return;
     try {
-        saveColorDialog();
         app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
-        SaveSettings();
+        historySaveFailureSaid_ = false;
     } catch (const std::exception& error) {
+        if (historySaveFailureSaid_) return;
+        historySaveFailureSaid_ = true;
         reportError(error);
-        return false;
     }
-    return true;
 }
 
 void Tmainform::reportError(const std::exception& error) {
@@ -521,13 +566,22 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_CLOSE:
-        if (saveEverything()) DestroyWindow(hwnd());
+        // A second request while the question is on screen has its answer coming.
+        if (closing_) return 0;
+        closing_ = true;
+        if (mayClose()) DestroyWindow(hwnd());
+        closing_ = false;
+        return 0;
+    case WM_TIMER:
+        if (wParam == HistorySaveTimer) saveHistoryWhenIdle();
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // Windows is ending: keep what a normal close keeps.
-        if (wParam) saveEverything();
+        // Windows is ending: keep what a normal close keeps, and say what could not be.
+        if (wParam)
+            if (const auto failures = saveEverything(); !failures.empty())
+                app_.prompter.ask(hwnd(), couldNotSave(failures), "Vask", MB_OK | MB_ICONERROR);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -59,27 +59,34 @@ void SearchHistory::SaveListViewToFile(const std::wstring& file) {
         damagedFile_.clear();
     }
     win::saveFileAtomically(file, saveHistory(rows_));
+    unsaved_ = false;
 }
 
 void SearchHistory::recordSearch(HistoryRecord record) {
     const std::size_t before = rows_.size();
     rows_.recordAtTop(std::move(record));
-    changed(selectionAfterRecording(before));
+    edited(selectionAfterRecording(before));
 }
 
 void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
     rows_.eraseRows(indices);
-    changed(std::nullopt);
+    edited(std::nullopt);
 }
 
 void SearchHistory::clear() {
     rows_.clear();
-    changed(std::nullopt);
+    edited(std::nullopt);
 }
 
 void SearchHistory::changed(std::optional<std::size_t> selectedRow) {
     selectedRow_ = selectedRow;
     if (onChange) onChange();
+}
+
+void SearchHistory::edited(std::optional<std::size_t> selectedRow) {
+    unsaved_ = true;
+    changed(selectedRow);
+    if (onEdited) onEdited();
 }
 
 }  // namespace vask
