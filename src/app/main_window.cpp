@@ -252,26 +252,25 @@ bool Tmainform::mayClose() {
 constexpr UINT_PTR HistorySaveTimer = 1;
 
 void Tmainform::scheduleHistorySave() {
+    if (!hwnd()) return;  // closed: without a window the timer would belong to the thread
     historySavePending_ = true;
     SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs, nullptr);
 }
 
 // One-shot: an idle bar with nothing new to save never wakes up. A save that
-// fails is tried again after the next change and at the close; its failure
-// is said once until a save works again.
+// fails is tried again after the next change and at the close; a failure
+// already said (here, by the close or by "Clear") is not said again.
 void Tmainform::saveHistoryWhenIdle() {
     KillTimer(hwnd(), HistorySaveTimer);
     // A tick that was due before the close saved the history has nothing left to do.
     const bool pending = historySavePending_;
     historySavePending_ = false;
     if (!pending || !app_.history.unsaved()) return;
+    const std::string saidBefore = app_.history.lastSaveFailure();
     try {
         app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
-        historySaveFailureSaid_ = false;
     } catch (const std::exception& error) {
-        if (historySaveFailureSaid_) return;
-        historySaveFailureSaid_ = true;
-        reportError(error);
+        if (error.what() != saidBefore) reportError(error);
     }
 }
 

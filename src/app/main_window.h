@@ -105,9 +105,8 @@ private:
     // Saves everything; when a save failed, the user chooses whether to close anyway.
     bool mayClose();
     void saveHistoryWhenIdle();
-    bool closing_ = false;                 // the close's question is on screen
-    bool historySavePending_ = false;      // the history's timer runs
-    bool historySaveFailureSaid_ = false;  // since the last history save that worked
+    bool closing_ = false;             // the close's question is on screen
+    bool historySavePending_ = false;  // the history's timer runs
     void applyTaskbarButton(bool showButton);
     void makeOpaque();
     void setCompactMenuVisible(bool visible);

@@ -53,12 +53,18 @@ void SearchHistory::keepDamagedFile(const std::wstring& file) {
 }
 
 void SearchHistory::SaveListViewToFile(const std::wstring& file) {
-    if (!damagedFile_.empty() && damagedFile_ == file) {
-        if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
-            win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
-        damagedFile_.clear();
+    try {
+        if (!damagedFile_.empty() && damagedFile_ == file) {
+            if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
+                win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+            damagedFile_.clear();
+        }
+        win::saveFileAtomically(file, saveHistory(rows_));
+    } catch (const std::exception& error) {
+        lastSaveFailure_ = error.what();
+        throw;
     }
-    win::saveFileAtomically(file, saveHistory(rows_));
+    lastSaveFailure_.clear();
     unsaved_ = false;
 }
 

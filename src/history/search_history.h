@@ -41,6 +41,8 @@ public:
     void LoadListViewToFile(const std::wstring& file);
     // Throws with the system's message when the file cannot be written.
     void SaveListViewToFile(const std::wstring& file);
+    // The message of the last save when it failed; empty once one worked.
+    const std::string& lastSaveFailure() const { return lastSaveFailure_; }
 
     // A new search on top of the history.
     void recordSearch(HistoryRecord record);
@@ -59,6 +61,7 @@ private:
     HistoryRows rows_;
     std::optional<std::size_t> selectedRow_;
     bool unsaved_ = false;
+    std::string lastSaveFailure_;
     // A damaged history file not yet copied aside: it must not be replaced before it is.
     std::wstring damagedFile_;
 };
