@@ -314,7 +314,7 @@ void Tfext::sb2Click() {
 }
 
 std::optional<std::wstring> Tfext::showPresetDialog(PresetDialog dialog, const std::wstring& fileName) {
-    const win::FileDialogSetup setup{L"Vask file\0*.vsk\0", L"vsk", app_.programDir, fileName};
+    const win::FileDialogSetup setup{L"Vask file\0*.vsk\0", L"vsk", app_.presetFolder(), fileName};
     return dialog == PresetDialog::Save ? win::askSaveFileName(hwnd(), setup) : win::askOpenFileName(hwnd(), setup);
 }
 

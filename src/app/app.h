@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/ini_document.h"
 #include "history/search_history.h"
@@ -21,7 +22,9 @@ class Tfhist;     // the search history
 
 class App {
 public:
-    App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter);
+    // Decides the data folder once: the program folder when a file can be
+    // made there, else "Vask" in `appDataRoot` (empty: the user's "%APPDATA%").
+    App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter, std::wstring appDataRoot = {});
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -31,8 +34,11 @@ public:
     // copy of the program ends before it loads anything else); false then.
     bool createWindows(const std::function<bool(HWND bar)>& barReady = {});
 
-    // A data file next to the program ("vask.cfg", "color.cld", "hist.sdf").
-    std::wstring dataFile(const wchar_t* name) const { return programDir + name; }
+    // The folder of "vask.cfg", "color.cld" and "hist.sdf", with its trailing separator.
+    const std::wstring& dataFolder() const { return dataFolder_; }
+    std::wstring dataFile(const wchar_t* name) const { return dataFolder_ + name; }
+    // Where the preset dialogs start: the program folder when it can be read.
+    std::wstring presetFolder() const;
     // "vask.cfg" as a document; a missing file reads as empty, one that
     // cannot be read throws with the system's message.
     IniDocument readSettings() const;
@@ -71,6 +77,12 @@ public:
     std::unique_ptr<TfAbout> fabout;
 
 private:
+    // The data folder when no file can be made in the program folder;
+    // problems met on the way are said with the start-up's message.
+    std::wstring fallBackToAppData(const std::wstring& appDataRoot);
+
+    std::wstring dataFolder_;
+    std::vector<std::string> startupProblems_;
     IniDocument startupSettings_;
 };
 

@@ -198,7 +198,8 @@ void Tmainform::LoadSettings() {
 
 void Tmainform::SaveSettings() {
     // The normal placement, so a minimised bar still saves where it stood.
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     BarSettings settings;
     settings.left = placement.rcNormalPosition.left;
@@ -221,16 +222,59 @@ void Tmainform::saveColorDialog() {
     win::saveFileAtomically(app_.dataFile(L"color.cld"), writeColorStream(colorDialog_));
 }
 
-bool Tmainform::saveEverything() {
+std::vector<std::string> Tmainform::saveEverything() {
+    historySavePending_ = false;  // the history is saved here and now
+    std::vector<std::string> failures;
+    const auto attempt = [&failures](const auto& save) {
+        try {
+            save();
+        } catch (const std::exception& error) {
+            failures.push_back(error.what());
+        }
+    };
+    attempt([this] { saveColorDialog(); });
+    attempt([this] { app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf")); });
+    attempt([this] { SaveSettings(); });
+    return failures;
+}
+
+// Each failed save's file and the system's reason, one to a line.
+static std::string couldNotSave(const std::vector<std::string>& failures) {
+    std::string text = "Vask could not save:\n";
+    for (const std::string& failure : failures) text += "\n" + failure;
+    return text;
+}
+
+bool Tmainform::mayClose() {
+    const std::vector<std::string> failures = saveEverything();
+    if (failures.empty()) return true;
+    const std::string question = couldNotSave(failures) + "\n\nClose anyway? What could not be saved will be lost.";
+    return app_.prompter.ask(hwnd(), question, "Vask", MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) == IDYES;
+}
+
+constexpr UINT_PTR HistorySaveTimer = 1;
+
+void Tmainform::scheduleHistorySave() {
+    if (!hwnd()) return;  // closed: without a window the timer would belong to the thread
+    historySavePending_ = true;
+    SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs, nullptr);
+}
+
+// One-shot: an idle bar with nothing new to save never wakes up. A save that
+// fails is tried again after the next change and at the close; a failure
+// already said (here, by the close or by "Clear") is not said again.
+void Tmainform::saveHistoryWhenIdle() {
+    KillTimer(hwnd(), HistorySaveTimer);
+    // A tick that was due before the close saved the history has nothing left to do.
+    const bool pending = historySavePending_;
+    historySavePending_ = false;
+    if (!pending || !app_.history.unsaved()) return;
+    const std::string saidBefore = app_.history.lastSaveFailure();
     try {
-        saveColorDialog();
         app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
-        SaveSettings();
     } catch (const std::exception& error) {
-        reportError(error);
-        return false;
+        if (error.what() != saidBefore) reportError(error);
     }
-    return true;
 }
 
 void Tmainform::reportError(const std::exception& error) {
@@ -531,13 +575,22 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_CLOSE:
-        if (saveEverything()) DestroyWindow(hwnd());
+        // A second request while the question is on screen has its answer coming.
+        if (closing_) return 0;
+        closing_ = true;
+        if (mayClose()) DestroyWindow(hwnd());
+        closing_ = false;
+        return 0;
+    case WM_TIMER:
+        if (wParam == HistorySaveTimer) saveHistoryWhenIdle();
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // Windows is ending: keep what a normal close keeps.
-        if (wParam) saveEverything();
+        // Windows is ending: keep what a normal close keeps, and say what could not be.
+        if (wParam)
+            if (const auto failures = saveEverything(); !failures.empty())
+                app_.prompter.ask(hwnd(), couldNotSave(failures), "Vask", MB_OK | MB_ICONERROR);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -4,6 +4,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
@@ -84,9 +86,13 @@ public:
     BYTE alphaValue() const { return alphaValue_; }
     ColorDialogState& colorDialog() { return colorDialog_; }
 
-    // The three saves of closing, in their order; false (after a message)
-    // when one failed, so nothing is lost and the bar stays open.
-    bool saveEverything();
+    // The three saves of closing, in their order, each tried whatever became
+    // of the others; the messages of those that failed.
+    std::vector<std::string> saveEverything();
+    // After each change of the history: "hist.sdf" is saved once the history
+    // has stayed unchanged this long, so a crash loses little.
+    void scheduleHistorySave();
+    static constexpr UINT HistorySaveDelayMs = 2000;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -100,6 +106,11 @@ private:
     void SaveSettings();
     void loadColorDialog();
     void saveColorDialog();
+    // Saves everything; when a save failed, the user chooses whether to close anyway.
+    bool mayClose();
+    void saveHistoryWhenIdle();
+    bool closing_ = false;             // the close's question is on screen
+    bool historySavePending_ = false;  // the history's timer runs
     void applyTaskbarButton(bool showButton);
     void makeOpaque();
     void setCompactMenuVisible(bool visible);

@@ -53,33 +53,46 @@ void SearchHistory::keepDamagedFile(const std::wstring& file) {
 }
 
 void SearchHistory::SaveListViewToFile(const std::wstring& file) {
-    if (!damagedFile_.empty() && damagedFile_ == file) {
-        if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
-            win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
-        damagedFile_.clear();
+    try {
+        if (!damagedFile_.empty() && damagedFile_ == file) {
+            if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
+                win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+            damagedFile_.clear();
+        }
+        win::saveFileAtomically(file, saveHistory(rows_));
+    } catch (const std::exception& error) {
+        lastSaveFailure_ = error.what();
+        throw;
     }
-    win::saveFileAtomically(file, saveHistory(rows_));
+    lastSaveFailure_.clear();
+    unsaved_ = false;
 }
 
 void SearchHistory::recordSearch(HistoryRecord record) {
     const std::size_t before = rows_.size();
     rows_.recordAtTop(std::move(record));
-    changed(selectionAfterRecording(before));
+    edited(selectionAfterRecording(before));
 }
 
 void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
     rows_.eraseRows(indices);
-    changed(std::nullopt);
+    edited(std::nullopt);
 }
 
 void SearchHistory::clear() {
     rows_.clear();
-    changed(std::nullopt);
+    edited(std::nullopt);
 }
 
 void SearchHistory::changed(std::optional<std::size_t> selectedRow) {
     selectedRow_ = selectedRow;
     if (onChange) onChange();
+}
+
+void SearchHistory::edited(std::optional<std::size_t> selectedRow) {
+    unsaved_ = true;
+    changed(selectedRow);
+    if (onEdited) onEdited();
 }
 
 }  // namespace vask

@@ -1,7 +1,8 @@
 #pragma once
 // The search history of one run: the rows, newest first, read from the
-// history file when the program starts and written back when the bar closes
-// and after "Clear all search history". It lives apart from the history
+// history file when the program starts and written back when the bar closes,
+// after "Clear all search history", and once the user's changes have settled
+// (the bar times that, through onEdited). It lives apart from the history
 // window, which is made only when the user first opens it.
 #include <windows.h>
 
@@ -28,6 +29,10 @@ public:
     std::optional<std::size_t> selectedRow() const { return selectedRow_; }
     // Runs after every change of the rows (the history window follows them).
     std::function<void()> onChange;
+    // Runs after each change the user makes (a search, a deletion, a clear).
+    std::function<void()> onEdited;
+    // Changes the history file does not have yet.
+    bool unsaved() const { return unsaved_; }
 
     // The start-up load: only when the file is there, and a file that cannot
     // be read leaves the rows read so far.
@@ -36,6 +41,8 @@ public:
     void LoadListViewToFile(const std::wstring& file);
     // Throws with the system's message when the file cannot be written.
     void SaveListViewToFile(const std::wstring& file);
+    // The message of the last save when it failed; empty once one worked.
+    const std::string& lastSaveFailure() const { return lastSaveFailure_; }
 
     // A new search on top of the history.
     void recordSearch(HistoryRecord record);
@@ -47,11 +54,14 @@ private:
     // A file known to be there: its problems are shown as "I/O Error".
     void readFile(const std::wstring& file);
     void changed(std::optional<std::size_t> selectedRow);
+    void edited(std::optional<std::size_t> selectedRow);
     void keepDamagedFile(const std::wstring& file);
 
     win::Prompter& prompter_;
     HistoryRows rows_;
     std::optional<std::size_t> selectedRow_;
+    bool unsaved_ = false;
+    std::string lastSaveFailure_;
     // A damaged history file not yet copied aside: it must not be replaced before it is.
     std::wstring damagedFile_;
 };

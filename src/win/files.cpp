@@ -1,6 +1,7 @@
 #include "win/files.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -32,6 +33,34 @@ std::wstring programDirectory() {
 bool fileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool isFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool canCreateFileIn(const std::wstring& folder) {
+    const std::wstring probe = folder + L"~vask" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    const FileHandle file(CreateFileW(probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(file);
+}
+
+bool canListFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+std::wstring userAppDataFolder() {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0]) return {};
+    std::wstring folder = path;
+    if (folder.back() != L'\\') folder += L'\\';
+    return folder;
 }
 
 std::optional<std::string> readWholeFile(const std::wstring& path) {

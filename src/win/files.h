@@ -11,6 +11,17 @@ std::wstring programPath();
 std::wstring programDirectory();
 
 bool fileExists(const std::wstring& path);
+// A folder stands at `path` (where a file may be expected).
+bool isFolder(const std::wstring& path);
+
+// Whether a new file can be made in `folder` (tried with a file of its own,
+// gone again at once); the folder's attributes say nothing reliable about it.
+bool canCreateFileIn(const std::wstring& folder);
+// Whether the files of `folder` can be listed.
+bool canListFolder(const std::wstring& folder);
+// The user's roaming application-data folder ("%APPDATA%") with its trailing
+// backslash; empty when the system names none.
+std::wstring userAppDataFolder();
 
 // The whole file, or nothing when it is missing or cannot be read.
 std::optional<std::string> readWholeFile(const std::wstring& path);

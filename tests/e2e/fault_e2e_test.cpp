@@ -1,5 +1,5 @@
 // The real vask.exe when things go wrong: killed while its close saves a
-// full history, and started on damaged files.
+// full history or a few seconds after a search, and started on damaged files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -108,6 +108,24 @@ TEST(FaultEndToEnd, AKilledCloseLeavesTheOldOrTheNewHistoryNeverATornOne) {
     std::printf("history in place %.0f ms after the request; %d kills left the old history, %d the new one\n",
                 savedMs, kept, replaced);
     EXPECT_GE(kept + replaced, 10) << "too few rounds in the time";
+    forgetLaunches();
+}
+
+TEST(FaultEndToEnd, ABarKilledSecondsAfterASearchHasItInTheHistoryFile) {
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess vask(folder.path());
+    ASSERT_NE(vask.bar(), nullptr);
+    vask.search("kept though killed");
+    Sleep(3000);
+    const win::KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, vask.processId()));
+    ASSERT_TRUE(process && TerminateProcess(process.get(), 9));
+    ASSERT_TRUE(vask.waitForExit());
+    HistoryLoadStatus status;
+    const std::vector<HistoryRecord> rows = readHistory(folder, status);
+    EXPECT_EQ(status, HistoryLoadStatus::Ok);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(subItemOrEmpty(rows[0], HistoryItem::Search), "kept though killed");
     forgetLaunches();
 }
 

@@ -1,7 +1,8 @@
 // Damaged files at start: random bytes, random bytes behind a sound
 // beginning, an empty file or a folder in place of "hist.sdf", "vask.cfg"
 // and "color.cld". The bar starts with its defaults or what could be read,
-// says so at most once, searches, and its close writes sound files again.
+// says so at most once (a folder always), searches, and its close writes
+// sound files again, or asks before closing without what it cannot save.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -73,14 +74,19 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         pumpMessages();
         ASSERT_TRUE(IsWindow(app.mainform->hwnd()));
         ASSERT_LE(prompter.prompts.size(), 1u) << prompter.prompts.back().text;
+        if (damagedFolder) {
+            EXPECT_EQ(prompter.prompts.size(), 1u) << "a folder in a file's place is said at once";
+        }
         if (!prompter.prompts.empty()) {
             const std::string& message = prompter.prompts[0].text;
-            EXPECT_TRUE(std::any_of(names.begin(), names.end(),
-                                    [&](const auto& name) { return message.find(win::toUtf8(name)) != std::string::npos; }))
+            const auto named = [&](const auto& name) { return message.find(win::toUtf8(name)) != std::string::npos; };
+            EXPECT_TRUE(damagedFolder ? std::all_of(names.begin(), names.end(), named)
+                                      : std::any_of(names.begin(), names.end(), named))
                 << "the message names the file: " << message;
         }
-        if (written.count(L"vask.cfg") && kind != Damage::RandomAfterSignature)
+        if (written.count(L"vask.cfg") && kind != Damage::RandomAfterSignature) {
             EXPECT_EQ(app.mainform->backColor(), DefaultBackColor) << "the default colour";
+        }
         if (written.count(L"color.cld") && kind != Damage::RandomAfterSignature) {
             EXPECT_EQ(app.mainform->colorDialog().color, ColorDialogState{}.color);
             EXPECT_EQ(app.mainform->colorDialog().customColors, ColorDialogState{}.customColors);
@@ -88,8 +94,9 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
             EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size()) << "the rows that could be read";
-            if (!damagedFolder && read.status != HistoryLoadStatus::Ok)
+            if (!damagedFolder && read.status != HistoryLoadStatus::Ok) {
                 EXPECT_EQ(folder.read(L"hist.sdf.bak"), written[L"hist.sdf"]) << "the damaged bytes are kept";
+            }
         }
 
         // The bar works as ever.
@@ -102,26 +109,33 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
         pumpMessages();
         if (damagedFolder) {
-            // A folder cannot be saved over: said, and the bar stays.
+            // A folder cannot be saved over: the close names it and asks; No
+            // keeps the bar, Yes closes with everything else saved.
             EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
             ASSERT_EQ(prompter.prompts.size(), before + 1);
-            EXPECT_NE(prompter.prompts.back().text.find(win::toUtf8(names[0])), std::string::npos)
-                << prompter.prompts.back().text;
+            const Prompt& question = prompter.prompts.back();
+            EXPECT_EQ(question.flags & (MB_TYPEMASK | MB_DEFMASK), UINT{MB_YESNO | MB_DEFBUTTON2});
+            for (const auto& name : names)
+                EXPECT_NE(question.text.find(win::toUtf8(name)), std::string::npos) << question.text;
+            prompter.answers = {IDYES};
+            SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
+            pumpMessages();
             for (const auto& name : names)
                 EXPECT_TRUE(GetFileAttributesW(folder.file(name.c_str()).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-            return;
         }
         EXPECT_FALSE(IsWindow(app.mainform->hwnd()));
-        EXPECT_EQ(prompter.prompts.size(), before);
+        EXPECT_EQ(prompter.prompts.size(), before + (damagedFolder ? 2 : 0));
     }
     pumpMessages();
 
-    // What the close wrote reads back without a word.
+    // What the close wrote reads back without a word (but for a folder still in the way).
     prompter.prompts.clear();
     App again(folder.path(), launcher, prompter);
     again.createWindows();
     pumpMessages();
-    EXPECT_TRUE(prompter.prompts.empty()) << prompter.prompts.front().text;
+    EXPECT_EQ(prompter.prompts.size(), damagedFolder ? 1u : 0u)
+        << (prompter.prompts.empty() ? "" : prompter.prompts.front().text);
+    if (damagedFolder && written.count(L"hist.sdf")) return;
     ASSERT_FALSE(again.history.rows().empty());
     EXPECT_EQ(subItemOrEmpty(again.history.rows()[0], HistoryItem::Search), "after damage");
 }

@@ -1,14 +1,16 @@
-// Saving into a folder that cannot take the files: a read-only mount and a
-// file system filled to its last page. Every failed save is reported, the
-// bar stays open, and the files already there stay byte for byte as they
-// were; no save leaves a cut-off file behind. The mounts come from
-// tools/fault-mounts-up (VASK_FAULT_MOUNTS); without them the tests skip.
+// Saving where the files cannot go: a read-only program folder (the data
+// then lives in the user's own folder) and a file system filled to its last
+// page (every save that fits is done, the close asks about the others, and
+// the files already there stay byte for byte as they were; no save leaves a
+// cut-off file behind). The mounts come from tools/fault-mounts-up
+// (VASK_FAULT_MOUNTS); without them the tests skip.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <map>
 
 #include "advanced/advanced_window.h"
+#include "advanced/pins.h"
 #include "app/color_stream.h"
 #include "app/main_window.h"
 #include "history/history_file.h"
@@ -142,6 +144,16 @@ bool lastMessageNames(const AnsweringPrompter& prompter, const char* file) {
            (prompter.prompts.back().flags & MB_ICONERROR);
 }
 
+// The close's question names the files that could not be saved, and only those, with No as its default.
+void expectCloseQuestion(const AnsweringPrompter& prompter, const std::vector<const char*>& failed,
+                         const std::vector<const char*>& saved) {
+    ASSERT_FALSE(prompter.prompts.empty());
+    const Prompt& question = prompter.prompts.back();
+    EXPECT_EQ(question.flags & (MB_TYPEMASK | MB_DEFMASK), UINT{MB_YESNO | MB_DEFBUTTON2}) << question.text;
+    for (const char* file : failed) EXPECT_NE(question.text.find(file), std::string::npos) << question.text;
+    for (const char* file : saved) EXPECT_EQ(question.text.find(file), std::string::npos) << question.text;
+}
+
 // The user's changes, so that every file would be written anew.
 void changeEverything(App& app) {
     app.mainform->colorDialog().color = RGB(200, 100, 50);
@@ -156,57 +168,59 @@ void savePresetAs(Tfext& fext, const std::wstring& path) {
     click(fext.sb1);
 }
 
-TEST(FaultSaves, AReadOnlyFolderReportsEverySaveAndKeepsTheOldFilesByteForByte) {
+TEST(FaultSaves, AReadOnlyProgramFolderKeepsEverythingInTheUsersOwnFolder) {
     const FaultMounts mounts = faultMounts();
     if (!mounts.skipped.empty()) GTEST_SKIP() << "skipped: " << mounts.skipped;
     const EmptiedFolder folder(mounts.rw);
     const Files old = oldFiles("[Keep]\r\nme=1\r\n\r\n[Options]\r\nBackcolor=255\r\n\r\n");
     put(mounts.rw, old);
+    const TempFolder appData;  // stands for "%APPDATA%"
+    const std::wstring dataFolder = appData.path() + L"Vask\\";
 
     RecordingLauncher launcher;
     AnsweringPrompter prompter;
     {
-        App app(mounts.ro, launcher, prompter);
+        App app(mounts.ro, launcher, prompter, appData.path());
         app.createWindows();
         pumpMessages();
         ASSERT_TRUE(prompter.prompts.empty()) << lastMessage(prompter);
-        ASSERT_EQ(app.history.rows().size(), 3u) << "the old history reads from a read-only folder";
+        EXPECT_EQ(app.dataFolder(), dataFolder);
+        Files copied = filesIn(dataFolder);
+        EXPECT_EQ(copied.size(), 3u) << "the three data files come along, the preset stays";
+        for (const auto& [name, bytes] : copied) EXPECT_EQ(bytes, old.at(name)) << win::toUtf8(name);
+        ASSERT_EQ(app.history.rows().size(), 3u);
         EXPECT_EQ(app.mainform->backColor(), 255u);
+        EXPECT_EQ(app.presetFolder(), mounts.ro) << "presets are looked for beside the program";
+
         changeEverything(app);
-        ASSERT_EQ(app.history.rows().size(), 4u);
-
-        // The close stops at its first save: one message, the bar stays.
-        closeBar(*app.mainform);
-        EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
-        ASSERT_EQ(prompter.prompts.size(), 1u);
-        EXPECT_TRUE(lastMessageNames(prompter, "color.cld")) << lastMessage(prompter);
-
-        // The other ways each file is written fail the same way.
-        prompter.answers = {IDYES};
-        click(app.historyWindow().sbclear);
-        ASSERT_EQ(prompter.prompts.size(), 3u) << "the question, then the failure";
-        EXPECT_TRUE(lastMessageNames(prompter, "hist.sdf")) << lastMessage(prompter);
-
-        click(app.advanced().SpeedButton3);  // a pin goes into "vask.cfg"
-        ASSERT_EQ(prompter.prompts.size(), 4u);
-        EXPECT_TRUE(lastMessageNames(prompter, "vask.cfg")) << lastMessage(prompter);
-
-        savePresetAs(app.advanced(), mounts.ro + L"mine.vsk");
-        ASSERT_EQ(prompter.prompts.size(), 5u);
-        EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
+        choose(app.advanced().cb3, 5);
+        click(app.advanced().SpeedButton3);  // pins the country
+        // A preset is still saved where the user says, and there it fails.
         savePresetAs(app.advanced(), mounts.ro + L"new.vsk");
-        ASSERT_EQ(prompter.prompts.size(), 6u);
+        ASSERT_EQ(prompter.prompts.size(), 1u);
         EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
-        EXPECT_TRUE(app.advanced().openDialogFileName.empty()) << "a preset that was not saved is not remembered";
 
         closeBar(*app.mainform);
-        EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
-        EXPECT_EQ(prompter.prompts.size(), 7u);
+        EXPECT_FALSE(IsWindow(app.mainform->hwnd())) << lastMessage(prompter);
+        EXPECT_EQ(prompter.prompts.size(), 1u) << lastMessage(prompter);
     }
+    pumpMessages();
     EXPECT_EQ(filesIn(mounts.rw), old) << "nothing new, nothing changed, no temporary file";
+
+    // The next start finds it all again, and the program folder's old files do not come back over it.
+    App again(mounts.ro, launcher, prompter, appData.path());
+    again.createWindows();
+    pumpMessages();
+    EXPECT_EQ(prompter.prompts.size(), 1u) << lastMessage(prompter);
+    EXPECT_EQ(again.mainform->colorDialog().color, RGB(200, 100, 50));
+    EXPECT_FALSE(again.mainform->menuChecked(Tmainform::Compact1)) << "compact by default, toggled off";
+    EXPECT_EQ(readPins(again.readSettings()).country, 5);
+    ASSERT_EQ(again.history.rows().size(), 4u);
+    EXPECT_EQ(subItemOrEmpty(again.history.rows()[0], HistoryItem::Search), "a new search");
+    EXPECT_NE(filesIn(dataFolder).at(L"vask.cfg").find("[Keep]"), std::string::npos) << "other sections stay";
 }
 
-TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsOldFile) {
+TEST(FaultSaves, AFullFileSystemSavesWhatFitsAndAsksBeforeClosingWithoutTheRest) {
     const FaultMounts mounts = faultMounts();
     if (!mounts.skipped.empty()) GTEST_SKIP() << "skipped: " << mounts.skipped;
     const std::wstring& dir = mounts.full;
@@ -235,12 +249,12 @@ TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsO
     ASSERT_GT(newHistory.size(), 6u * 4096);
     const HWND bar = app.mainform->hwnd();
 
-    // Nothing free: the first save fails, and so does a preset, old or new.
+    // Nothing free: every save fails, and so does a preset, old or new.
     EXPECT_LT(leaveFree(dir, 0), 4096u);
     closeBar(*app.mainform);
-    EXPECT_TRUE(IsWindow(bar));
+    EXPECT_TRUE(IsWindow(bar)) << "No is the answer unless the user says Yes";
     ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_TRUE(lastMessageNames(prompter, "color.cld")) << lastMessage(prompter);
+    expectCloseQuestion(prompter, {"color.cld", "hist.sdf", "vask.cfg"}, {});
     savePresetAs(app.advanced(), dir + L"mine.vsk");
     EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
     savePresetAs(app.advanced(), dir + L"new.vsk");
@@ -248,12 +262,12 @@ TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsO
     EXPECT_EQ(prompter.prompts.size(), 3u);
     EXPECT_EQ(filesIn(dir), expected);
 
-    // Room for the colours but not for the history.
+    // Room for the colours but not for the history nor the settings.
     EXPECT_LT(leaveFree(dir, 2 * 4096), 3u * 4096);
     closeBar(*app.mainform);
     EXPECT_TRUE(IsWindow(bar));
     ASSERT_EQ(prompter.prompts.size(), 4u);
-    EXPECT_TRUE(lastMessageNames(prompter, "hist.sdf")) << lastMessage(prompter);
+    expectCloseQuestion(prompter, {"hist.sdf", "vask.cfg"}, {"color.cld"});
     expected[L"color.cld"] = writeColorStream(app.mainform->colorDialog());
     EXPECT_NE(expected[L"color.cld"], oldFiles(settings)[L"color.cld"]);
     EXPECT_EQ(filesIn(dir), expected);
@@ -263,7 +277,7 @@ TEST(FaultSaves, AFullFileSystemStopsTheCloseAtTheSaveThatDoesNotFitAndKeepsItsO
     closeBar(*app.mainform);
     EXPECT_TRUE(IsWindow(bar));
     ASSERT_EQ(prompter.prompts.size(), 5u);
-    EXPECT_TRUE(lastMessageNames(prompter, "vask.cfg")) << lastMessage(prompter);
+    expectCloseQuestion(prompter, {"vask.cfg"}, {"color.cld", "hist.sdf"});
     expected[L"hist.sdf"] = newHistory;
     EXPECT_EQ(filesIn(dir), expected);
 
