@@ -43,9 +43,7 @@ std::vector<HistoryRecord> typicalHistory(std::size_t rows) {
         s.country = pick(Countries, i * 13).item;
         s.resultLanguage = pick(ResultLanguages, i * 3).item;
         s.timePeriod = pick(TimePeriods, i / 17);
-        s.google = i % 3 == 0;
-        s.bing = i % 3 == 1;
-        s.wikipedia = i % 3 == 2;
+        s.engine = static_cast<SearchEngine>(i % BuiltInEngineCount);
         history.push_back(makeHistoryRecord(s));
     }
     return history;

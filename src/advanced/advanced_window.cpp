@@ -14,6 +14,7 @@
 #include "search/search_tables.h"
 #include "win/double_buffer.h"
 #include "win/dpi.h"
+#include "win/fonts.h"
 #include "win/file_dialogs.h"
 #include "win/files.h"
 #include "win/layered.h"
@@ -65,7 +66,7 @@ constexpr int LabelHeight = 13;
 Tfext::Tfext(App& app) : app_(app) {
     registerClass(ClassName, CS_DBLCLKS);
     const HWND bar = app_.mainform->hwnd();
-    dpi_ = win::dpiForWindow(bar);
+    useDpiOf(bar);
     create(ClassName, L"Advanced", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
            scaled(LayoutWidth), scaled(LayoutHeight), bar);
     createControls();
@@ -75,8 +76,6 @@ Tfext::Tfext(App& app) : app_(app) {
     // Made after the bar went transparent: it follows the bar.
     if (win::alphaBlended(bar)) setTransparent(true);
 }
-
-int Tfext::scaled(int units) const { return win::scale(units, dpi_); }
 
 void Tfext::createControls() {
     RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
@@ -145,14 +144,9 @@ void Tfext::fillLists() {
 }
 
 void Tfext::layOut() {
-    const auto makeFont = [this](int points, int weight) {
-        return win::Font(CreateFontW(win::fontHeight(points, dpi_), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                     DEFAULT_PITCH, L"Microsoft Sans Serif"));
-    };
-    font_ = makeFont(8, FW_NORMAL);
-    titleFont_ = makeFont(10, FW_BOLD);
-    editFont_ = makeFont(10, FW_NORMAL);
+    font_ = win::uiFont(8, dpi());
+    titleFont_ = win::uiFont(10, dpi(), FW_BOLD);
+    editFont_ = win::uiFont(10, dpi());
 
     const auto place = [this](win::Control& control, int x, int y, int width, int height, HFONT font) {
         control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
@@ -401,14 +395,14 @@ bool Tfext::drawItem(const DRAWITEMSTRUCT& item) {
     win::fillRect(buffer.dc(), area, backColor_);
     if (item.itemState & ODS_SELECTED) DrawEdge(buffer.dc(), &area, BDR_SUNKENOUTER, BF_RECT);
     switch (item.CtlID) {
-    case IdSb1: drawToolGlyph(buffer.dc(), area, ToolGlyph::Save, bright_, dpi_); break;
-    case IdSb2: drawToolGlyph(buffer.dc(), area, ToolGlyph::Open, bright_, dpi_); break;
-    case IdSb3: drawToolGlyph(buffer.dc(), area, ToolGlyph::ClearAll, bright_, dpi_); break;
-    case IdSb4: drawToolGlyph(buffer.dc(), area, ToolGlyph::Reset, bright_, dpi_); break;
-    case IdSb100: drawCloseGlyph(buffer.dc(), area, bright_, dpi_); break;
+    case IdSb1: drawToolGlyph(buffer.dc(), area, ToolGlyph::Save, bright_, dpi()); break;
+    case IdSb2: drawToolGlyph(buffer.dc(), area, ToolGlyph::Open, bright_, dpi()); break;
+    case IdSb3: drawToolGlyph(buffer.dc(), area, ToolGlyph::ClearAll, bright_, dpi()); break;
+    case IdSb4: drawToolGlyph(buffer.dc(), area, ToolGlyph::Reset, bright_, dpi()); break;
+    case IdSb100: drawCloseGlyph(buffer.dc(), area, bright_, dpi()); break;
     default:
         if (item.CtlID < IdSpeedButton1 || item.CtlID > IdSpeedButton6) return false;
-        drawPinGlyph(buffer.dc(), area, bright_, dpi_);
+        drawPinGlyph(buffer.dc(), area, bright_, dpi());
         break;
     }
     return true;
@@ -447,6 +441,8 @@ void Tfext::onCommand(UINT id, UINT code) {
     }
 }
 
+void Tfext::dpiChanged() { layOut(); }
+
 LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -470,11 +466,6 @@ LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);
-        layOut();
-        return 0;
-    }
     case WM_CLOSE:
         // Alt+F4 hides it like its close button; the window lives as long as the program.
         sb100Click();

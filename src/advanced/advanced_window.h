@@ -94,6 +94,7 @@ public:
     void FormPaint();
 
 protected:
+    void dpiChanged() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void reportError(const std::exception& error) override;
 
@@ -109,10 +110,8 @@ private:
     void onCommand(UINT id, UINT code);
     std::optional<std::wstring> showPresetDialog(PresetDialog dialog, const std::wstring& fileName);
     Preset currentPreset() const;
-    int scaled(int units) const;
 
     App& app_;
-    UINT dpi_ = 96;
     COLORREF backColor_ = 16119285;
     bool bright_ = true;
     std::unique_ptr<TRGPanel> RGPanel1;

@@ -1,6 +1,7 @@
 #include "app/bar_glyphs.h"
 
 #include "win/dpi.h"
+#include "win/fonts.h"
 #include "win/double_buffer.h"
 #include "win/handles.h"
 
@@ -30,9 +31,7 @@ void drawLogo(HDC dc, const RECT& area, bool brightBackground, UINT dpi) {
         LineTo(dc, handleStart + lens / 3, top + lens * 17 / 20 + lens / 3);
     }
     // ...and the name beside it.
-    win::Font font(CreateFontW(-height * 3 / 4, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                               L"Arial"));
+    const win::Font font = win::makeFont(L"Arial", -height * 3 / 4, {.weight = FW_BOLD, .italic = true});
     win::SelectedObject selectedFont(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ink);

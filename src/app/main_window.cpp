@@ -12,6 +12,7 @@
 #include "controls/about_window.h"
 #include "win/common_dialogs.h"
 #include "win/dpi.h"
+#include "win/fonts.h"
 #include "win/double_buffer.h"
 #include "win/errors.h"
 #include "win/files.h"
@@ -32,14 +33,21 @@ constexpr RECT LogoArea{10, 7, 94, 33};
 constexpr int FullPanelTop = 39, CompactPanelTop = 7;
 constexpr int Panel1Left = 4, Panel1Width = 413, Panel1Height = 20;
 
+constexpr UINT_PTR HistorySaveTimer = 1;
+
+// Each failed save's file and the system's reason, one to a line.
+std::string couldNotSave(const std::vector<std::string>& failures) {
+    std::string text = "Vask could not save:\n";
+    for (const std::string& failure : failures) text += "\n" + failure;
+    return text;
+}
+
 }  // namespace
 
 Tmainform::Tmainform(App& app) : app_(app) {
     registerClass(ClassName, CS_DBLCLKS);
-    dpi_ = win::systemDpi();
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
            scaled(LayoutWidth), scaled(layoutHeight), nullptr);
-    dpi_ = win::dpiForWindow(hwnd());
     // Sized again even at the same DPI: a bar never resized after creation
     // wakes up a dozen times a second under Wine while idle (make bench).
     // Not activated: the bar is activated once it is shown, when its field
@@ -56,8 +64,6 @@ Tmainform::Tmainform(App& app) : app_(app) {
     nastavivisino();
     applyTaskbarButton(menuChecked(stbar));
 }
-
-int Tmainform::scaled(int units) const { return win::scale(units, dpi_); }
 
 int Tmainform::panelTop() const { return menuChecked(Compact1) ? CompactPanelTop : FullPanelTop; }
 
@@ -79,7 +85,7 @@ void Tmainform::createControls() {
     sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | clip);
     ingpop.create(hwnd(), IdIngpop, clip);
     ingpop.setArrowWidth(2);
-    ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi_); };
+    ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
     SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
     cb1.setChecked(true);
 
@@ -99,12 +105,8 @@ void Tmainform::createControls() {
 }
 
 void Tmainform::layOut() {
-    font_.reset(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                            L"Microsoft Sans Serif"));
-    eurlFont_.reset(CreateFontW(win::fontHeight(10, dpi_), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                DEFAULT_PITCH, L"Microsoft Sans Serif"));
+    font_ = win::uiFont(8, dpi());
+    eurlFont_ = win::uiFont(10, dpi(), FW_BOLD);
     for (win::Control* control : {static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2),
                                   static_cast<win::Control*>(&Label3), static_cast<win::Control*>(&GradButton1),
                                   static_cast<win::Control*>(&GradButton3)})
@@ -238,12 +240,6 @@ std::vector<std::string> Tmainform::saveEverything() {
     return failures;
 }
 
-// Each failed save's file and the system's reason, one to a line.
-static std::string couldNotSave(const std::vector<std::string>& failures) {
-    std::string text = "Vask could not save:\n";
-    for (const std::string& failure : failures) text += "\n" + failure;
-    return text;
-}
 
 bool Tmainform::mayClose() {
     const std::vector<std::string> failures = saveEverything();
@@ -251,8 +247,6 @@ bool Tmainform::mayClose() {
     const std::string question = couldNotSave(failures) + "\n\nClose anyway? What could not be saved will be lost.";
     return app_.prompter.ask(hwnd(), question, "Vask", MB_YESNO | MB_ICONERROR | MB_DEFBUTTON2) == IDYES;
 }
-
-constexpr UINT_PTR HistorySaveTimer = 1;
 
 void Tmainform::scheduleHistorySave() {
     if (!hwnd()) return;  // closed: without a window the timer would belong to the thread
@@ -264,6 +258,16 @@ void Tmainform::scheduleHistorySave() {
 // fails is tried again after the next change and at the close; a failure
 // already said (here, by the close or by "Clear") is not said again.
 void Tmainform::saveHistoryWhenIdle() {
+    // The user is still typing or clicking: the save waits until the input rests.
+    LASTINPUTINFO lastInput{};
+    lastInput.cbSize = sizeof(lastInput);
+    if (GetLastInputInfo(&lastInput)) {
+        const DWORD restingFor = GetTickCount() - lastInput.dwTime;
+        if (restingFor < HistorySaveDelayMs) {
+            SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs - restingFor, nullptr);
+            return;
+        }
+    }
     KillTimer(hwnd(), HistorySaveTimer);
     // A tick that was due before the close saved the history has nothing left to do.
     const bool pending = historySavePending_;
@@ -476,7 +480,7 @@ void Tmainform::paintPanel(HDC dc, const RECT& client) {
     win::fillRect(dc, client, resolvedBackColor());
     if (!menuChecked(Compact1)) {
         const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
-        drawLogo(dc, logo, scheme_.bright, dpi_);
+        drawLogo(dc, logo, scheme_.bright, dpi());
     }
     const int top = scaled(panelTop());
     const RECT panel{scaled(Panel1Left), top, scaled(Panel1Left + Panel1Width), top + scaled(Panel1Height)};
@@ -494,7 +498,7 @@ bool Tmainform::drawItem(const DRAWITEMSTRUCT& item) {
     const RECT area{0, 0, buffer.width(), buffer.height()};
     win::fillRect(buffer.dc(), area, resolvedBackColor());
     if (item.hwndItem == sbend.hwnd()) {
-        drawCloseGlyph(buffer.dc(), area, scheme_.bright, dpi_);
+        drawCloseGlyph(buffer.dc(), area, scheme_.bright, dpi());
         return true;
     }
     return false;
@@ -533,6 +537,8 @@ void Tmainform::onCommand(UINT id, UINT code, HWND) {
     }
 }
 
+void Tmainform::dpiChanged() { layOut(); }
+
 LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -564,11 +570,6 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);
-        layOut();
-        return 0;
-    }
     case WM_COPYDATA: {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (data) handleCopyData(data->lpData, data->cbData);

@@ -95,6 +95,7 @@ public:
     static constexpr UINT HistorySaveDelayMs = 2000;
 
 protected:
+    void dpiChanged() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void reportError(const std::exception& error) override;
 
@@ -121,7 +122,6 @@ private:
     LRESULT controlColor(HDC dc, HWND control);
     void onCommand(UINT id, UINT code, HWND control);
     std::optional<SearchEngine> engineChosenBy(UINT id, UINT code) const;
-    int scaled(int units) const;
     int panelTop() const;
 
     // The radio button and the label that choose each built-in service, in
@@ -138,7 +138,6 @@ private:
     }};
 
     App& app_;
-    UINT dpi_ = 96;
     uint32_t backColor_ = 11184388;
     BarScheme scheme_;
     BYTE alphaValue_ = TransparentAlpha;

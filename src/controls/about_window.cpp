@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "controls/about_info.h"
 #include "win/dpi.h"
+#include "win/fonts.h"
 #include "win/file_version.h"
 #include "win/files.h"
 #include "win/text.h"
@@ -16,24 +17,18 @@ constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 
 win::Font timesNewRoman(int pixels, UINT dpi, bool underlined = false) {
-    return win::Font(CreateFontW(-win::scale(pixels, dpi), 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE,
-                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                 DEFAULT_PITCH, L"Times New Roman"));
+    return win::makeFont(L"Times New Roman", -win::scale(pixels, dpi), {.underline = underlined});
 }
 
 }  // namespace
 
 TfAbout::TfAbout(App& app) : app_(app), programFile_(win::programPath()) {
     registerClass(ClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    dpi_ = win::systemDpi();
     // Owned by the bar, so it stays above the bar, which stays on top.
     create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, app.mainform ? app.mainform->hwnd() : nullptr);
-    dpi_ = win::dpiForWindow(hwnd());
     createControls();
     layOut();
 }
-
-int TfAbout::scaled(int units) const { return win::scale(units, dpi_); }
 
 void TfAbout::createControls() {
     const auto clip = WS_CLIPSIBLINGS;
@@ -62,12 +57,10 @@ void TfAbout::layOut() {
     AdjustWindowRectEx(&frame, Style, FALSE, ExStyle);
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    nameFont_ = timesNewRoman(48, dpi_);
-    versionFont_ = timesNewRoman(16, dpi_);
-    linkFont_ = timesNewRoman(19, dpi_, true);
-    buttonFont_.reset(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                                  L"Microsoft Sans Serif"));
+    nameFont_ = timesNewRoman(48, dpi());
+    versionFont_ = timesNewRoman(16, dpi());
+    linkFont_ = timesNewRoman(19, dpi(), true);
+    buttonFont_ = win::uiFont(8, dpi());
     Panel1.setBounds(0, 0, scaled(ClientWidth), scaled(ClientHeight));
     placeLabel(Label1, nameFont_.get(), 51, 16);
     placeLabel(Label2, versionFont_.get(), 51, 78);
@@ -136,6 +129,8 @@ void TfAbout::FormActivate() {
 
 void TfAbout::Label5Click() { app_.launcher.open(hwnd(), "", std::string(MakerWebAddress)); }
 
+void TfAbout::dpiChanged() { layOut(); }
+
 LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // A click on OK hands the box its modal result.
     if (message == TGradButton::ModalResultMessage()) {
@@ -165,11 +160,6 @@ LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        layOut();
-        return 0;
-    }
     default:
         break;
     }

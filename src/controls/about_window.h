@@ -33,6 +33,7 @@ public:
     TGradButton GradButton1;  // "OK"
 
 protected:
+    void dpiChanged() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -41,11 +42,9 @@ private:
     void placeLabel(win::Label& label, HFONT font, int x, int y);
     void centreOnDesktop();
     void closeWith(int result);
-    int scaled(int units) const;
 
     App& app_;
     const std::wstring programFile_;
-    UINT dpi_ = 96;
     int modalResult_ = 0;
     win::Font nameFont_, versionFont_, linkFont_, buttonFont_;
 };

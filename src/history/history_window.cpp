@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "history/history_geometry.h"
 #include "win/dpi.h"
+#include "win/fonts.h"
 #include "win/text.h"
 
 namespace vask {
@@ -58,10 +59,8 @@ BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
 Tfhist::Tfhist(App& app)
     : app_(app), history_(app.history), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
     registerClass(ClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    dpi_ = win::systemDpi();
     create(ClassName, L"Vask - History", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
            scaled(800), scaled(600), nullptr);
-    dpi_ = win::dpiForWindow(hwnd());
     createControls();
     FormCreate();
     showHistory();
@@ -69,8 +68,6 @@ Tfhist::Tfhist(App& app)
 }
 
 Tfhist::~Tfhist() { history_.onChange = nullptr; }
-
-int Tfhist::scaled(int units) const { return win::scale(units, dpi_); }
 
 void Tfhist::createControls() {
     const HWND parent = hwnd();
@@ -123,9 +120,7 @@ void Tfhist::createControls() {
 
 // One font for every control, at the window's DPI.
 void Tfhist::applyFont() {
-    win::Font font(CreateFontW(win::fontHeight(8, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                               L"Microsoft Sans Serif"));
+    win::Font font = win::uiFont(8, dpi());
     EnumChildWindows(hwnd(), &setFontOf, reinterpret_cast<LPARAM>(font.get()));
     font_ = std::move(font);  // the old font is freed only once nothing uses it
 }
@@ -443,6 +438,11 @@ void Tfhist::onCommand(UINT id, UINT code) {
     }
 }
 
+void Tfhist::dpiChanged() {
+    applyFont();
+    layOut();
+}
+
 LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
@@ -467,12 +467,6 @@ LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
         limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = win::acceptDpiChange(hwnd(), wParam, lParam);
-        applyFont();
-        layOut();
-        return 0;
-    }
     case WM_CLOSE:
         // The history window lives as long as the program: closing only hides it.
         ShowWindow(hwnd(), SW_HIDE);

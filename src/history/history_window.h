@@ -59,6 +59,7 @@ public:
     void sbclearClick();             // "Clear all search history"
 
 protected:
+    void dpiChanged() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void reportError(const std::exception& error) override;
 
@@ -77,11 +78,9 @@ private:
     std::string_view cellText(std::size_t row, int column) const;
     LRESULT onNotify(NMHDR& header);
     void onCommand(UINT id, UINT code);
-    int scaled(int units) const;
 
     App& app_;
     SearchHistory& history_;
-    UINT dpi_ = 96;
     std::array<win::Edit*, 12> details_;
     std::array<win::Label, 13> labels_;  // "Find", then one above each detail edit
     win::Tooltips hints_;

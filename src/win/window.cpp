@@ -1,5 +1,6 @@
 #include "win/window.h"
 
+#include "win/dpi.h"
 #include "win/errors.h"
 
 #include <stdexcept>
@@ -39,7 +40,17 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
     if (!CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
                          GetModuleHandleW(nullptr), this))
         throwLastError("CreateWindow");
+    dpi_ = dpiForWindow(hwnd_);
 }
+
+UINT Window::dpi() const {
+    if (!dpi_) dpi_ = systemDpi();
+    return dpi_;
+}
+
+void Window::useDpiOf(HWND window) { dpi_ = dpiForWindow(window); }
+
+int Window::scaled(int units) const { return scale(units, dpi()); }
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultProcedure(message, wParam, lParam);
@@ -65,6 +76,11 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
+        if (message == WM_DPICHANGED) {
+            self->dpi_ = acceptDpiChange(window, wParam, lParam);
+            self->dpiChanged();
+            return 0;
+        }
         return self->handleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         self->reportError(error);

@@ -18,12 +18,22 @@ public:
     HWND hwnd() const { return hwnd_; }
     bool isVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
     RECT windowRect() const;
+    // The DPI the window is laid out for: its monitor's.
+    UINT dpi() const;
 
 protected:
     // Registers the class once per process; every window of a class shares it.
     static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr);
+    // Sizes given to create() are scaled for dpi(): the system's, or what
+    // useDpiOf() took. Once made, the window takes its monitor's DPI.
     void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                 int width, int height, HWND parent);
+    void useDpiOf(HWND window);
+    // A length in 96-DPI units, in pixels at the window's DPI.
+    int scaled(int units) const;
+    // The window moved to a monitor of another DPI and took the size the
+    // system suggests: it lays itself out again.
+    virtual void dpiChanged() {}
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
@@ -33,6 +43,7 @@ protected:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    mutable UINT dpi_ = 0;  // 0 until first asked: the system's
 };
 
 }  // namespace vask::win
