@@ -2,6 +2,7 @@
 
 #include "advanced/advanced_window.h"
 #include "app/main_window.h"
+#include "app/startup_phases.h"
 #include "controls/caption_window.h"
 #include "controls/about_window.h"
 #include "history/history_window.h"
@@ -29,7 +30,9 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
         // Said once; the windows then start from their defaults.
         prompter.ask(nullptr, error.what(), "Vask", MB_OK | MB_ICONERROR);
     }
+    startup::mark(startup::Phase::SettingsRead);
     mainform = std::make_unique<Tmainform>(*this);
+    startup::mark(startup::Phase::ControlsMade);
     if (barReady && !barReady(mainform->hwnd())) return false;
     history.loadAtStart(dataFile(L"hist.sdf"));
     return true;
