@@ -30,7 +30,7 @@ test: build
 bench: deps
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
-	tools/bench
+	tools/bench $(BENCH_RUNS)
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

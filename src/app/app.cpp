@@ -2,6 +2,7 @@
 
 #include "advanced/advanced_window.h"
 #include "app/main_window.h"
+#include "app/startup_phases.h"
 #include "controls/caption_window.h"
 #include "controls/about_window.h"
 #include "history/history_window.h"
@@ -89,7 +90,9 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
         for (const std::string& problem : problems) text += (text.empty() ? "" : "\n") + problem;
         prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
     }
+    startup::mark(startup::Phase::SettingsRead);
     mainform = std::make_unique<Tmainform>(*this);
+    startup::mark(startup::Phase::ControlsMade);
     history.onEdited = [this] { mainform->scheduleHistorySave(); };
     if (barReady && !barReady(mainform->hwnd())) return false;
     history.loadAtStart(dataFile(L"hist.sdf"));

@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "app/main_window.h"
+#include "app/startup_phases.h"
 #include "controls/instance_control.h"
 #include "win/errors.h"
 #include "win/files.h"
@@ -11,6 +12,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     using namespace vask;
+    startup::mark(startup::Phase::Entry);
     if (const auto setAwareness = win::newerApi().setProcessDpiAwarenessContext)
         setAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -25,17 +27,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         // as its own bar exists, before that is ever shown.
         TInstanceControl InstanceControl1;
         if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) return 0;
+        startup::mark(startup::Phase::HistoryRead);
         const HWND bar = app.mainform->hwnd();
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand
                                                                                               : SW_SHOW);
         SetForegroundWindow(bar);
+        startup::mark(startup::Phase::Shown);
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-            if (root && IsDialogMessageW(root, &message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            if (!root || !IsDialogMessageW(root, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            startup::handled(message);
         }
         return static_cast<int>(message.wParam);
     } catch (const std::exception& error) {

@@ -101,7 +101,7 @@ void Tmainform::createControls() {
     hints_.create(hwnd());
     hints_.add(GradButton1.hwnd(), L"Search");
     hints_.add(GradButton3.hwnd(), L"Advanced Search");
-    layOut();
+    // Fonts and places come once, with nastavivisino, after the settings are read.
 }
 
 void Tmainform::layOut() {

@@ -1,12 +1,12 @@
 #include "win/files.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <algorithm>
 
 #include "win/errors.h"
 #include "win/handles.h"
+#include "win/shell_api.h"
 #include "win/text.h"
 
 namespace vask::win {
@@ -49,15 +49,14 @@ bool canCreateFileIn(const std::wstring& folder) {
 
 bool canListFolder(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
+    return static_cast<bool>(FindHandle(FindFirstFileW((folder + L"*").c_str(), &found)));
 }
 
 std::wstring userAppDataFolder() {
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0]) return {};
+    const auto getFolderPath = shellApi().getFolderPath;
+    if (!getFolderPath || FAILED(getFolderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0])
+        return {};
     std::wstring folder = path;
     if (folder.back() != L'\\') folder += L'\\';
     return folder;

@@ -45,6 +45,11 @@ struct FileHandleTraits {  // CreateFileW and friends: empty is INVALID_HANDLE_V
     static Handle empty() { return INVALID_HANDLE_VALUE; }
     static void close(Handle h) { CloseHandle(h); }
 };
+struct FindHandleTraits {  // FindFirstFileW: empty is INVALID_HANDLE_VALUE
+    using Handle = HANDLE;
+    static Handle empty() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { FindClose(h); }
+};
 struct RegistryKeyTraits {
     using Handle = HKEY;
     static Handle empty() { return nullptr; }
@@ -84,6 +89,7 @@ struct ModuleTraits {  // LoadLibraryW
 
 using KernelHandle = Unique<KernelHandleTraits>;
 using FileHandle = Unique<FileHandleTraits>;
+using FindHandle = Unique<FindHandleTraits>;
 using RegistryKey = Unique<RegistryKeyTraits>;
 using Brush = Unique<GdiObjectTraits<HBRUSH>>;
 using Pen = Unique<GdiObjectTraits<HPEN>>;
