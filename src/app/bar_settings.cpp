@@ -19,9 +19,9 @@ void writeFlag(IniDocument& settings, std::string_view key, bool on) {
 
 }  // namespace
 
-BarSettings loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
+BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
                             int barHeight) {
-    BarSettings bar;
+    BarState bar;
     bar.left = settings.readInteger(kPosition, "Levo", screen.width - 500);
     bar.top = settings.readInteger(kPosition, "Gor", screen.height - 200);
     // A little off the top left is allowed; the top is pulled further in.
@@ -40,7 +40,7 @@ BarSettings loadBarSettings(const IniDocument& settings, ScreenSize screen, int 
     return bar;
 }
 
-void saveBarSettings(IniDocument& settings, const BarSettings& bar) {
+void saveBarSettings(IniDocument& settings, const BarState& bar) {
     settings.writeInteger(kPosition, "Levo", bar.left);
     settings.writeInteger(kPosition, "Gor", bar.top);
     settings.writeInteger(kOptions, "Backcolor", static_cast<int>(bar.backColor));

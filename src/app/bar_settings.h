@@ -1,27 +1,32 @@
 #pragma once
-// The search bar's own settings in "vask.cfg": its position (section
-// "Velikost") and its look and switches (section "Options").
+// The search bar's state: its position, look and switches, kept in
+// "vask.cfg" (sections "Velikost" and "Options"), and the service and the
+// transparent look, which every start begins without.
 #include <cstdint>
 
 #include "common/geometry.h"
 #include "common/ini_document.h"
+#include "search/query.h"
 
 namespace vask {
 
-struct BarSettings {
+struct BarState {
     int left = 0;
     int top = 0;
     std::uint32_t backColor = 11184388;  // Windows colour value 0x00BBGGRR, or a system colour
     bool compact = true;
     bool showTaskbarButton = true;
     bool historyEnabled = true;
+    // Not kept: every start is opaque and searches with Google.
+    bool transparent = false;
+    SearchEngine engine = SearchEngine::Google;
 };
 
 // Missing keys take their defaults; a position off the screen is pulled back.
-BarSettings loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
+BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
                             int barHeight);
 
 // Writes the bar's keys; every other section and key stays as it was.
-void saveBarSettings(IniDocument& settings, const BarSettings& bar);
+void saveBarSettings(IniDocument& settings, const BarState& bar);
 
 }  // namespace vask

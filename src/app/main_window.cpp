@@ -62,10 +62,10 @@ Tmainform::Tmainform(App& app) : app_(app) {
     LoadSettings();
     NastaviBarve();
     nastavivisino();
-    applyTaskbarButton(menuChecked(stbar));
+    applyTaskbarButton(state_.showTaskbarButton);
 }
 
-int Tmainform::panelTop() const { return menuChecked(Compact1) ? CompactPanelTop : FullPanelTop; }
+int Tmainform::panelTop() const { return state_.compact ? CompactPanelTop : FullPanelTop; }
 
 void Tmainform::createControls() {
     RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
@@ -174,28 +174,31 @@ void Tmainform::setCompactMenuVisible(bool visible) {
     }
 }
 
+// The menu shows the bar's state; it is set when the menu opens, never read back.
+void Tmainform::showStateInMenu() const {
+    const auto check = [this](MenuId item, bool on) {
+        CheckMenuItem(pop_.get(), item, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    };
+    check(enahist, state_.historyEnabled);
+    check(sbtransp, state_.transparent);
+    check(stbar, state_.showTaskbarButton);
+    check(Compact1, state_.compact);
+    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1 + static_cast<UINT>(engineIndex(state_.engine)),
+                       MF_BYCOMMAND);
+}
+
 bool Tmainform::menuChecked(MenuId item) const {
+    showStateInMenu();
     const HMENU menu = (item >= Google1 && item <= Wikipedia1) ? seng_ : pop_.get();
     const UINT state = GetMenuState(menu, item, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
 }
 
-void Tmainform::setMenuChecked(MenuId item, bool checked) {
-    CheckMenuItem(pop_.get(), item, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void Tmainform::toggleMenuCheck(MenuId item) { setMenuChecked(item, !menuChecked(item)); }
-
 void Tmainform::LoadSettings() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const RECT bar = windowRect();
-    const BarSettings settings =
-        loadBarSettings(app_.startupSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
-    SetWindowPos(hwnd(), nullptr, settings.left, settings.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    backColor_ = settings.backColor;
-    setMenuChecked(Compact1, settings.compact);
-    setMenuChecked(stbar, settings.showTaskbarButton);
-    setMenuChecked(enahist, settings.historyEnabled);
+    state_ = loadBarSettings(app_.startupSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
+    SetWindowPos(hwnd(), nullptr, state_.left, state_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Tmainform::SaveSettings() {
@@ -203,15 +206,10 @@ void Tmainform::SaveSettings() {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
-    BarSettings settings;
-    settings.left = placement.rcNormalPosition.left;
-    settings.top = placement.rcNormalPosition.top;
-    settings.backColor = backColor_;
-    settings.compact = menuChecked(Compact1);
-    settings.showTaskbarButton = menuChecked(stbar);
-    settings.historyEnabled = menuChecked(enahist);
+    state_.left = placement.rcNormalPosition.left;
+    state_.top = placement.rcNormalPosition.top;
     IniDocument document = app_.readSettings();
-    saveBarSettings(document, settings);
+    saveBarSettings(document, state_);
     app_.writeSettings(document);
 }
 
@@ -286,10 +284,10 @@ void Tmainform::reportError(const std::exception& error) {
 }
 
 COLORREF Tmainform::resolvedBackColor() const {
-    return isSystemColor(backColor_) ? GetSysColor(static_cast<int>(backColor_ & 0xFF)) : backColor_;
+    return isSystemColor(state_.backColor) ? GetSysColor(static_cast<int>(state_.backColor & 0xFF)) : state_.backColor;
 }
 
-void Tmainform::setBackColor(uint32_t color) { backColor_ = color; }
+void Tmainform::setBackColor(uint32_t color) { state_.backColor = color; }
 
 void Tmainform::NastaviBarve() {
     scheme_ = barSchemeFor(resolvedBackColor());
@@ -303,22 +301,23 @@ void Tmainform::NastaviBarve() {
     if (app_.fext && app_.fext->isVisible()) app_.fext->FormPaint();
 }
 
+int Tmainform::barHeight() const { return state_.compact ? layoutHeight - CompactReduction : layoutHeight; }
+
 void Tmainform::nastavivisino() {
-    const bool compact = menuChecked(Compact1);
+    const bool compact = state_.compact;
     for (win::Control* control : {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2),
                                   static_cast<win::Control*>(&cb4), static_cast<win::Control*>(&Label1),
                                   static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
                                   static_cast<win::Control*>(&sbend)})
         control->show(!compact);
     setCompactMenuVisible(compact);
-    const int height = compact ? layoutHeight - CompactReduction : layoutHeight;
-    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(height),
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     layOut();
 }
 
 void Tmainform::Compact1Click() {
-    toggleMenuCheck(Compact1);
+    state_.compact = !state_.compact;
     nastavivisino();
     // A nudge down and back, so a window docked to the bar follows its new size.
     const RECT bar = windowRect();
@@ -337,15 +336,14 @@ void Tmainform::applyTaskbarButton(bool showButton) {
 }
 
 void Tmainform::stbarClick() {
-    toggleMenuCheck(stbar);
-    applyTaskbarButton(menuChecked(stbar));
+    state_.showTaskbarButton = !state_.showTaskbarButton;
+    applyTaskbarButton(state_.showTaskbarButton);
 }
 
 void Tmainform::sbtranspClick() {
-    const bool transparent = !win::alphaBlended(hwnd());
-    win::setAlphaBlend(hwnd(), transparent, alphaValue_);
-    if (app_.fext) app_.fext->setTransparent(transparent);
-    setMenuChecked(sbtransp, transparent);
+    state_.transparent = !state_.transparent;
+    win::setAlphaBlend(hwnd(), state_.transparent, alphaValue_);
+    if (app_.fext) app_.fext->setTransparent(state_.transparent);
 }
 
 void Tmainform::AliceBlue1Click() {
@@ -373,14 +371,8 @@ void Tmainform::Windowsdefault1Click() {
 }
 
 void Tmainform::selectEngine(SearchEngine engine) {
+    state_.engine = engine;
     for (size_t i = 0; i < engineChoices_.size(); ++i) engineChoices_[i].radio->setChecked(i == engineIndex(engine));
-    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1 + static_cast<UINT>(engineIndex(engine)), MF_BYCOMMAND);
-}
-
-SearchEngine Tmainform::searchEngine() const {
-    for (size_t i = 0; i < engineChoices_.size(); ++i)
-        if (engineChoices_[i].radio->checked()) return static_cast<SearchEngine>(i);
-    return SearchEngine::Google;
 }
 
 // A service's radio button or label clicked or focused, or its menu item chosen.
@@ -397,7 +389,7 @@ void Tmainform::sbGoClick() {
     // Recorded before the URL is composed, as the fields stand now. The text
     // is read once: under Wine each message to a control costs a round trip.
     std::string text = eurl.text();
-    if (menuChecked(enahist)) dodajtabelo(text);
+    if (state_.historyEnabled) dodajtabelo(text);
     // An advanced window not made yet has every list at its first item, no
     // browser and empty edits: the inputs' defaults.
     SearchInputs inputs = app_.fext ? app_.fext->searchInputs() : SearchInputs{};
@@ -465,20 +457,19 @@ void Tmainform::handleCopyData(const void* data, size_t size) {
 }
 
 void Tmainform::restoreFromMinimised() {
-    const int height = menuChecked(Compact1) ? layoutHeight - CompactReduction : layoutHeight;
-    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(height), SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()), SWP_NOMOVE | SWP_NOZORDER);
     makeOpaque();
 }
 
 // Fully opaque without switching blending off; 150 comes back at the next start.
 void Tmainform::makeOpaque() {
     alphaValue_ = 255;
-    if (win::alphaBlended(hwnd())) win::setAlphaBlend(hwnd(), true, alphaValue_);
+    if (state_.transparent) win::setAlphaBlend(hwnd(), true, alphaValue_);
 }
 
 void Tmainform::paintPanel(HDC dc, const RECT& client) {
     win::fillRect(dc, client, resolvedBackColor());
-    if (!menuChecked(Compact1)) {
+    if (!state_.compact) {
         const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
         drawLogo(dc, logo, scheme_.bright, dpi());
     }
@@ -525,7 +516,7 @@ void Tmainform::onCommand(UINT id, UINT code, HWND) {
     case IdGradButton3: GradButton3Click(); break;
     case IdSbend: Exit1Click(); break;
     case History1: History1Click(); break;
-    case enahist: toggleMenuCheck(enahist); break;
+    case enahist: state_.historyEnabled = !state_.historyEnabled; break;
     case AliceBlue1: AliceBlue1Click(); break;
     case Windowsdefault1: Windowsdefault1Click(); break;
     case sbtransp: sbtranspClick(); break;
@@ -541,6 +532,9 @@ void Tmainform::dpiChanged() { layOut(); }
 
 LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_INITMENUPOPUP:
+        showStateInMenu();
+        return 0;
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;

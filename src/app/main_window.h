@@ -32,7 +32,7 @@ public:
     static constexpr int CompactReduction = 29;
     static constexpr BYTE TransparentAlpha = 150;
 
-    // Menu items of `pop`; the boolean settings live in their check marks.
+    // Menu items of `pop`; their check marks show the bar's state.
     enum MenuId : UINT {
         History1 = 100, enahist, Google1, Bing1, Wikipedia1, AliceBlue1, Windowsdefault1,
         sbtransp, stbar, Compact1, About1, Exit1,
@@ -53,7 +53,8 @@ public:
     win::Button sbend;
     TIngPopupButton ingpop;  // opens `pop`
     HMENU pop() const { return pop_.get(); }
-    bool menuChecked(MenuId item) const;
+    bool menuChecked(MenuId item) const;  // as the menu shows it when it opens
+    const BarState& state() const { return state_; }
 
     // Handlers, named after their control and event.
     void sbGoClick();
@@ -66,7 +67,7 @@ public:
     void FormActivate();
     bool eurlKeyPress(wchar_t key);  // true when the key was taken
     void selectEngine(SearchEngine engine);
-    SearchEngine searchEngine() const;
+    SearchEngine searchEngine() const { return state_.engine; }
     void AliceBlue1Click();
     void Windowsdefault1Click();
     void sbtranspClick();
@@ -79,7 +80,7 @@ public:
     void NastaviBarve();   // applies the light or dark scheme for the background colour
     void nastavivisino();  // applies the compact or full layout from Compact1's check mark
 
-    uint32_t backColor() const { return backColor_; }
+    uint32_t backColor() const { return state_.backColor; }
     void setBackColor(uint32_t color);
     COLORREF resolvedBackColor() const;
     const BarScheme& scheme() const { return scheme_; }
@@ -115,8 +116,8 @@ private:
     void applyTaskbarButton(bool showButton);
     void makeOpaque();
     void setCompactMenuVisible(bool visible);
-    void setMenuChecked(MenuId item, bool checked);
-    void toggleMenuCheck(MenuId item);
+    void showStateInMenu() const;
+    int barHeight() const;  // full or compact
     void paintPanel(HDC dc, const RECT& client);
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
@@ -138,7 +139,7 @@ private:
     }};
 
     App& app_;
-    uint32_t backColor_ = 11184388;
+    BarState state_;
     BarScheme scheme_;
     BYTE alphaValue_ = TransparentAlpha;
     bool minimised_ = false;

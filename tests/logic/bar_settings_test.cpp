@@ -11,17 +11,17 @@ constexpr ScreenSize kScreen{1920, 1080};
 constexpr int kBarWidth = 452;
 constexpr int kBarHeight = 64;
 
-BarSettings load(const std::string& text) {
+BarState load(const std::string& text) {
     return loadBarSettings(IniDocument::parse(text), kScreen, kBarWidth, kBarHeight);
 }
 
 Point position(const std::string& levo, const std::string& gor) {
-    const BarSettings bar = load("[Velikost]\r\nLevo=" + levo + "\r\nGor=" + gor + "\r\n");
+    const BarState bar = load("[Velikost]\r\nLevo=" + levo + "\r\nGor=" + gor + "\r\n");
     return {bar.left, bar.top};
 }
 
 TEST(BarSettings, FirstStartTakesTheDefaults) {
-    const BarSettings bar = load("");
+    const BarState bar = load("");
     EXPECT_EQ(bar.left, 1920 - 500);
     EXPECT_EQ(bar.top, 1080 - 200);
     EXPECT_EQ(bar.backColor, 11184388u);
@@ -46,14 +46,14 @@ TEST(BarSettings, PositionIsPulledBackOntoTheScreen) {
 }
 
 TEST(BarSettings, FlagsAreOnOnlyForOne) {
-    const BarSettings twos = load("[Options]\r\nCompact=2\r\nstbar=2\r\nEnahist=2\r\n");
+    const BarState twos = load("[Options]\r\nCompact=2\r\nstbar=2\r\nEnahist=2\r\n");
     EXPECT_FALSE(twos.compact);
     EXPECT_FALSE(twos.showTaskbarButton);
     EXPECT_FALSE(twos.historyEnabled);
-    const BarSettings zeros = load("[Options]\r\nCompact=0\r\nstbar=0\r\nEnahist=0\r\n");
+    const BarState zeros = load("[Options]\r\nCompact=0\r\nstbar=0\r\nEnahist=0\r\n");
     EXPECT_FALSE(zeros.compact || zeros.showTaskbarButton || zeros.historyEnabled);
     // Unreadable values fall back to the default 1.
-    const BarSettings junk = load("[Options]\r\nCompact=\r\nstbar=yes\r\nEnahist=1\r\n");
+    const BarState junk = load("[Options]\r\nCompact=\r\nstbar=yes\r\nEnahist=1\r\n");
     EXPECT_TRUE(junk.compact && junk.showTaskbarButton && junk.historyEnabled);
 }
 
@@ -61,7 +61,7 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     IniDocument doc = IniDocument::parse(
         "[Pin]\r\nBrowser=2\r\n\r\n[Options]\r\nCompact=1\r\nOwn=x\r\n\r\n"
         "[Velikost]\r\nGor=1\r\nLevo=2\r\n\r\n");
-    BarSettings bar;
+    BarState bar;
     bar.left = -3;
     bar.top = 700;
     bar.backColor = 0xFF00000F;  // system button face
@@ -73,7 +73,7 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
               "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\n\r\n"
               "[Velikost]\r\nGor=700\r\nLevo=-3\r\n\r\n");
 
-    const BarSettings back = loadBarSettings(doc, kScreen, kBarWidth, kBarHeight);
+    const BarState back = loadBarSettings(doc, kScreen, kBarWidth, kBarHeight);
     EXPECT_EQ(back.left, -3);
     EXPECT_EQ(back.top, 700);
     EXPECT_EQ(back.backColor, 0xFF00000Fu);
