@@ -195,7 +195,8 @@ void Tmainform::LoadSettings() {
 
 void Tmainform::SaveSettings() {
     // The normal placement, so a minimised bar still saves where it stood.
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     BarSettings settings;
     settings.left = placement.rcNormalPosition.left;
@@ -301,7 +302,8 @@ void Tmainform::AliceBlue1Click() {
     std::array<COLORREF, 16> custom{};
     for (size_t i = 0; i < custom.size(); ++i)
         custom[i] = colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i];
-    CHOOSECOLORW choose{sizeof(choose)};
+    CHOOSECOLORW choose{};
+    choose.lStructSize = sizeof(choose);
     choose.hwndOwner = hwnd();
     choose.rgbResult = resolvedBackColor();
     choose.lpCustColors = custom.data();

@@ -159,7 +159,8 @@ void Tfhist::layOut() {
 void Tfhist::FormCreate() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     placement.showCmd = SW_HIDE;
     placement.rcNormalPosition = {geometry.left, geometry.top, geometry.left + geometry.width,
                                   geometry.top + geometry.height};
@@ -207,7 +208,8 @@ void Tfhist::FormActivate() {
 }
 
 void Tfhist::FormDeactivate() {
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     const RECT& normal = placement.rcNormalPosition;
     HistoryGeometry geometry{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0};

@@ -79,8 +79,9 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
                                     [&](const auto& name) { return message.find(win::toUtf8(name)) != std::string::npos; }))
                 << "the message names the file: " << message;
         }
-        if (written.count(L"vask.cfg") && kind != Damage::RandomAfterSignature)
+        if (written.count(L"vask.cfg") && kind != Damage::RandomAfterSignature) {
             EXPECT_EQ(app.mainform->backColor(), DefaultBackColor) << "the default colour";
+        }
         if (written.count(L"color.cld") && kind != Damage::RandomAfterSignature) {
             EXPECT_EQ(app.mainform->colorDialog().color, ColorDialogState{}.color);
             EXPECT_EQ(app.mainform->colorDialog().customColors, ColorDialogState{}.customColors);
@@ -88,8 +89,9 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
             EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size()) << "the rows that could be read";
-            if (!damagedFolder && read.status != HistoryLoadStatus::Ok)
+            if (!damagedFolder && read.status != HistoryLoadStatus::Ok) {
                 EXPECT_EQ(folder.read(L"hist.sdf.bak"), written[L"hist.sdf"]) << "the damaged bytes are kept";
+            }
         }
 
         // The bar works as ever.

@@ -369,7 +369,8 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
 TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     TestApp first;  // no "vask.cfg": (10, 10), 150 pixels short of the screen, maximised on showing
     Tfhist& history = first.app->historyWindow();
-    WINDOWPLACEMENT placement{sizeof(placement)};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
     GetWindowPlacement(history.hwnd(), &placement);
     EXPECT_EQ(placement.rcNormalPosition.left, 10);
     EXPECT_EQ(placement.rcNormalPosition.top, 10);
