@@ -350,7 +350,8 @@ void Tmainform::AliceBlue1Click() {
     std::array<COLORREF, 16> custom{};
     for (size_t i = 0; i < custom.size(); ++i)
         custom[i] = colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i];
-    CHOOSECOLORW choose{sizeof(choose)};
+    CHOOSECOLORW choose{};
+    choose.lStructSize = sizeof(choose);
     choose.hwndOwner = hwnd();
     choose.rgbResult = resolvedBackColor();
     choose.lpCustColors = custom.data();

@@ -156,7 +156,7 @@ void IniDocument::writeString(std::string_view section, std::string_view key,
         // Keep an empty line between the last section and the new one.
         std::vector<std::string>& tail = sections_.empty() ? preamble_ : sections_.back().lines;
         if (!tail.empty() && !isBlank(tail.back())) tail.emplace_back();
-        sections_.push_back({std::string(section), "[" + std::string(section) + "]", {""}});
+        sections_.push_back({std::string(section), std::string("[").append(section).append("]"), {""}});
         found = &sections_.back();
     }
     std::vector<std::string>& lines = found->lines;

@@ -14,9 +14,11 @@ namespace {
 constexpr UINT_PTR SubclassId = 0x7661;  // apart from Control's message hook
 
 void registerControlClass(const wchar_t* className) {
-    WNDCLASSEXW existing{sizeof(existing)};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

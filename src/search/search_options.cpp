@@ -33,7 +33,7 @@ std::string extensionOf(std::string_view item) {
 void SearchOptions::interfaceLanguageChanged(int index) {
     const CodeRow* row = rowAt(InterfaceLanguages, index);
     // Row 0 stores "&hl= "; the search empties it while the list stays there.
-    interfaceLanguage = row ? "&" + std::string(row->code) : std::string();
+    interfaceLanguage = row ? std::string("&").append(row->code) : std::string();
 }
 
 void SearchOptions::resultLanguageChanged(int index) {
@@ -44,7 +44,7 @@ void SearchOptions::resultLanguageChanged(int index) {
         wikipediaPrefix.clear();
         return;
     }
-    resultLanguage = "&" + std::string(row->code);  // "&lr= " for row 0, emptied at search time
+    resultLanguage = std::string("&").append(row->code);  // "&lr= " for row 0, emptied at search time
     if (index == 0) {
         bingLanguage.clear();
         wikipediaPrefix.clear();

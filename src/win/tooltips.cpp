@@ -18,7 +18,8 @@ void Tooltips::create(HWND owner) {
 }
 
 void Tooltips::add(HWND control, const wchar_t* hint) {
-    TOOLINFOW tool{sizeof(TOOLINFOW)};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(TOOLINFOW);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);

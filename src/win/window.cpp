@@ -22,9 +22,11 @@ RECT Window::windowRect() const {
 }
 
 void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
-    WNDCLASSEXW existing{sizeof(existing)};
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-    WNDCLASSEXW windowClass{sizeof(windowClass)};
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
     windowClass.style = style;
     windowClass.lpfnWndProc = &Window::procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);

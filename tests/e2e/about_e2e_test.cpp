@@ -7,6 +7,7 @@
 #include "controls/about_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
+#include "vask_version.h"
 #include "win/file_version.h"
 #include "win/text.h"
 
@@ -20,7 +21,7 @@ std::string textOf(HWND window) {
 }
 
 TEST(AboutEndToEnd, ShowsTheProgramVersionModallyAndOpensTheMakersPage) {
-    EXPECT_EQ(win::fileVersionText(vaskExe()), "2.0.0.0");
+    EXPECT_EQ(win::fileVersionText(vaskExe()), VASK_VERSION_TEXT);
     forgetLaunches();
     test::TempFolder folder;
     VaskProcess vask(folder.path());
@@ -32,7 +33,7 @@ TEST(AboutEndToEnd, ShowsTheProgramVersionModallyAndOpensTheMakersPage) {
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(about) != FALSE; }));
     EXPECT_FALSE(IsWindowEnabled(bar));
-    EXPECT_TRUE(waitUntil([&] { return textOf(GetDlgItem(about, TfAbout::IdLabel2)) == "Version 2.0.0.0"; }))
+    EXPECT_TRUE(waitUntil([&] { return textOf(GetDlgItem(about, TfAbout::IdLabel2)) == "Version " VASK_VERSION_TEXT; }))
         << textOf(GetDlgItem(about, TfAbout::IdLabel2));
 
     const HWND link = GetDlgItem(about, TfAbout::IdLabel5);

@@ -93,7 +93,8 @@ VaskProcess::VaskProcess(const std::wstring& folder, Start start) {
     if (!win::fileExists(target) && !CopyFileW(vaskExe().c_str(), target.c_str(), FALSE))
         throw std::runtime_error("cannot copy vask.exe");
     std::wstring commandLine = L"\"" + target + L"\"";
-    STARTUPINFOW startup{sizeof(startup)};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(target.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         start == Suspended ? CREATE_SUSPENDED : 0, nullptr, folder.c_str(), &startup, &info))

@@ -108,7 +108,9 @@ TEST(InstanceEndToEnd, EightCopiesStartedAtOnceLeaveExactlyOneBar) {
         std::find_if(copies.begin(), copies.end(), [](const auto& copy) { return !copy->waitForExit(0); });
     ASSERT_NE((*survivor)->bar(), nullptr);
     for (const auto& copy : copies)
-        if (copy != *survivor) EXPECT_EQ(copy->exitCode(), 0u);
+        if (copy != *survivor) {
+            EXPECT_EQ(copy->exitCode(), 0u);
+        }
     EXPECT_EQ(visibleBars(), 1);
 
     // Once the survivor ends, the place is free again.

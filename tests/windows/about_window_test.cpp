@@ -81,8 +81,8 @@ TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
         {"OK", [&] { SendMessageW(about.GradButton1.hwnd(), BM_CLICK, 0, 0); }},
         {"Close sent", [&] { SendMessageW(about.hwnd(), WM_CLOSE, 0, 0); }},
     };
-    for (const auto& [how, close] : closers) {
-        SCOPED_TRACE(how);
+    for (const auto& closer : closers) {
+        SCOPED_TRACE(closer.first);
         bool seen = false;
         EXPECT_TRUE(showFromMenuAnd(test, [&] {
             seen = true;
@@ -91,7 +91,7 @@ TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
             const RECT frame = about.windowRect();
             EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
             EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-            close();
+            closer.second();
         })) << "the box did not close";
         EXPECT_TRUE(seen);
         EXPECT_FALSE(about.isVisible());

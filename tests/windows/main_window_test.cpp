@@ -265,7 +265,8 @@ std::map<HWND, std::wstring> barHints(HWND bar) {
     const LRESULT count = search.second ? SendMessageW(search.second, TTM_GETTOOLCOUNT, 0, 0) : 0;
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t text[80] = {};
-        TOOLINFOW tool{sizeof(tool)};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
         tool.lpszText = text;
         if (SendMessageW(search.second, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)))
             texts[reinterpret_cast<HWND>(tool.uId)] = text;
