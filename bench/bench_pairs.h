@@ -10,8 +10,7 @@
 namespace vask::bench {
 
 template <typename Work, typename Floor>
-void registerPair(const std::string& name, Work work, Floor floor,
-                  benchmark::TimeUnit unit = benchmark::kNanosecond) {
+void registerPair(const std::string& name, Work work, Floor floor, benchmark::TimeUnit unit = benchmark::kNanosecond) {
     benchmark::RegisterBenchmark(name.c_str(), std::move(work))->Unit(unit);
     benchmark::RegisterBenchmark((name + "/floor").c_str(), std::move(floor))->Unit(unit);
 }

@@ -24,8 +24,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.lpszClassName = L"VaskMinimal";
     if (!RegisterClassExW(&windowClass)) return 1;
 
-    const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"VaskMinimal", L"Minimal", WS_POPUP | WS_BORDER,
-                                        100, 100, 452, 64, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"VaskMinimal", L"Minimal", WS_POPUP | WS_BORDER, 100, 100, 452,
+                                        64, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, SW_SHOW);
 

@@ -91,8 +91,8 @@ int wmain(int argc, wchar_t** argv) {
         floor.push_back(search(run));
         pumpMessages();
     }
-    const bool allLaunched = *std::min_element(recorded.begin(), recorded.end()) > 0 &&
-                             *std::min_element(floor.begin(), floor.end()) > 0;
+    const bool allLaunched =
+        *std::min_element(recorded.begin(), recorded.end()) > 0 && *std::min_element(floor.begin(), floor.end()) > 0;
     if (!allLaunched || rows != HistoryRows::MaxRows || app.history.rows().size() != rows) {
         std::fprintf(stderr, "search_bench: the searches did not launch or record as expected\n");
         return 1;

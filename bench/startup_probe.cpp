@@ -91,8 +91,8 @@ bool measureOnce(Subject& subject, bool record, bool memoryToo) {
     PROCESS_INFORMATION process{};
 
     const double start = nowMs();
-    if (!CreateProcessW(subject.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
+    if (!CreateProcessW(subject.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process)) {
         std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
         return false;
     }
@@ -100,8 +100,7 @@ bool measureOnce(Subject& subject, bool record, bool memoryToo) {
     Search search{process.dwProcessId, subject.windowClass.c_str()};
     for (;;) {
         EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found || WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 || nowMs() - start > 30000)
-            break;
+        if (search.found || WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 || nowMs() - start > 30000) break;
     }
     WaitForInputIdle(process.hProcess, 30000);
     const double startupMs = nowMs() - start;
@@ -144,7 +143,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int runs = std::max(1, _wtoi(argv[first]));
     std::vector<Subject> subjects;
-    for (int i = first + 1; i + 2 < argc; i += 3) subjects.push_back({argv[i], argv[i + 1], argv[i + 2], {}, {}, {}, {}});
+    for (int i = first + 1; i + 2 < argc; i += 3)
+        subjects.push_back({argv[i], argv[i + 1], argv[i + 2], {}, {}, {}, {}});
 
     // Round 0 warms the caches and is not counted.
     for (int round = 0; round <= runs; ++round)

@@ -29,13 +29,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.lpszClassName = L"VaskThemed";
     if (!RegisterClassExW(&windowClass)) return 1;
 
-    const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"VaskThemed", L"Themed", WS_POPUP | WS_BORDER,
-                                        100, 100, 452, 64, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"VaskThemed", L"Themed", WS_POPUP | WS_BORDER, 100, 100, 452,
+                                        64, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 7, 41, 341, 16,
+    CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 7, 41, 341, 16, window,
+                    nullptr, instance, nullptr);
+    CreateWindowExW(0, L"Button", L"Search", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 371, 40, 45, 18,
                     window, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"Button", L"Search", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 371, 40, 45,
-                    18, window, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
 
     MSG message;

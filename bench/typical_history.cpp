@@ -10,9 +10,8 @@ namespace vask::bench {
 namespace {
 
 constexpr std::array<std::string_view, 8> kSearches{
-    "letno poročilo 2023", "weather forecast ljubljana", "c++ std::format width",
-    "Пушкин стихи", "東京 天気", "recept za potico", "how to renew passport online",
-    "win32 WM_COPYDATA example"};
+    "letno poročilo 2023", "weather forecast ljubljana", "c++ std::format width",        "Пушкин стихи",
+    "東京 天気",           "recept za potico",           "how to renew passport online", "win32 WM_COPYDATA example"};
 constexpr std::array<std::string_view, 4> kExact{"", "annual report", "čisti dobiček", ""};
 constexpr std::array<std::string_view, 3> kExclude{"", "", "forum"};
 constexpr std::array<std::string_view, 4> kDomains{"", "example.si", "gov.uk", ""};

@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (!first) return 0;
 
     const auto again = vask::readColorStream(vask::writeColorStream(*first));
-    if (!again || again->color != first->color || again->customColors != first->customColors)
-        std::abort();
+    if (!again || again->color != first->color || again->customColors != first->customColors) std::abort();
     return 0;
 }

@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const std::string saved = vask::saveHistory(first.rows);
     const vask::HistoryLoadResult again = vask::loadHistory(saved, vask::latin1ToUtf8);
-    if (again.status != vask::HistoryLoadStatus::Ok || again.rows.size() != first.rows.size())
-        std::abort();
+    if (again.status != vask::HistoryLoadStatus::Ok || again.rows.size() != first.rows.size()) std::abort();
     for (std::size_t i = 0; i < first.rows.size(); ++i)
         if (!(again.rows[i] == storedRecord(first.rows[i]))) std::abort();
     if (vask::saveHistory(again.rows) != saved) std::abort();

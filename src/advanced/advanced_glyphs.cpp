@@ -37,17 +37,17 @@ void outline(HDC dc, const POINT* points, int count, COLORREF ink, COLORREF fill
 }
 
 void drawSave(HDC dc, const Grid& g, COLORREF ink) {  // a floppy disk
-    const POINT body[] = {{g.x(2), g.y(2)}, {g.x(12), g.y(2)}, {g.x(14), g.y(4)}, {g.x(14), g.y(14)},
-                          {g.x(2), g.y(14)}};
+    const POINT body[] = {
+        {g.x(2), g.y(2)}, {g.x(12), g.y(2)}, {g.x(14), g.y(4)}, {g.x(14), g.y(14)}, {g.x(2), g.y(14)}};
     outline(dc, body, 5, ink, CLR_INVALID, g.unit());
-    win::fillRect(dc, g.rect(5, 2, 11, 6), ink);       // the shutter
-    win::fillRect(dc, g.rect(5, 9, 11, 10), ink);      // the label's lines
+    win::fillRect(dc, g.rect(5, 2, 11, 6), ink);   // the shutter
+    win::fillRect(dc, g.rect(5, 9, 11, 10), ink);  // the label's lines
     win::fillRect(dc, g.rect(5, 11, 11, 12), ink);
 }
 
 void drawOpen(HDC dc, const Grid& g, COLORREF ink) {  // an opening folder
-    const POINT back[] = {{g.x(1), g.y(3)}, {g.x(6), g.y(3)}, {g.x(7), g.y(5)}, {g.x(13), g.y(5)},
-                          {g.x(13), g.y(7)}, {g.x(1), g.y(7)}};
+    const POINT back[] = {{g.x(1), g.y(3)},  {g.x(6), g.y(3)},  {g.x(7), g.y(5)},
+                          {g.x(13), g.y(5)}, {g.x(13), g.y(7)}, {g.x(1), g.y(7)}};
     outline(dc, back, 6, ink, CLR_INVALID, g.unit());
     const POINT front[] = {{g.x(1), g.y(13)}, {g.x(4), g.y(7)}, {g.x(15), g.y(7)}, {g.x(12), g.y(13)}};
     outline(dc, front, 4, ink, ink, g.unit());
@@ -76,10 +76,18 @@ void drawToolGlyph(HDC dc, const RECT& area, ToolGlyph glyph, bool brightBackgro
     const Grid grid(area, dpi);
     const COLORREF ink = inkFor(brightBackground);
     switch (glyph) {
-    case ToolGlyph::Save: drawSave(dc, grid, ink); break;
-    case ToolGlyph::Open: drawOpen(dc, grid, ink); break;
-    case ToolGlyph::ClearAll: drawClearAll(dc, grid, ink); break;
-    case ToolGlyph::Reset: drawReset(dc, grid, ink); break;
+    case ToolGlyph::Save:
+        drawSave(dc, grid, ink);
+        break;
+    case ToolGlyph::Open:
+        drawOpen(dc, grid, ink);
+        break;
+    case ToolGlyph::ClearAll:
+        drawClearAll(dc, grid, ink);
+        break;
+    case ToolGlyph::Reset:
+        drawReset(dc, grid, ink);
+        break;
     }
 }
 

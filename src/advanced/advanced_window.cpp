@@ -97,11 +97,20 @@ void Tfext::createControls() {
     edomain.create(hwnd(), IdEdomain, WS_BORDER | clip);
     efocus.create(hwnd(), IdEfocus, clip);
 
-    const std::pair<win::Label*, const char*> labels[] = {
-        {&Label1, "Interface"}, {&Label2, "Browser"}, {&Label3, "Language"}, {&Label4, "Country"},
-        {&Label5, "Available in "}, {&Label6, "Google"}, {&Label7, "Bing"}, {&Label8, "File type"},
-        {&Label9, "Wikipedia"}, {&Label10, "Exact word or phrase"}, {&Label11, "Exclude a word"},
-        {&Label12, "Search within a site or domain"}, {&Label13, "Advanced"}, {&Label14, "Time Period"}};
+    const std::pair<win::Label*, const char*> labels[] = {{&Label1, "Interface"},
+                                                          {&Label2, "Browser"},
+                                                          {&Label3, "Language"},
+                                                          {&Label4, "Country"},
+                                                          {&Label5, "Available in "},
+                                                          {&Label6, "Google"},
+                                                          {&Label7, "Bing"},
+                                                          {&Label8, "File type"},
+                                                          {&Label9, "Wikipedia"},
+                                                          {&Label10, "Exact word or phrase"},
+                                                          {&Label11, "Exclude a word"},
+                                                          {&Label12, "Search within a site or domain"},
+                                                          {&Label13, "Advanced"},
+                                                          {&Label14, "Time Period"}};
     int labelId = IdLabel1;
     for (const auto& [label, text] : labels) label->create(hwnd(), text, labelId++, clip);
 
@@ -383,8 +392,9 @@ void Tfext::paintPanel(HDC dc, const RECT& client) {
                 marker(row.x + static_cast<int>(service) * MarkerStep, row.y, ServiceColors[service]);
     for (size_t service = 0; service < ServiceColors.size(); ++service)
         marker(LegendMarkerLeft[service], LegendMarkerTop, ServiceColors[service]);
-    win::fillRect(dc, {scaled(LegendLine.left), scaled(LegendLine.top), scaled(LegendLine.right),
-                       scaled(LegendLine.top) + std::max(1, scaled(1))},
+    win::fillRect(dc,
+                  {scaled(LegendLine.left), scaled(LegendLine.top), scaled(LegendLine.right),
+                   scaled(LegendLine.top) + std::max(1, scaled(1))},
                   Silver);
 }
 
@@ -395,11 +405,21 @@ bool Tfext::drawItem(const DRAWITEMSTRUCT& item) {
     win::fillRect(buffer.dc(), area, backColor_);
     if (item.itemState & ODS_SELECTED) DrawEdge(buffer.dc(), &area, BDR_SUNKENOUTER, BF_RECT);
     switch (item.CtlID) {
-    case IdSb1: drawToolGlyph(buffer.dc(), area, ToolGlyph::Save, bright_, dpi()); break;
-    case IdSb2: drawToolGlyph(buffer.dc(), area, ToolGlyph::Open, bright_, dpi()); break;
-    case IdSb3: drawToolGlyph(buffer.dc(), area, ToolGlyph::ClearAll, bright_, dpi()); break;
-    case IdSb4: drawToolGlyph(buffer.dc(), area, ToolGlyph::Reset, bright_, dpi()); break;
-    case IdSb100: drawCloseGlyph(buffer.dc(), area, bright_, dpi()); break;
+    case IdSb1:
+        drawToolGlyph(buffer.dc(), area, ToolGlyph::Save, bright_, dpi());
+        break;
+    case IdSb2:
+        drawToolGlyph(buffer.dc(), area, ToolGlyph::Open, bright_, dpi());
+        break;
+    case IdSb3:
+        drawToolGlyph(buffer.dc(), area, ToolGlyph::ClearAll, bright_, dpi());
+        break;
+    case IdSb4:
+        drawToolGlyph(buffer.dc(), area, ToolGlyph::Reset, bright_, dpi());
+        break;
+    case IdSb100:
+        drawCloseGlyph(buffer.dc(), area, bright_, dpi());
+        break;
     default:
         if (item.CtlID < IdSpeedButton1 || item.CtlID > IdSpeedButton6) return false;
         drawPinGlyph(buffer.dc(), area, bright_, dpi());
@@ -424,20 +444,44 @@ LRESULT Tfext::controlColor(HDC dc, HWND control) {
 void Tfext::onCommand(UINT id, UINT code) {
     const bool changed = code == CBN_SELCHANGE, clicked = code == BN_CLICKED;
     switch (id) {
-    case IdCb1: if (changed) cb1Change(); break;
-    case IdCb2: if (changed) cb2Change(); break;
-    case IdCb3: case IdCb6: if (changed) cb3Change(); break;
-    case IdCb5: if (changed) cb5Change(); break;
-    case IdSb1: if (clicked) sb1Click(); break;
-    case IdSb2: if (clicked) sb2Click(); break;
-    case IdSb3: if (clicked) sbGoClick(); break;
-    case IdSb4: if (clicked) sb4Click(); break;
-    case IdSpeedButton1: case IdSpeedButton2: case IdSpeedButton3:
-    case IdSpeedButton4: case IdSpeedButton5: case IdSpeedButton6:
+    case IdCb1:
+        if (changed) cb1Change();
+        break;
+    case IdCb2:
+        if (changed) cb2Change();
+        break;
+    case IdCb3:
+    case IdCb6:
+        if (changed) cb3Change();
+        break;
+    case IdCb5:
+        if (changed) cb5Change();
+        break;
+    case IdSb1:
+        if (clicked) sb1Click();
+        break;
+    case IdSb2:
+        if (clicked) sb2Click();
+        break;
+    case IdSb3:
+        if (clicked) sbGoClick();
+        break;
+    case IdSb4:
+        if (clicked) sb4Click();
+        break;
+    case IdSpeedButton1:
+    case IdSpeedButton2:
+    case IdSpeedButton3:
+    case IdSpeedButton4:
+    case IdSpeedButton5:
+    case IdSpeedButton6:
         if (clicked) SavePin(static_cast<int>(id) - IdSpeedButton1 + 1);
         break;
-    case IdSb100: if (clicked) sb100Click(); break;
-    default: break;
+    case IdSb100:
+        if (clicked) sb100Click();
+        break;
+    default:
+        break;
     }
 }
 

@@ -29,9 +29,27 @@ public:
 
     // Control IDs, so automation finds the controls.
     enum ControlId : int {
-        IdLb = 100, IdCb1, IdCb2, IdCb3, IdCb5, IdCb6, IdEexact, IdEexclude, IdEdomain, IdEfocus,
-        IdSb1, IdSb2, IdSb3, IdSb4, IdSb100,
-        IdSpeedButton1, IdSpeedButton2, IdSpeedButton3, IdSpeedButton4, IdSpeedButton5, IdSpeedButton6,
+        IdLb = 100,
+        IdCb1,
+        IdCb2,
+        IdCb3,
+        IdCb5,
+        IdCb6,
+        IdEexact,
+        IdEexclude,
+        IdEdomain,
+        IdEfocus,
+        IdSb1,
+        IdSb2,
+        IdSb3,
+        IdSb4,
+        IdSb100,
+        IdSpeedButton1,
+        IdSpeedButton2,
+        IdSpeedButton3,
+        IdSpeedButton4,
+        IdSpeedButton5,
+        IdSpeedButton6,
         IdLabel1,  // Label1..Label14 follow in order
     };
 
@@ -42,8 +60,8 @@ public:
     win::ComboBox cb5, cb6;  // file type, time period
     win::Edit eexact, eexclude, edomain;
     win::Edit efocus;  // parks the keyboard focus, far outside the visible area
-    win::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
-        Label12, Label13, Label14;
+    win::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12,
+        Label13, Label14;
     win::Button sb1, sb2, sb3, sb4;  // save, open, clear all, reset
     win::Button sb100;               // close
     win::Button SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6;  // pins
@@ -66,9 +84,9 @@ public:
     // "Clear all" (sb3): empties every list, text and fragment.
     void sbGoClick();
     void sb100Click();  // hides the window like the bar's "Advanced Search"
-    void sb1Click();  // saves the options and the search text as a preset
-    void sb2Click();  // opens a preset
-    void sb4Click();  // "Reset": back to the pinned values, the time period aside
+    void sb1Click();    // saves the options and the search text as a preset
+    void sb2Click();    // opens a preset
+    void sb4Click();    // "Reset": back to the pinned values, the time period aside
     // Pin button n (1..6) keeps its list's selection in "vask.cfg".
     void SavePin(int n);
 

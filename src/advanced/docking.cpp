@@ -6,9 +6,7 @@ namespace {
 // Free rows above the bar once the advanced window stands on it.
 int roomAbove(const DockGeometry& g) { return g.barTop - g.advancedHeight; }
 
-bool near(int value, int target) {
-    return target - SnapDistance < value && value < target + SnapDistance;
-}
+bool near(int value, int target) { return target - SnapDistance < value && value < target + SnapDistance; }
 
 }  // namespace
 
@@ -36,8 +34,7 @@ SnapResult snapAdvanced(const DockGeometry& g) {
         if (near(g.advancedTop, y)) r = {true, g.barLeft, y};
     } else {
         // The place above the bar: the window's bottom meets the bar's top.
-        if (near(g.advancedTop + g.advancedHeight, g.barTop))
-            r = {true, g.barLeft, g.barTop - g.advancedHeight};
+        if (near(g.advancedTop + g.advancedHeight, g.barTop)) r = {true, g.barLeft, g.barTop - g.advancedHeight};
     }
     return r;
 }

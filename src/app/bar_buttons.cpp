@@ -28,11 +28,31 @@ std::array<uint32_t, ColorCount> barButtonColors(uint32_t background) {
     const uint32_t light = mix(tone, White, 0.9), dark = mix(tone, White, 0.3);
     return {
         // face, grad, dark, light, border, text: normal, over, then pressed (bevel inverted)
-        mix(tone, White, 0.85), mix(tone, White, 0.5), dark, light, border, text,
-        mix(tone, White, 0.92), mix(tone, White, 0.6), dark, light, border, text,
-        mix(tone, White, 0.5), mix(tone, White, 0.8), light, dark, border, text,
+        mix(tone, White, 0.85),
+        mix(tone, White, 0.5),
+        dark,
+        light,
+        border,
+        text,
+        mix(tone, White, 0.92),
+        mix(tone, White, 0.6),
+        dark,
+        light,
+        border,
+        text,
+        mix(tone, White, 0.5),
+        mix(tone, White, 0.8),
+        light,
+        dark,
+        border,
+        text,
         // disabled: the grey every built-in scheme uses
-        0xEEEEEE, 0xFFFFFF, 0xD2D2D2, 0xFFFFFF, 0x808080, 0x808080,
+        0xEEEEEE,
+        0xFFFFFF,
+        0xD2D2D2,
+        0xFFFFFF,
+        0x808080,
+        0x808080,
         border,
     };
 }

@@ -45,8 +45,7 @@ void drawCloseGlyph(HDC dc, const RECT& area, bool brightBackground, UINT dpi) {
     const int inset = win::scale(3, dpi);
     const int width = std::max(1, win::scale(1, dpi) + (dpi >= 144 ? 1 : 0));
     win::drawLine(dc, area.left + inset, area.top + inset, area.right - inset, area.bottom - inset, ink, width);
-    win::drawLine(dc, area.right - inset - 1, area.top + inset, area.left + inset - 1, area.bottom - inset, ink,
-                  width);
+    win::drawLine(dc, area.right - inset - 1, area.top + inset, area.left + inset - 1, area.bottom - inset, ink, width);
 }
 
 void drawMenuGlyph(HDC dc, const RECT& area, bool brightBackground, UINT dpi) {

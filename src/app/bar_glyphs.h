@@ -5,7 +5,7 @@
 
 namespace vask {
 
-void drawLogo(HDC dc, const RECT& area, bool brightBackground, UINT dpi);      // ImageA / ImageB
+void drawLogo(HDC dc, const RECT& area, bool brightBackground, UINT dpi);        // ImageA / ImageB
 void drawCloseGlyph(HDC dc, const RECT& area, bool brightBackground, UINT dpi);  // Image3 / image4
 void drawMenuGlyph(HDC dc, const RECT& area, bool brightBackground, UINT dpi);   // ati / ati2
 

@@ -5,9 +5,9 @@
 namespace vask {
 
 struct BarScheme {
-    bool bright = false;          // glyphs and logo for a bright background
-    uint32_t labelText = 0;       // the engine labels
-    uint32_t borderColor = 0;     // the one-pixel frame of the bar
+    bool bright = false;       // glyphs and logo for a bright background
+    uint32_t labelText = 0;    // the engine labels
+    uint32_t borderColor = 0;  // the one-pixel frame of the bar
 };
 
 inline constexpr uint32_t Silver = 12632256;

@@ -9,9 +9,7 @@ constexpr std::string_view kOptions = "Options";
 constexpr int kScreenMargin = 30;
 
 // Flags are stored as 1 and 0; anything but 1 leaves the flag off.
-bool readFlag(const IniDocument& settings, std::string_view key) {
-    return settings.readInteger(kOptions, key, 1) == 1;
-}
+bool readFlag(const IniDocument& settings, std::string_view key) { return settings.readInteger(kOptions, key, 1) == 1; }
 
 void writeFlag(IniDocument& settings, std::string_view key, bool on) {
     settings.writeInteger(kOptions, key, on ? 1 : 0);
@@ -19,8 +17,7 @@ void writeFlag(IniDocument& settings, std::string_view key, bool on) {
 
 }  // namespace
 
-BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
-                            int barHeight) {
+BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth, int barHeight) {
     BarState bar;
     bar.left = settings.readInteger(kPosition, "Levo", screen.width - 500);
     bar.top = settings.readInteger(kPosition, "Gor", screen.height - 200);
@@ -32,8 +29,8 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
     if (screen.height - barHeight < bar.top) bar.top = screen.height - barHeight - kScreenMargin;
 
     // Colours are stored as signed integers: system colours are negative.
-    bar.backColor = static_cast<std::uint32_t>(
-        settings.readInteger(kOptions, "Backcolor", static_cast<int>(bar.backColor)));
+    bar.backColor =
+        static_cast<std::uint32_t>(settings.readInteger(kOptions, "Backcolor", static_cast<int>(bar.backColor)));
     bar.compact = readFlag(settings, "Compact");
     bar.showTaskbarButton = readFlag(settings, "stbar");
     bar.historyEnabled = readFlag(settings, "Enahist");

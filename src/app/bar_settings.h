@@ -23,8 +23,7 @@ struct BarState {
 };
 
 // Missing keys take their defaults; a position off the screen is pulled back.
-BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth,
-                            int barHeight);
+BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int barWidth, int barHeight);
 
 // Writes the bar's keys; every other section and key stays as it was.
 void saveBarSettings(IniDocument& settings, const BarState& bar);

@@ -29,9 +29,7 @@ bool isBrightBackground(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
     return brightness(red, green, blue) > kBrightnessLimit;
 }
 
-bool isBrightBackground(std::uint32_t colorValue) {
-    return brightness(colorValue) > kBrightnessLimit;
-}
+bool isBrightBackground(std::uint32_t colorValue) { return brightness(colorValue) > kBrightnessLimit; }
 
 std::uint32_t contrastTextColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return isBrightBackground(red, green, blue) ? kBlack : kWhite;

@@ -52,12 +52,24 @@ struct NamedColor {
 constexpr std::uint32_t systemColor(std::uint32_t index) { return 0xFF000000 | index; }
 
 constexpr NamedColor kNamedColors[] = {
-    {"clBlack", 0x000000},   {"clMaroon", 0x000080},  {"clGreen", 0x008000},
-    {"clOlive", 0x008080},   {"clNavy", 0x800000},    {"clPurple", 0x800080},
-    {"clTeal", 0x808000},    {"clGray", 0x808080},    {"clSilver", 0xC0C0C0},
-    {"clRed", 0x0000FF},     {"clLime", 0x00FF00},    {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},    {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00},
-    {"clWhite", 0xFFFFFF},   {"clLtGray", 0xC0C0C0},  {"clDkGray", 0x808080},
+    {"clBlack", 0x000000},
+    {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},
+    {"clOlive", 0x008080},
+    {"clNavy", 0x800000},
+    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},
+    {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},
+    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},
+    {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},
+    {"clLtGray", 0xC0C0C0},
+    {"clDkGray", 0x808080},
     // The dialog opened on "Windows default color" keeps a system colour.
     {"clScrollBar", systemColor(0)},
     {"clBackground", systemColor(1)},
@@ -92,9 +104,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::optional<std::uint32_t> namedColor(std::string_view name) {
     const auto* end = std::end(kNamedColors);
-    const auto* found = std::find_if(std::begin(kNamedColors), end, [name](const NamedColor& c) {
-        return equalsIgnoringCase(c.name, name);
-    });
+    const auto* found = std::find_if(std::begin(kNamedColors), end,
+                                     [name](const NamedColor& c) { return equalsIgnoringCase(c.name, name); });
     if (found == end) return std::nullopt;
     return found->value;
 }
@@ -133,8 +144,7 @@ public:
     std::uint32_t littleEndian(std::size_t width) {
         std::uint32_t value = 0;
         const std::string_view part = take(width);
-        for (std::size_t i = part.size(); i-- > 0;)
-            value = (value << 8) | static_cast<std::uint8_t>(part[i]);
+        for (std::size_t i = part.size(); i-- > 0;) value = (value << 8) | static_cast<std::uint8_t>(part[i]);
         return value;
     }
 
@@ -142,9 +152,12 @@ public:
 
     std::int32_t integer(std::uint8_t type) {
         switch (type) {
-            case kInt8: return static_cast<std::int8_t>(littleEndian(1));
-            case kInt16: return static_cast<std::int16_t>(littleEndian(2));
-            default: return static_cast<std::int32_t>(littleEndian(4));
+        case kInt8:
+            return static_cast<std::int8_t>(littleEndian(1));
+        case kInt16:
+            return static_cast<std::int16_t>(littleEndian(2));
+        default:
+            return static_cast<std::int32_t>(littleEndian(4));
         }
     }
 
@@ -152,33 +165,65 @@ public:
     // UTF-16 units become '?'.
     std::string string(std::uint8_t type) {
         switch (type) {
-            case kString: return std::string(shortString());
-            case kWideString: return asciiFromUtf16(take(std::uint64_t{littleEndian(4)} * 2));
-            default: return std::string(take(littleEndian(4)));
+        case kString:
+            return std::string(shortString());
+        case kWideString:
+            return asciiFromUtf16(take(std::uint64_t{littleEndian(4)} * 2));
+        default:
+            return std::string(take(littleEndian(4)));
         }
     }
 
     void skipValue(std::uint8_t type, int depth) {
         if (depth > kMaxNesting) return fail();
         switch (type) {
-            case kNull: case kFalse: case kTrue: case kNil: return;
-            case kList:
-                for (std::uint8_t item = byte(); ok_ && item != kNull; item = byte())
-                    skipValue(item, depth + 1);
-                return;
-            case kInt8: take(1); return;
-            case kInt16: take(2); return;
-            case kInt32: case kSingle: take(4); return;
-            case kInt64: case kCurrency: case kDate: case kDouble: take(8); return;
-            case kExtended: take(10); return;
-            case kString: case kIdent: shortString(); return;
-            case kBinary: case kLongString: case kUtf8String: take(littleEndian(4)); return;
-            case kWideString: take(std::uint64_t{littleEndian(4)} * 2); return;
-            case kSet:
-                while (ok_ && !shortString().empty()) {}
-                return;
-            case kCollection: return skipCollection(depth);
-            default: return fail();
+        case kNull:
+        case kFalse:
+        case kTrue:
+        case kNil:
+            return;
+        case kList:
+            for (std::uint8_t item = byte(); ok_ && item != kNull; item = byte()) skipValue(item, depth + 1);
+            return;
+        case kInt8:
+            take(1);
+            return;
+        case kInt16:
+            take(2);
+            return;
+        case kInt32:
+        case kSingle:
+            take(4);
+            return;
+        case kInt64:
+        case kCurrency:
+        case kDate:
+        case kDouble:
+            take(8);
+            return;
+        case kExtended:
+            take(10);
+            return;
+        case kString:
+        case kIdent:
+            shortString();
+            return;
+        case kBinary:
+        case kLongString:
+        case kUtf8String:
+            take(littleEndian(4));
+            return;
+        case kWideString:
+            take(std::uint64_t{littleEndian(4)} * 2);
+            return;
+        case kSet:
+            while (ok_ && !shortString().empty()) {
+            }
+            return;
+        case kCollection:
+            return skipCollection(depth);
+        default:
+            return fail();
         }
     }
 
@@ -297,8 +342,8 @@ std::string writeColorStream(const ColorDialogState& state) {
     out += static_cast<char>(kList);
     for (std::size_t i = 0; i < state.customColors.size(); ++i) {
         out += static_cast<char>(kString);
-        writeShortString(out, std::string(kCustomColorPrefix) + static_cast<char>('A' + i) + "=" +
-                                  colorHex(state.customColors[i]));
+        writeShortString(
+            out, std::string(kCustomColorPrefix) + static_cast<char>('A' + i) + "=" + colorHex(state.customColors[i]));
     }
     out += static_cast<char>(kNull);  // end of the list
     out += static_cast<char>(kNull);  // end of the properties
@@ -313,8 +358,7 @@ std::optional<ColorDialogState> readColorStream(std::string_view bytes) {
     reader.shortString();  // the component's name
 
     ColorDialogState state;
-    for (std::string_view name = reader.shortString(); reader.ok() && !name.empty();
-         name = reader.shortString()) {
+    for (std::string_view name = reader.shortString(); reader.ok() && !name.empty(); name = reader.shortString()) {
         const std::uint8_t type = reader.byte();
         if (equalsIgnoringCase(name, kColorProperty))
             readColor(reader, type, state);

@@ -15,8 +15,7 @@ std::string copyDataText(const void* data, std::size_t size) {
     const auto* bytes = static_cast<const char*>(data);
     const std::size_t limit = std::min(size, kMaxTextBytes);
     const void* zero = std::memchr(bytes, '\0', limit);
-    const std::size_t length =
-        zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - bytes) : limit;
+    const std::size_t length = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - bytes) : limit;
     return std::string(bytes, length);
 }
 

@@ -29,8 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) return 0;
         startup::mark(startup::Phase::HistoryRead);
         const HWND bar = app.mainform->hwnd();
-        ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand
-                                                                                              : SW_SHOW);
+        ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
         SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);
 

@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
 #include "app/app.h"
@@ -46,8 +45,8 @@ std::string couldNotSave(const std::vector<std::string>& failures) {
 
 Tmainform::Tmainform(App& app) : app_(app) {
     registerClass(ClassName, CS_DBLCLKS);
-    create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
-           scaled(LayoutWidth), scaled(layoutHeight), nullptr);
+    create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, scaled(LayoutWidth),
+           scaled(layoutHeight), nullptr);
     // Sized again even at the same DPI: a bar never resized after creation
     // wakes up a dozen times a second under Wine while idle (make bench).
     // Not activated: the bar is activated once it is shown, when its field
@@ -78,7 +77,7 @@ void Tmainform::createControls() {
         engineChoices_[i].radio->create(hwnd(), "", IdCb1 + static_cast<int>(i),
                                         BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0) | clip);
     for (size_t i = 0; i < engineChoices_.size(); ++i)
-        engineChoices_[i].label->create(hwnd(), " " + std::string(builtInEngines()[i].name),
+        engineChoices_[i].label->create(hwnd(), std::string(" ").append(builtInEngines()[i].name),
                                         IdLabel1 + static_cast<int>(i), clip);
     GradButton3.create(hwnd(), "+", IdGradButton3, clip);
     GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
@@ -91,8 +90,7 @@ void Tmainform::createControls() {
 
     eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
         // Enter belongs to the field, not to dialog navigation.
-        if (message == WM_GETDLGCODE && lParam &&
-            reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+        if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
             return DLGC_WANTALLKEYS;
         if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
         return std::nullopt;
@@ -107,9 +105,9 @@ void Tmainform::createControls() {
 void Tmainform::layOut() {
     font_ = win::uiFont(8, dpi());
     eurlFont_ = win::uiFont(10, dpi(), FW_BOLD);
-    for (win::Control* control : {static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2),
-                                  static_cast<win::Control*>(&Label3), static_cast<win::Control*>(&GradButton1),
-                                  static_cast<win::Control*>(&GradButton3)})
+    for (win::Control* control :
+         {static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
+          static_cast<win::Control*>(&GradButton1), static_cast<win::Control*>(&GradButton3)})
         control->setFont(font_.get());
     eurl.setFont(eurlFont_.get());
 
@@ -238,7 +236,6 @@ std::vector<std::string> Tmainform::saveEverything() {
     return failures;
 }
 
-
 bool Tmainform::mayClose() {
     const std::vector<std::string> failures = saveEverything();
     if (failures.empty()) return true;
@@ -305,10 +302,10 @@ int Tmainform::barHeight() const { return state_.compact ? layoutHeight - Compac
 
 void Tmainform::nastavivisino() {
     const bool compact = state_.compact;
-    for (win::Control* control : {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2),
-                                  static_cast<win::Control*>(&cb4), static_cast<win::Control*>(&Label1),
-                                  static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
-                                  static_cast<win::Control*>(&sbend)})
+    for (win::Control* control :
+         {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2), static_cast<win::Control*>(&cb4),
+          static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
+          static_cast<win::Control*>(&sbend)})
         control->show(!compact);
     setCompactMenuVisible(compact);
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
@@ -405,9 +402,7 @@ void Tmainform::dodajtabelo(std::string searchText) {
     app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(app_, std::move(searchText))));
 }
 
-void Tmainform::History1Click() {
-    app_.historyWindow().Show();
-}
+void Tmainform::History1Click() { app_.historyWindow().Show(); }
 
 void Tmainform::GradButton3Click() {
     // Every press resets the lists to the pinned values; the texts stay. An
@@ -513,19 +508,44 @@ void Tmainform::onCommand(UINT id, UINT code, HWND) {
         return;
     }
     switch (id) {
-    case IdGradButton1: sbGoClick(); break;
-    case IdGradButton3: GradButton3Click(); break;
-    case IdSbend: Exit1Click(); break;
-    case History1: History1Click(); break;
-    case enahist: state_.historyEnabled = !state_.historyEnabled; break;
-    case AliceBlue1: AliceBlue1Click(); break;
-    case Windowsdefault1: Windowsdefault1Click(); break;
-    case sbtransp: sbtranspClick(); break;
-    case stbar: stbarClick(); break;
-    case Compact1: Compact1Click(); break;
-    case About1: app_.about().ShowModal(); break;
-    case Exit1: Exit1Click(); break;
-    default: break;
+    case IdGradButton1:
+        sbGoClick();
+        break;
+    case IdGradButton3:
+        GradButton3Click();
+        break;
+    case IdSbend:
+        Exit1Click();
+        break;
+    case History1:
+        History1Click();
+        break;
+    case enahist:
+        state_.historyEnabled = !state_.historyEnabled;
+        break;
+    case AliceBlue1:
+        AliceBlue1Click();
+        break;
+    case Windowsdefault1:
+        Windowsdefault1Click();
+        break;
+    case sbtransp:
+        sbtranspClick();
+        break;
+    case stbar:
+        stbarClick();
+        break;
+    case Compact1:
+        Compact1Click();
+        break;
+    case About1:
+        app_.about().ShowModal();
+        break;
+    case Exit1:
+        Exit1Click();
+        break;
+    default:
+        break;
     }
 }
 

@@ -34,12 +34,32 @@ public:
 
     // Menu items of `pop`; their check marks show the bar's state.
     enum MenuId : UINT {
-        History1 = 100, enahist, Google1, Bing1, Wikipedia1, AliceBlue1, Windowsdefault1,
-        sbtransp, stbar, Compact1, About1, Exit1,
+        History1 = 100,
+        enahist,
+        Google1,
+        Bing1,
+        Wikipedia1,
+        AliceBlue1,
+        Windowsdefault1,
+        sbtransp,
+        stbar,
+        Compact1,
+        About1,
+        Exit1,
     };
     // Control IDs, so automation finds the controls.
     enum ControlId : int {
-        IdEurl = 10, IdCb1, IdCb2, IdCb4, IdLabel1, IdLabel2, IdLabel3, IdGradButton1, IdGradButton3, IdSbend, IdIngpop,
+        IdEurl = 10,
+        IdCb1,
+        IdCb2,
+        IdCb4,
+        IdLabel1,
+        IdLabel2,
+        IdLabel3,
+        IdGradButton1,
+        IdGradButton3,
+        IdSbend,
+        IdIngpop,
     };
     // Each built-in service's radio button, label and menu item follow the services' order.
     static_assert(Wikipedia1 - Google1 + 1 == BuiltInEngineCount && IdCb4 - IdCb1 + 1 == BuiltInEngineCount &&
@@ -60,7 +80,7 @@ public:
     void sbGoClick();
     // "add to the table": records the search, with the text of eurl, at the top of the history
     void dodajtabelo(std::string searchText);
-    void History1Click();  // "Show search history"
+    void History1Click();     // "Show search history"
     void GradButton3Click();  // "Advanced Search": pinned lists, then show or hide
     void xexpandClick();      // shows the advanced window docked, or hides it
     void MyMessage();         // the bar moved: a docked advanced window follows

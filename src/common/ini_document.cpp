@@ -47,10 +47,8 @@ bool lineHasKey(std::string_view line, std::string_view key) {
     return equals && equalsIgnoringCase(trimBlanks(line.substr(0, *equals)), key);
 }
 
-std::vector<std::string>::const_iterator findKeyLine(const std::vector<std::string>& lines,
-                                                     std::string_view key) {
-    return std::find_if(lines.begin(), lines.end(),
-                        [key](const std::string& line) { return lineHasKey(line, key); });
+std::vector<std::string>::const_iterator findKeyLine(const std::vector<std::string>& lines, std::string_view key) {
+    return std::find_if(lines.begin(), lines.end(), [key](const std::string& line) { return lineHasKey(line, key); });
 }
 
 // CR LF, LF and a lone CR all end a line; a final line end adds no line.
@@ -72,7 +70,8 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 std::string withoutLineBreaks(std::string_view value) {
     std::string out(value);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return out;
 }
 
@@ -110,9 +109,8 @@ std::string IniDocument::serialize() const {
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
-    const auto found = std::find_if(sections_.begin(), sections_.end(), [name](const Section& s) {
-        return equalsIgnoringCase(s.name, name);
-    });
+    const auto found = std::find_if(sections_.begin(), sections_.end(),
+                                    [name](const Section& s) { return equalsIgnoringCase(s.name, name); });
     return found == sections_.end() ? nullptr : &*found;
 }
 
@@ -120,9 +118,7 @@ IniDocument::Section* IniDocument::findSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
-bool IniDocument::hasSection(std::string_view section) const {
-    return findSection(section) != nullptr;
-}
+bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
 bool IniDocument::hasKey(std::string_view section, std::string_view key) const {
     const Section* found = findSection(section);
@@ -138,8 +134,7 @@ std::string IniDocument::readString(std::string_view section, std::string_view k
     return line->substr(*entryEquals(*line) + 1);
 }
 
-int IniDocument::readInteger(std::string_view section, std::string_view key,
-                             int defaultValue) const {
+int IniDocument::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
     const std::string text = readString(section, key, "");
     const std::string_view digits = trimBlanks(text);
     int value = 0;
@@ -148,8 +143,7 @@ int IniDocument::readInteger(std::string_view section, std::string_view key,
     return value;
 }
 
-void IniDocument::writeString(std::string_view section, std::string_view key,
-                              std::string_view value) {
+void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
     const std::string cleanValue = withoutLineBreaks(value);
     Section* found = findSection(section);
     if (!found) {
@@ -168,8 +162,8 @@ void IniDocument::writeString(std::string_view section, std::string_view key,
         return;
     }
     // A new key goes after the section's last non-empty line.
-    const auto lastFilled = std::find_if(lines.rbegin(), lines.rend(),
-                                         [](const std::string& l) { return !isBlank(l); });
+    const auto lastFilled =
+        std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !isBlank(l); });
     lines.insert(lastFilled.base(), std::string(key) + "=" + cleanValue);
 }
 

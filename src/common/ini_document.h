@@ -25,8 +25,7 @@ public:
     bool hasKey(std::string_view section, std::string_view key) const;
 
     // The value after the first "=", as stored.
-    std::string readString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+    std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // A value that is not a whole decimal int (spaces around it allowed)
     // reads as `defaultValue`.
     int readInteger(std::string_view section, std::string_view key, int defaultValue) const;

@@ -142,8 +142,10 @@ LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
         break;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IdGradButton1) closeWith(IDCANCEL);
-        else if (LOWORD(wParam) == IdLabel5 && HIWORD(wParam) == STN_CLICKED) Label5Click();
+        if (LOWORD(wParam) == IdGradButton1)
+            closeWith(IDCANCEL);
+        else if (LOWORD(wParam) == IdLabel5 && HIWORD(wParam) == STN_CLICKED)
+            Label5Click();
         return 0;
     case WM_CLOSE:
         closeWith(IDCANCEL);

@@ -34,8 +34,7 @@ CustomControl::~CustomControl() {
     DestroyWindow(hwnd());
 }
 
-void CustomControl::createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
-                                 int id) {
+void CustomControl::createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id) {
     registerControlClass(className);
     create(parent, className, text, style, id);
     SetWindowSubclass(hwnd(), &CustomControl::procedure, SubclassId, reinterpret_cast<DWORD_PTR>(this));

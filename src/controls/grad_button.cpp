@@ -17,9 +17,7 @@ namespace {
 constexpr wchar_t ClassName[] = L"TGradButton";
 
 // The model's colours are 0x00BBGGRR, a 32-bit DIB's 0x00RRGGBB.
-uint32_t swapRedBlue(uint32_t color) {
-    return (color & 0x00FF00) | ((color & 0xFF) << 16) | ((color >> 16) & 0xFF);
-}
+uint32_t swapRedBlue(uint32_t color) { return (color & 0x00FF00) | ((color & 0xFF) << 16) | ((color >> 16) & 0xFF); }
 
 void copyToDib(const PixelBuffer& from, uint32_t* to) {
     std::transform(from.pixels.begin(), from.pixels.end(), to, swapRedBlue);
@@ -31,10 +29,14 @@ void copyFromDib(const uint32_t* from, PixelBuffer& to) {
 
 GradButtonModel::Key keyOf(WPARAM key) {
     switch (key) {
-    case VK_SPACE: return GradButtonModel::Key::Space;
-    case VK_RETURN: return GradButtonModel::Key::Enter;
-    case VK_ESCAPE: return GradButtonModel::Key::Escape;
-    default: return GradButtonModel::Key::Other;
+    case VK_SPACE:
+        return GradButtonModel::Key::Space;
+    case VK_RETURN:
+        return GradButtonModel::Key::Enter;
+    case VK_ESCAPE:
+        return GradButtonModel::Key::Escape;
+    default:
+        return GradButtonModel::Key::Other;
     }
 }
 
@@ -159,8 +161,7 @@ void TGradButton::paint(HDC target) {
     win::SelectedObject font(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
     const std::wstring caption = win::toWide(text());
     SIZE textSize{};
-    if (!caption.empty())
-        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize);
+    if (!caption.empty()) GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize);
     const bool hasGlyph = !glyph_.pixels.empty();
     const ContentPlacement at =
         placeContent(model_.layout, width, height, textSize.cx, textSize.cy, glyph_.width, glyph_.height,

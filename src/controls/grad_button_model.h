@@ -11,8 +11,18 @@
 namespace vask {
 
 enum class TColorScheme {
-    csNeoDesert, csNeoSky, csNeoGrass, csNeoSilver, csNeoRose, csNeoSun,
-    csDesert, csGrass, csSky, csSun, csRose, csSilver,
+    csNeoDesert,
+    csNeoSky,
+    csNeoGrass,
+    csNeoSilver,
+    csNeoRose,
+    csNeoSun,
+    csDesert,
+    csGrass,
+    csSky,
+    csSun,
+    csRose,
+    csSilver,
     csCustom
 };
 
@@ -20,14 +30,13 @@ enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom 
 
 // Colour indices: four sets of six (normal, over, down, disabled), each in the
 // order face, grad, dark, light, border, text; then the focus rectangle.
-inline constexpr int ColorFace = 0, ColorGrad = 1, ColorDark = 2, ColorLight = 3,
-                     ColorBorder = 4, ColorText = 5;
-inline constexpr int OverColorFace = 6, OverColorGrad = 7, OverColorDark = 8,
-                     OverColorLight = 9, OverColorBorder = 10, OverColorText = 11;
-inline constexpr int DownColorFace = 12, DownColorGrad = 13, DownColorDark = 14,
-                     DownColorLight = 15, DownColorBorder = 16, DownColorText = 17;
-inline constexpr int DisabledColorFace = 18, DisabledColorGrad = 19, DisabledColorDark = 20,
-                     DisabledColorLight = 21, DisabledColorBorder = 22, DisabledColorText = 23;
+inline constexpr int ColorFace = 0, ColorGrad = 1, ColorDark = 2, ColorLight = 3, ColorBorder = 4, ColorText = 5;
+inline constexpr int OverColorFace = 6, OverColorGrad = 7, OverColorDark = 8, OverColorLight = 9, OverColorBorder = 10,
+                     OverColorText = 11;
+inline constexpr int DownColorFace = 12, DownColorGrad = 13, DownColorDark = 14, DownColorLight = 15,
+                     DownColorBorder = 16, DownColorText = 17;
+inline constexpr int DisabledColorFace = 18, DisabledColorGrad = 19, DisabledColorDark = 20, DisabledColorLight = 21,
+                     DisabledColorBorder = 22, DisabledColorText = 23;
 inline constexpr int ColorFocusRect = 24;
 inline constexpr int ColorCount = 25;
 
@@ -99,9 +108,8 @@ struct ContentPlacement {
     int tx, ty, gx, gy;  // gx, gy are 0 without a glyph
 };
 
-ContentPlacement placeContent(TButtonLayout layout, int width, int height, int textWidth,
-                              int textHeight, int glyphWidth, int glyphHeight, int spacing,
-                              bool hasText, bool hasGlyph, bool down);
+ContentPlacement placeContent(TButtonLayout layout, int width, int height, int textWidth, int textHeight,
+                              int glyphWidth, int glyphHeight, int spacing, bool hasText, bool hasGlyph, bool down);
 
 // An off-screen picture; drawing outside it is clipped.
 struct PixelBuffer {

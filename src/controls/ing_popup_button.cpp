@@ -17,8 +17,7 @@ void TIngPopupButton::create(HWND parent, int id, DWORD extraStyle) {
     createCustom(parent, ClassName, "", WS_VISIBLE | extraStyle, id);
     setBounds(0, 0, 75, 25);
     OpenMenu = [this](HMENU menu, POINT at) {
-        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, GetParent(hwnd()),
-                         nullptr);
+        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, GetParent(hwnd()), nullptr);
     };
 }
 
@@ -104,8 +103,7 @@ void TIngPopupButton::paint(HDC target) {
     }
 
     const ArrowShape arrow = popupArrow(area.right, area.bottom, arrowWidth_);
-    win::fillRect(dc, {arrow.faceLeft, arrow.faceTop, arrow.faceRight, arrow.faceBottom},
-                  GetSysColor(COLOR_BTNFACE));
+    win::fillRect(dc, {arrow.faceLeft, arrow.faceTop, arrow.faceRight, arrow.faceBottom}, GetSysColor(COLOR_BTNFACE));
     const COLORREF ink = enabled ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW);
     for (const HLine& line : arrow.lines) win::drawLine(dc, line.x1, line.y, line.x2, line.y, ink);
 }
@@ -129,12 +127,24 @@ LRESULT TIngPopupButton::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         hot_ = false;
         repaint();
         return 0;
-    case WM_LBUTTONDOWN: mouseDown(MouseButton::Left, where); return 0;
-    case WM_RBUTTONDOWN: mouseDown(MouseButton::Right, where); return 0;
-    case WM_MBUTTONDOWN: mouseDown(MouseButton::Middle, where); return 0;
-    case WM_LBUTTONUP: mouseUp(MouseButton::Left, where); return 0;
-    case WM_RBUTTONUP: mouseUp(MouseButton::Right, where); return 0;
-    case WM_MBUTTONUP: mouseUp(MouseButton::Middle, where); return 0;
+    case WM_LBUTTONDOWN:
+        mouseDown(MouseButton::Left, where);
+        return 0;
+    case WM_RBUTTONDOWN:
+        mouseDown(MouseButton::Right, where);
+        return 0;
+    case WM_MBUTTONDOWN:
+        mouseDown(MouseButton::Middle, where);
+        return 0;
+    case WM_LBUTTONUP:
+        mouseUp(MouseButton::Left, where);
+        return 0;
+    case WM_RBUTTONUP:
+        mouseUp(MouseButton::Right, where);
+        return 0;
+    case WM_MBUTTONUP:
+        mouseUp(MouseButton::Middle, where);
+        return 0;
     default:
         return defaultProcedure(message, wParam, lParam);
     }

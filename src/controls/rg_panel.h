@@ -17,8 +17,8 @@ public:
     TFloatingPanel FloatingPanel() const { return floating_; }
     void setFloatingPanel(TFloatingPanel floating);
 
-    std::function<void(HDC, const RECT&)> OnPaint;                 // draws the whole panel
-    std::function<void(UINT button, POINT where)> OnMouseDown;     // before any drag starts
+    std::function<void(HDC, const RECT&)> OnPaint;              // draws the whole panel
+    std::function<void(UINT button, POINT where)> OnMouseDown;  // before any drag starts
     std::function<void(UINT button, POINT where)> OnMouseUp;
 
 protected:

@@ -42,8 +42,7 @@ std::unique_ptr<char[]> makeBlock(const ForEachText& forEachText) {
 
 }  // namespace
 
-HistoryRecord::HistoryRecord(std::string_view caption, std::span<const std::string_view> subItems,
-                             int32_t imageIndex)
+HistoryRecord::HistoryRecord(std::string_view caption, std::span<const std::string_view> subItems, int32_t imageIndex)
     : subItems_(checkedItemCount(subItems.size())), imageIndex_(imageIndex) {
     if (caption.empty() && subItems.empty()) return;
     block_ = makeBlock([&](const auto& visit) {
@@ -53,8 +52,7 @@ HistoryRecord::HistoryRecord(std::string_view caption, std::span<const std::stri
     texts_ = block_.get();
 }
 
-HistoryRecord HistoryRecord::inFile(const HistoryFileKey&, const char* texts, uint32_t subItems,
-                                    int32_t imageIndex) {
+HistoryRecord HistoryRecord::inFile(const HistoryFileKey&, const char* texts, uint32_t subItems, int32_t imageIndex) {
     HistoryRecord row;
     row.texts_ = texts;
     row.subItems_ = subItems;
@@ -62,8 +60,7 @@ HistoryRecord HistoryRecord::inFile(const HistoryFileKey&, const char* texts, ui
     return row;
 }
 
-HistoryRecord::HistoryRecord(const HistoryRecord& other)
-    : subItems_(other.subItems_), imageIndex_(other.imageIndex_) {
+HistoryRecord::HistoryRecord(const HistoryRecord& other) : subItems_(other.subItems_), imageIndex_(other.imageIndex_) {
     if (!other.texts_) return;
     block_ = makeBlock([&](const auto& visit) { other.forEachText(visit); });
     texts_ = block_.get();
@@ -119,8 +116,8 @@ HistoryRecord makeHistoryRecord(const SearchSnapshot& s) {
     }
     // The lists' own texts: their first entry is already "- - -".
     std::array<std::string_view, FullRowItems> items{
-        s.time, orNone(s.searchText), orNone(s.exact), orNone(s.exclude), orNone(s.domain),
-        s.fileType, s.browser, s.interfaceLanguage, s.country, s.resultLanguage, s.timePeriod};
+        s.time,    orNone(s.searchText), orNone(s.exact), orNone(s.exclude), orNone(s.domain), s.fileType,
+        s.browser, s.interfaceLanguage,  s.country,       s.resultLanguage,  s.timePeriod};
     for (std::size_t column = HistoryItem::Google; column < FullRowItems; ++column) items[column] = NoneValue;
     if (s.engine) items[HistoryItem::engineColumn(*s.engine)] = "Yes";
     return HistoryRecord(s.date, items);

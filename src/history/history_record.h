@@ -92,13 +92,12 @@ private:
 
 // Positions of the sub-items (column number minus one).
 namespace HistoryItem {
-inline constexpr std::size_t Time = 0, Search = 1, Exact = 2, Exclude = 3, Domain = 4,
-                             FileType = 5, Browser = 6, Interface = 7, Country = 8,
-                             Language = 9, TimePeriod = 10, Google = 11, Bing = 12,
+inline constexpr std::size_t Time = 0, Search = 1, Exact = 2, Exclude = 3, Domain = 4, FileType = 5, Browser = 6,
+                             Interface = 7, Country = 8, Language = 9, TimePeriod = 10, Google = 11, Bing = 12,
                              Wikipedia = 13;
 // The built-in services' columns follow each other in their table's order.
 inline std::size_t engineColumn(SearchEngine engine) { return Google + engineIndex(engine); }
-}
+}  // namespace HistoryItem
 
 // Sub-items of a row recorded with and without the advanced window.
 inline constexpr std::size_t FullRowItems = 14;
@@ -106,8 +105,8 @@ inline constexpr std::size_t PlainRowItems = 12;
 
 // What dodajtabelo (the bar's "add to the table") reads when a search starts.
 struct SearchSnapshot {
-    std::string date, time;   // already formatted (user's short date, long time)
-    std::string searchText;   // eurl
+    std::string date, time;  // already formatted (user's short date, long time)
+    std::string searchText;  // eurl
     bool advancedShown = false;
     std::string exact, exclude, domain;  // eexact, eexclude, edomain
     // Display texts of the selected list entries ("" when none is selected).
@@ -129,10 +128,20 @@ struct HistoryColumn {
 inline constexpr int DefaultColumnWidth = -1;
 
 inline constexpr std::array<HistoryColumn, 15> HistoryColumns{{
-    {"Date", 75}, {"Time", 75}, {"Search", 210}, {"Exact", 80}, {"Exclude", 80},
-    {"Site or Domain", 120}, {"File type", 100}, {"Browser", 100}, {"Interface", 100},
-    {"Contry", 100}, {"Language", 100}, {"Time Period", 100},
-    {"Google", DefaultColumnWidth}, {"Bing", DefaultColumnWidth},
+    {"Date", 75},
+    {"Time", 75},
+    {"Search", 210},
+    {"Exact", 80},
+    {"Exclude", 80},
+    {"Site or Domain", 120},
+    {"File type", 100},
+    {"Browser", 100},
+    {"Interface", 100},
+    {"Contry", 100},
+    {"Language", 100},
+    {"Time Period", 100},
+    {"Google", DefaultColumnWidth},
+    {"Bing", DefaultColumnWidth},
     {"Wikipedia", DefaultColumnWidth},
 }};
 

@@ -8,8 +8,7 @@
 
 namespace vask {
 
-HistoryRows::HistoryRows(const HistoryFileKey&, std::unique_ptr<const std::string> file,
-                         std::deque<HistoryRecord> rows)
+HistoryRows::HistoryRows(const HistoryFileKey&, std::unique_ptr<const std::string> file, std::deque<HistoryRecord> rows)
     : file_(std::move(file)), rows_(std::move(rows)) {
     if (rows_.size() > MaxRows) rows_.resize(MaxRows);
 }

@@ -19,8 +19,19 @@ namespace {
 constexpr wchar_t ClassName[] = L"Tfhist";
 
 enum ControlId : int {
-    IdHurl = 10, IdSpeedButton3, IdSpeedButton7, IdSpeedButton5, IdSpeedButton6, IdSpeedButton8, IdSpeedButton4,
-    IdSpeedButton2, IdSpeedButton1, IdSbclear, IdTabela, IdFirstDetail, IdFirstLabel = IdFirstDetail + 20,
+    IdHurl = 10,
+    IdSpeedButton3,
+    IdSpeedButton7,
+    IdSpeedButton5,
+    IdSpeedButton6,
+    IdSpeedButton8,
+    IdSpeedButton4,
+    IdSpeedButton2,
+    IdSpeedButton1,
+    IdSbclear,
+    IdTabela,
+    IdFirstDetail,
+    IdFirstLabel = IdFirstDetail + 20,
 };
 
 constexpr int Maximised = 2;
@@ -39,8 +50,12 @@ constexpr int DetailsPerRow[] = {6, 4, 3, 2, 1};  // each divides the twelve det
 constexpr int ButtonPadding = 16, LabelPadding = 2;
 
 constexpr std::array<std::string_view, 12> DetailCaptions{
-    "Date", "Time", "Search", "Exact word or phrase", "Exclude a word", "Search within a site or domain",
-    "File type", "Browser", "Interface", "Country", "Language", "Time Period",
+    "Date",           "Time",
+    "Search",         "Exact word or phrase",
+    "Exclude a word", "Search within a site or domain",
+    "File type",      "Browser",
+    "Interface",      "Country",
+    "Language",       "Time Period",
 };
 
 // Selects the last entry equal to `text`; a list without one keeps its selection.
@@ -106,8 +121,7 @@ void Tfhist::createControls() {
         if (message == WM_CHAR && hurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
         // Entered from another control of this window (not on activation alone).
         const HWND previous = reinterpret_cast<HWND>(wParam);
-        if (message == WM_SETFOCUS && previous && previous != hurl.hwnd() && IsChild(hwnd(), previous))
-            hurlEnter();
+        if (message == WM_SETFOCUS && previous && previous != hurl.hwnd() && IsChild(hwnd(), previous)) hurlEnter();
         return std::nullopt;
     });
     tabela.setMessageHook([this](UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -148,9 +162,9 @@ void Tfhist::layOut() {
     // The buttons go on in a new row where the window ends.
     int top = scaled(ButtonTop);
     x = margin;
-    const std::pair<win::Control*, int> buttons[] = {
-        {&SpeedButton7, 86}, {&SpeedButton5, 86}, {&SpeedButton6, 86}, {&SpeedButton8, 86}, {&SpeedButton4, 70},
-        {&SpeedButton2, 86}, {&SpeedButton1, 90}, {&sbclear, 160}};
+    const std::pair<win::Control*, int> buttons[] = {{&SpeedButton7, 86}, {&SpeedButton5, 86}, {&SpeedButton6, 86},
+                                                     {&SpeedButton8, 86}, {&SpeedButton4, 70}, {&SpeedButton2, 86},
+                                                     {&SpeedButton1, 90}, {&sbclear, 160}};
     for (const auto& [button, units] : buttons) {
         const int width = widthFor(*button, units, ButtonPadding);
         if (x > margin && x + width > right) {
@@ -209,8 +223,10 @@ void Tfhist::FormCreate() {
 
 void Tfhist::Show() {
     if (std::exchange(listBehind_, false)) showHistory();
-    if (!isVisible()) ShowWindow(hwnd(), std::exchange(maximiseOnShow_, false) ? SW_SHOWMAXIMIZED : SW_SHOW);
-    else if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    if (!isVisible())
+        ShowWindow(hwnd(), std::exchange(maximiseOnShow_, false) ? SW_SHOWMAXIMIZED : SW_SHOW);
+    else if (IsIconic(hwnd()))
+        ShowWindow(hwnd(), SW_RESTORE);
     SetForegroundWindow(hwnd());
 }
 
@@ -301,9 +317,9 @@ LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {
 LRESULT Tfhist::tabelaDataFind(const NMLVFINDITEMW& find) const {
     const LVFINDINFOW& info = find.lvfi;
     if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;  // rows are found by text only
-    const auto row = findRowByDate(rows(), {win::toUtf8(info.psz), (info.flags & LVFI_PARTIAL) != 0,
-                                            static_cast<std::size_t>(std::max(find.iStart, 0)),
-                                            (info.flags & LVFI_WRAP) != 0});
+    const auto row =
+        findRowByDate(rows(), {win::toUtf8(info.psz), (info.flags & LVFI_PARTIAL) != 0,
+                               static_cast<std::size_t>(std::max(find.iStart, 0)), (info.flags & LVFI_WRAP) != 0});
     return row ? static_cast<LRESULT>(*row) : -1;
 }
 
@@ -331,17 +347,19 @@ void Tfhist::SpeedButton4Click() {
         return;
     }
     if (!app_.advancedOpen) bar.xexpandClick();
-    const std::pair<win::ComboBox*, const win::Edit*> lists[] = {
-        {&advanced.lb, &e8}, {&advanced.cb1, &e9}, {&advanced.cb3, &e10},
-        {&advanced.cb2, &e11}, {&advanced.cb6, &e12}, {&advanced.cb5, &e7}};
+    const std::pair<win::ComboBox*, const win::Edit*> lists[] = {{&advanced.lb, &e8},   {&advanced.cb1, &e9},
+                                                                 {&advanced.cb3, &e10}, {&advanced.cb2, &e11},
+                                                                 {&advanced.cb6, &e12}, {&advanced.cb5, &e7}};
     for (const auto& [list, shown] : lists) selectEqualEntry(*list, shown->text());
     for (win::Edit* edit : {&advanced.eexact, &advanced.eexclude, &advanced.edomain, &bar.eurl}) edit->setText("");
     const std::pair<win::Edit*, win::Edit*> edits[] = {
         {&e4, &advanced.eexact}, {&e5, &advanced.eexclude}, {&e6, &advanced.edomain}};
     for (const auto& [shown, target] : edits) {
         const std::string text = shown->text();
-        if (text != NoneValue) target->setText(text);
-        else shown->setText("");
+        if (text != NoneValue)
+            target->setText(text);
+        else
+            shown->setText("");
     }
     if (e3.text() != NoneValue) bar.eurl.setText(e3.text());
     advanced.cb1Change();
@@ -413,28 +431,56 @@ LRESULT Tfhist::onNotify(NMHDR& header) {
         win::answerText(info, cellText(static_cast<std::size_t>(info.item.iItem), info.item.iSubItem));
         return 0;
     }
-    case NM_CUSTOMDRAW: return tabelaCustomDrawItem(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
-    case NM_CLICK: tabelaClick(); return 0;
-    case NM_DBLCLK: tabelaDblClick(); return 0;
-    case LVN_KEYDOWN: tabelaClick(); return 0;
-    case LVN_ODFINDITEMW: return tabelaDataFind(reinterpret_cast<const NMLVFINDITEMW&>(header));
-    default: return 0;
+    case NM_CUSTOMDRAW:
+        return tabelaCustomDrawItem(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    case NM_CLICK:
+        tabelaClick();
+        return 0;
+    case NM_DBLCLK:
+        tabelaDblClick();
+        return 0;
+    case LVN_KEYDOWN:
+        tabelaClick();
+        return 0;
+    case LVN_ODFINDITEMW:
+        return tabelaDataFind(reinterpret_cast<const NMLVFINDITEMW&>(header));
+    default:
+        return 0;
     }
 }
 
 void Tfhist::onCommand(UINT id, UINT code) {
     if (code != BN_CLICKED) return;
     switch (id) {
-    case IdSpeedButton3: SpeedButton3Click(); break;
-    case IdSpeedButton7: SpeedButton7Click(); break;
-    case IdSpeedButton5: SpeedButton5Click(); break;
-    case IdSpeedButton6: SpeedButton6Click(); break;
-    case IdSpeedButton8: SpeedButton8Click(); break;
-    case IdSpeedButton4: SpeedButton4Click(); break;
-    case IdSpeedButton2: SpeedButton2Click(); break;
-    case IdSpeedButton1: SpeedButton1Click(); break;
-    case IdSbclear: sbclearClick(); break;
-    default: break;
+    case IdSpeedButton3:
+        SpeedButton3Click();
+        break;
+    case IdSpeedButton7:
+        SpeedButton7Click();
+        break;
+    case IdSpeedButton5:
+        SpeedButton5Click();
+        break;
+    case IdSpeedButton6:
+        SpeedButton6Click();
+        break;
+    case IdSpeedButton8:
+        SpeedButton8Click();
+        break;
+    case IdSpeedButton4:
+        SpeedButton4Click();
+        break;
+    case IdSpeedButton2:
+        SpeedButton2Click();
+        break;
+    case IdSpeedButton1:
+        SpeedButton1Click();
+        break;
+    case IdSbclear:
+        sbclearClick();
+        break;
+    default:
+        break;
     }
 }
 

@@ -29,7 +29,7 @@ public:
     win::Edit hurl;  // the find text
     win::Button SpeedButton3, SpeedButton7, SpeedButton5, SpeedButton6, SpeedButton8, SpeedButton4, SpeedButton1,
         sbclear;
-    win::CheckButton SpeedButton2;  // "Multi select": stays down while on
+    win::CheckButton SpeedButton2;                                // "Multi select": stays down while on
     win::Edit e1, e2, e3, e4, e5, e6, e7, e8, e9, e10, e11, e12;  // the chosen row's fields
     win::VirtualListView tabela;
 
@@ -86,9 +86,9 @@ private:
     win::Tooltips hints_;
     win::Font font_;
     bool maximiseOnShow_ = false;
-    bool listBehind_ = false;  // the history changed while the window was hidden
+    bool listBehind_ = false;   // the history changed while the window was hidden
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
-    int minClientWidth_ = 0;  // the find row's width; 0 until the first layout
+    int minClientWidth_ = 0;    // the find row's width; 0 until the first layout
     bool saveFailing_ = false;  // the last save of the geometry failed, and that was said
     std::string saveFailure_;
 };

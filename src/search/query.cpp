@@ -18,25 +18,23 @@ std::string concat(std::initializer_list<std::string_view> pieces) {
 }
 
 // `prefix` + `text` + `suffix`, or nothing when `text` is empty.
-std::string ifNotEmpty(std::string_view prefix, std::string_view text,
-                       std::string_view suffix = {}) {
+std::string ifNotEmpty(std::string_view prefix, std::string_view text, std::string_view suffix = {}) {
     return text.empty() ? std::string() : concat({prefix, text, suffix});
 }
 
-std::string quotedPhrase(std::string_view exact) {
-    return ifNotEmpty("%22", SpacesToPlus(exact), "%22");
-}
+std::string quotedPhrase(std::string_view exact) { return ifNotEmpty("%22", SpacesToPlus(exact), "%22"); }
 
 // Google's advanced form goes to the chosen browser, the simple form always
 // to the default browser.
-LaunchRequest googleSearch(const SearchOptions& options, const SearchInputs& in,
-                           const std::string& browserProgram) {
+LaunchRequest googleSearch(const SearchOptions& options, const SearchInputs& in, const std::string& browserProgram) {
     if (!in.advancedOpen) {
         // "hl=sl" and the empty "q=" before the real one are what the service has always got.
         return {"", concat({"http://", GoogleSearchHost, "/search?&hl=sl&q=&q=", in.text})};
     }
     const std::string url = concat({
-        "http://", GoogleSearchHost, "/search?q=",
+        "http://",
+        GoogleSearchHost,
+        "/search?q=",
         SpacesToPlus(in.text),
         "+",  // always there, also when nothing follows
         quotedPhrase(in.exact),
@@ -59,14 +57,15 @@ std::string bingQueryPart(const SearchInputs& in) {
     return in.exact.empty() ? "&q=" + term : "+" + term;
 }
 
-LaunchRequest bingSearch(const SearchOptions& options, const SearchInputs& in,
-                         const std::string& browserProgram) {
+LaunchRequest bingSearch(const SearchOptions& options, const SearchInputs& in, const std::string& browserProgram) {
     const std::string queryPart = bingQueryPart(in);
     if (!in.advancedOpen) return {"", concat({"http://", BingSearchHost, "/search?", queryPart})};
 
     const std::string file = ifNotEmpty("+filetype%3A", options.fileType);
     std::string url = concat({
-        "http://", BingSearchHost, "/search?&q=",
+        "http://",
+        BingSearchHost,
+        "/search?&q=",
         quotedPhrase(in.exact),
         queryPart,
         file,
@@ -80,10 +79,9 @@ LaunchRequest bingSearch(const SearchOptions& options, const SearchInputs& in,
     return {browserProgram, url};
 }
 
-LaunchRequest wikipediaSearch(const SearchOptions& options, const SearchInputs& in,
-                              const std::string& browserProgram) {
-    const std::string url = concat({"http://", options.wikipediaPrefix, WikipediaHost,
-                                    "/w/index.php?search=", SpacesToPlus(in.text)});
+LaunchRequest wikipediaSearch(const SearchOptions& options, const SearchInputs& in, const std::string& browserProgram) {
+    const std::string url =
+        concat({"http://", options.wikipediaPrefix, WikipediaHost, "/w/index.php?search=", SpacesToPlus(in.text)});
     return {in.advancedOpen ? browserProgram : std::string(), url};
 }
 
@@ -105,8 +103,8 @@ std::string SpacesToPlus(std::string_view text) {
 }
 
 std::string timeFragment(int index) {
-    static constexpr std::array<std::string_view, 6> fragments{
-        "", "&tbs=qdr:h", "&tbs=qdr:d", "&tbs=qdr:w", "&tbs=qdr:m", "&tbs=qdr:y"};
+    static constexpr std::array<std::string_view, 6> fragments{"",           "&tbs=qdr:h", "&tbs=qdr:d",
+                                                               "&tbs=qdr:w", "&tbs=qdr:m", "&tbs=qdr:y"};
     if (index < 0 || index >= static_cast<int>(fragments.size())) return {};
     return std::string(fragments[static_cast<std::size_t>(index)]);
 }

@@ -37,8 +37,7 @@ struct Engine {
     std::string_view name;
     // The URL of a search and the program that opens it; `browserProgram` is
     // the chosen browser's (empty: the default browser).
-    LaunchRequest (*compose)(const SearchOptions& options, const SearchInputs& in,
-                             const std::string& browserProgram);
+    LaunchRequest (*compose)(const SearchOptions& options, const SearchInputs& in, const std::string& browserProgram);
 };
 
 // The built-in services, in the order the bar offers them.

@@ -16,9 +16,7 @@ const typename Table::value_type* rowAt(const Table& table, int index) {
 }
 
 // The last two characters of a table entry: the language or country code.
-std::string lastTwo(std::string_view code) {
-    return std::string(code.substr(code.size() < 2 ? 0 : code.size() - 2));
-}
+std::string lastTwo(std::string_view code) { return std::string(code.substr(code.size() < 2 ? 0 : code.size() - 2)); }
 
 // "Adobe Acrobat PDF (.pdf)" -> "pdf": the characters between the first dot
 // and the closing parenthesis.
@@ -70,12 +68,9 @@ void SearchOptions::fileTypeChanged(int index) {
     fileType = (item && index != 0) ? extensionOf(*item) : std::string();
 }
 
-void SearchOptions::clear() {
-    *this = SearchOptions{};
-}
+void SearchOptions::clear() { *this = SearchOptions{}; }
 
-void SearchOptions::recompute(int interfaceIndex, int countryIndex, int resultIndex,
-                              int fileTypeIndex) {
+void SearchOptions::recompute(int interfaceIndex, int countryIndex, int resultIndex, int fileTypeIndex) {
     interfaceLanguageChanged(interfaceIndex);
     countryChanged(countryIndex);
     resultLanguageChanged(resultIndex);

@@ -14,8 +14,7 @@ Control::~Control() {
     if (hwnd_ && hook_) RemoveWindowSubclass(hwnd_, &Control::subclassProcedure, 1);
 }
 
-void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
-                     DWORD exStyle) {
+void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle) {
     hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throwLastError("CreateWindow");

@@ -20,8 +20,7 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control();
 
-    void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
-                DWORD exStyle = 0);
+    void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle = 0);
     HWND hwnd() const { return hwnd_; }
     int id() const { return GetDlgCtrlID(hwnd_); }
 
@@ -78,8 +77,8 @@ public:
 class ComboBox : public Control {
 public:
     void create(HWND parent, int id, bool sorted = false);
-    int itemIndex() const;          // -1 when nothing is selected
-    void setItemIndex(int index);   // an index outside the list selects nothing
+    int itemIndex() const;         // -1 when nothing is selected
+    void setItemIndex(int index);  // an index outside the list selects nothing
     int count() const;
     std::string itemText(int index) const;
     std::string selectedText() const;  // empty when nothing is selected

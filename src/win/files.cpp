@@ -72,8 +72,8 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
 
 std::string readFileOrThrow(const std::wstring& path) {
     const std::string name = toUtf8(bareFileName(path));
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throwLastError(name);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) throwLastError(name);
@@ -96,8 +96,8 @@ void saveFileAtomically(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".tmp";
     const std::string name = toUtf8(bareFileName(path));
     {
-        FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) throwLastError(name);
         size_t done = 0;
         while (done < bytes.size()) {

@@ -105,7 +105,9 @@ using Module = Unique<ModuleTraits>;
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() { if (dc_) ReleaseDC(window_, dc_); }
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const { return dc_; }

@@ -57,8 +57,8 @@ std::vector<std::string> ListRegisteredBrowsers() {
     if (opened != ERROR_SUCCESS) throw std::runtime_error("ListRegisteredBrowsers: Could not open registry key.");
 
     DWORD count = 0, longestName = 0;
-    if (RegQueryInfoKeyW(browsers.get(), nullptr, nullptr, nullptr, &count, &longestName, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyW(browsers.get(), nullptr, nullptr, nullptr, &count, &longestName, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         throw std::runtime_error("ListRegisteredBrowsers: Could not obtain registry key information.");
 
     std::vector<std::string> names;
@@ -70,8 +70,7 @@ std::vector<std::string> ListRegisteredBrowsers() {
         if (status == ERROR_NO_MORE_ITEMS) break;  // a browser was uninstalled meanwhile
         if (status != ERROR_SUCCESS) throw Win32Error(static_cast<DWORD>(status));
         // The same handle enumerates on; each browser's key opens relative to it.
-        if (auto display = defaultValueOf(browsers.get(), name.substr(0, length)))
-            names.push_back(std::move(*display));
+        if (auto display = defaultValueOf(browsers.get(), name.substr(0, length))) names.push_back(std::move(*display));
     }
     return names;
 }

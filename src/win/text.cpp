@@ -31,6 +31,8 @@ std::string toUtf8(std::wstring_view wide) {
 
 std::string ansiToUtf8(std::string_view bytes) { return toUtf8(decode(CP_ACP, bytes)); }
 
-AnsiDecoder ansiDecoder() { return [](std::string_view bytes) { return ansiToUtf8(bytes); }; }
+AnsiDecoder ansiDecoder() {
+    return [](std::string_view bytes) { return ansiToUtf8(bytes); };
+}
 
 }  // namespace vask::win

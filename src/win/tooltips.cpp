@@ -12,8 +12,8 @@ Tooltips::~Tooltips() {
 
 void Tooltips::create(HWND owner) {
     owner_ = owner;
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, owner,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltips_) throwLastError("CreateWindow");
 }
 

@@ -37,8 +37,8 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
     if (!RegisterClassExW(&windowClass)) throwLastError("RegisterClass");
 }
 
-void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
-                    int width, int height, HWND parent) {
+void Window::create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y, int width,
+                    int height, HWND parent) {
     if (!CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
                          GetModuleHandleW(nullptr), this))
         throwLastError("CreateWindow");

@@ -26,8 +26,8 @@ protected:
     static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr);
     // Sizes given to create() are scaled for dpi(): the system's, or what
     // useDpiOf() took. Once made, the window takes its monitor's DPI.
-    void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
-                int width, int height, HWND parent);
+    void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y, int width,
+                int height, HWND parent);
     void useDpiOf(HWND window);
     // A length in 96-DPI units, in pixels at the window's DPI.
     int scaled(int units) const;

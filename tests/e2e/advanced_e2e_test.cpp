@@ -23,8 +23,8 @@ void setText(HWND window, int id, const std::string& text) {
 // Selects an item by its text; `notify` tells the window as the user's choice does.
 void choose(HWND window, int id, const std::string& item, bool notify = true) {
     const HWND list = GetDlgItem(window, id);
-    const LRESULT index =
-        SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(win::toWide(item).c_str()));
+    const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(win::toWide(item).c_str()));
     ASSERT_NE(index, CB_ERR) << item;
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (notify) SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));

@@ -34,8 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     // Several launches may race; appending under a retry loop keeps records whole.
     for (int attempt = 0; attempt < 200; ++attempt) {
-        HANDLE file = CreateFileW(logPath().c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileW(logPath().c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
             WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);

@@ -23,8 +23,10 @@ std::vector<LaunchArgs> parseLog(const std::string& log) {
     std::istringstream lines(log);
     std::string line;
     while (std::getline(lines, line)) {
-        if (line.rfind("launch ", 0) == 0) launches.emplace_back();
-        else if (line.rfind("arg ", 0) == 0 && !launches.empty()) launches.back().push_back(line.substr(4));
+        if (line.rfind("launch ", 0) == 0)
+            launches.emplace_back();
+        else if (line.rfind("arg ", 0) == 0 && !launches.empty())
+            launches.back().push_back(line.substr(4));
     }
     return launches;
 }

@@ -55,7 +55,8 @@ double searchAndClose(const test::TempFolder& folder, const std::string& search,
         const win::KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, vask.processId()));
         if (process) TerminateProcess(process.get(), 9);
     } else {
-        for (FILETIME now = before; CompareFileTime(&before, &now) == 0 && replacedMs < 30000; now = lastWrite(history)) {
+        for (FILETIME now = before; CompareFileTime(&before, &now) == 0 && replacedMs < 30000;
+             now = lastWrite(history)) {
             Sleep(1);
             replacedMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
         }
@@ -98,15 +99,16 @@ TEST(FaultEndToEnd, AKilledCloseLeavesTheOldOrTheNewHistoryNeverATornOne) {
         rows = readHistory(folder, status);
         ASSERT_EQ(status, HistoryLoadStatus::Ok) << search << ", killed after " << delays[round] << " ms";
         const bool old = rows == onDisk, renewed = isOneSearchOn(rows, onDisk, search);
-        ASSERT_TRUE(old || renewed) << search << ": " << rows.size() << " rows, killed after " << delays[round] << " ms";
+        ASSERT_TRUE(old || renewed) << search << ": " << rows.size() << " rows, killed after " << delays[round]
+                                    << " ms";
         (old ? kept : replaced)++;
         onDisk = std::move(rows);
         // The other files of the close are whole as well: the same bytes each time.
         EXPECT_EQ(folder.read(L"vask.cfg"), settings) << search;
         EXPECT_EQ(folder.read(L"color.cld"), colors) << search;
     }
-    std::printf("history in place %.0f ms after the request; %d kills left the old history, %d the new one\n",
-                savedMs, kept, replaced);
+    std::printf("history in place %.0f ms after the request; %d kills left the old history, %d the new one\n", savedMs,
+                kept, replaced);
     EXPECT_GE(kept + replaced, 10) << "too few rounds in the time";
     forgetLaunches();
 }
@@ -193,7 +195,9 @@ TEST(FaultEndToEnd, DamagedFilesAtStartGiveTheBarAndAtMostOneMessage) {
          true},
         {"random bytes after a sound beginning",
          [&](const test::TempFolder& f, const wchar_t* name) {
-             const std::string start = name == std::wstring(L"hist.sdf") ? "LVF" : name == std::wstring(L"color.cld") ? "TPF0" : "[Options]\r\n";
+             const std::string start = name == std::wstring(L"hist.sdf")    ? "LVF"
+                                       : name == std::wstring(L"color.cld") ? "TPF0"
+                                                                            : "[Options]\r\n";
              f.write(name, start + randomBytes(2000));
          },
          true},

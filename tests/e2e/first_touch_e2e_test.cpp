@@ -51,8 +51,8 @@ TEST(FirstTouchEndToEnd, TypingGoesIntoTheSearchFieldAfterARestore) {
     ASSERT_NE(bar, nullptr);
 
     // Another program's window is active; "201" brings the bar back to the keyboard.
-    const HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                                       300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300,
+                                       200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
     SetForegroundWindow(other);
     ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == other; }));

@@ -56,7 +56,8 @@ void expectOneArgumentPerSearch(const VaskProcess& vask, const std::wstring& bro
         vask.search(texts[i]);
         const auto launches = waitForLaunches(browser, before + i + 1);
         ASSERT_EQ(launches.size(), before + i + 1) << "no launch for text " << i;
-        EXPECT_EQ(launches.back(), LaunchArgs{expected(texts[i])}) << "text " << i << " (" << texts[i].size() << " bytes)";
+        EXPECT_EQ(launches.back(), LaunchArgs{expected(texts[i])})
+            << "text " << i << " (" << texts[i].size() << " bytes)";
     }
 }
 
@@ -103,8 +104,8 @@ TEST(HostileInputEndToEnd, AdvancedSearchesReachFirefoxAsOneExactArgument) {
     const HWND advanced = openAdvanced(shownBar(vask));
     ASSERT_NE(advanced, nullptr);
     const HWND browsers = GetDlgItem(advanced, Tfext::IdLb);
-    const LRESULT firefox = SendMessageW(browsers, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(L"Firefox"));
+    const LRESULT firefox =
+        SendMessageW(browsers, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Firefox"));
     ASSERT_NE(firefox, CB_ERR);
     SendMessageW(browsers, CB_SETCURSEL, static_cast<WPARAM>(firefox), 0);  // read at search time
     // A fresh folder pins nothing: every option list stands at its first item.

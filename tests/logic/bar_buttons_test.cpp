@@ -23,7 +23,7 @@ TEST(BarButtons, CaptionsStayReadableOnEveryBackground) {
 }
 
 TEST(BarButtons, FollowTheBackgroundAndStandOutFromTheWhiteStrip) {
-    const auto teal = barButtonColors(11184388);  // red 4, green 169, blue 170
+    const auto teal = barButtonColors(11184388);                       // red 4, green 169, blue 170
     EXPECT_GT((teal[ColorGrad] >> 8) & 0xFF, teal[ColorGrad] & 0xFF);  // still a green-blue tint
     const auto white = barButtonColors(0xFFFFFF);
     EXPECT_NE(white[ColorGrad], 0xFFFFFFu);

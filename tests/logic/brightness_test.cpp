@@ -11,8 +11,7 @@ namespace {
 // in thousandths (no 8-bit colour lands exactly on a half).
 bool roundsTo(int red, int green, int blue, int n) {
     const std::int64_t fourS = 4 * (241LL * red * red + 691LL * green * green + 68LL * blue * blue);
-    return (n == 0 || 1000LL * (2 * n - 1) * (2 * n - 1) < fourS) &&
-           fourS < 1000LL * (2 * n + 1) * (2 * n + 1);
+    return (n == 0 || 1000LL * (2 * n - 1) * (2 * n - 1) < fourS) && fourS < 1000LL * (2 * n + 1) * (2 * n + 1);
 }
 
 TEST(Brightness, DefaultBarColourIsDarkAndWhiteIsBright) {

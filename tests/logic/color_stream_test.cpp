@@ -8,9 +8,7 @@
 namespace vask {
 namespace {
 
-std::string shortString(std::string_view text) {
-    return static_cast<char>(text.size()) + std::string(text);
-}
+std::string shortString(std::string_view text) { return static_cast<char>(text.size()) + std::string(text); }
 
 std::string length32(std::uint32_t n) {
     std::string out;
@@ -30,27 +28,18 @@ const std::string kHeader = "TPF0" + shortString("TColorDialog") + shortString("
 // program does not know in front of the ones it reads.
 std::string delphiStream() {
     using namespace std::string_literals;
-    return kHeader +
-           shortString("Ctl3D") + "\x08"s +
-           shortString("Color") + "\x07"s + shortString("clWhite") +
+    return kHeader + shortString("Ctl3D") + "\x08"s + shortString("Color") + "\x07"s + shortString("clWhite") +
            shortString("Options") + "\x0B"s + shortString("cdFullOpen") + shortString("cdAnyColor") + "\0"s +
-           shortString("Tag64") + "\x13"s + std::string(8, '\x7F') +
-           shortString("Data") + "\x0A"s + length32(3) + "abc" +
-           shortString("Items") + "\x0E"s +
-               "\x02\x05\x01"s + shortString("X") + "\x03\x34\x12"s + "\0"s +
-               "\x01"s + shortString("Y") + "\x01\x06"s + shortString("s") + "\0\0"s + "\0"s +
-           shortString("Ratio") + "\x05"s + std::string(10, '\x01') +
-           shortString("Hint") + "\x12"s + wide("hi") +
-           shortString("CustomColors.Strings") + "\x01"s +
-               "\x06"s + shortString("ColorA=F0CAA6") +
-               "\x0C"s + length32(13) + "colorb=ffffff" +
-               "\x12"s + wide("ColorC=00FF00") +
-               "\x14"s + length32(10) + "ColorP=123" +
-               "\x06"s + shortString("ColorQ=111111") +   // no seventeenth colour
-               "\x06"s + shortString("ColorD=zz") +       // not hexadecimal
-               "\x09"s +                                  // not a string at all
-               "\0"s +
-           "\0"s + "\0"s;
+           shortString("Tag64") + "\x13"s + std::string(8, '\x7F') + shortString("Data") + "\x0A"s + length32(3) +
+           "abc" + shortString("Items") + "\x0E"s + "\x02\x05\x01"s + shortString("X") + "\x03\x34\x12"s + "\0"s +
+           "\x01"s + shortString("Y") + "\x01\x06"s + shortString("s") + "\0\0"s + "\0"s + shortString("Ratio") +
+           "\x05"s + std::string(10, '\x01') + shortString("Hint") + "\x12"s + wide("hi") +
+           shortString("CustomColors.Strings") + "\x01"s + "\x06"s + shortString("ColorA=F0CAA6") + "\x0C"s +
+           length32(13) + "colorb=ffffff" + "\x12"s + wide("ColorC=00FF00") + "\x14"s + length32(10) + "ColorP=123" +
+           "\x06"s + shortString("ColorQ=111111") +  // no seventeenth colour
+           "\x06"s + shortString("ColorD=zz") +      // not hexadecimal
+           "\x09"s +                                 // not a string at all
+           "\0"s + "\0"s + "\0"s;
 }
 
 TEST(ColorStream, ReadsTheFormLibrarysStream) {
@@ -100,8 +89,7 @@ TEST(ColorStream, WrittenStateReadsBackInTheDialogsOwnForm) {
     state.color = 0x1234;
     EXPECT_NE(writeColorStream(state).find(shortString("Color") + "\x03\x34\x12"), std::string::npos);
     state.color = 11184388;  // 0x00AAA904
-    EXPECT_NE(writeColorStream(state).find(shortString("Color") + "\x04\x04\xA9\xAA" + '\0'),
-              std::string::npos);
+    EXPECT_NE(writeColorStream(state).find(shortString("Color") + "\x04\x04\xA9\xAA" + '\0'), std::string::npos);
 }
 
 TEST(ColorStream, DamagedStreamsAreRefusedWithoutReadingPastTheEnd) {
@@ -123,8 +111,8 @@ TEST(ColorStream, DamagedStreamsAreRefusedWithoutReadingPastTheEnd) {
     EXPECT_FALSE(readColorStream("TPF0" + shortString("TFontDialog") + shortString("F") + "\0\0"s));
     // Well formed but nested too deep to follow.
     const std::size_t depth = 100000;
-    EXPECT_FALSE(readColorStream(kHeader + shortString("Deep") + std::string(depth, '\x01') +
-                                 std::string(depth + 2, '\0')));
+    EXPECT_FALSE(
+        readColorStream(kHeader + shortString("Deep") + std::string(depth, '\x01') + std::string(depth + 2, '\0')));
     EXPECT_FALSE(readColorStream(kHeader + shortString("Odd") + "\x40\0\0"s));
     EXPECT_FALSE(readColorStream(kHeader + shortString("Big") + "\x0A\xFF\xFF\xFF\xFF\0\0"s));
     EXPECT_FALSE(readColorStream(kHeader + shortString("Wide") + "\x12\xFF\xFF\xFF\xFF\0\0"s));

@@ -64,8 +64,8 @@ TEST(CommandLine, ReferenceSplitterFollowsTheDocumentedExamples) {
 
 TEST(CommandLine, EveryArgumentReadsBackAsOne) {
     const char* hostile[] = {
-        R"(a" --incognito "b)", R"(x\)", R"(x\\)", "a b", "", R"(\")", R"(\\"\\)",
-        "\t", "\"", R"(C:\Program Files\)", "東京 café", R"(a\b\\c)",
+        R"(a" --incognito "b)", R"(x\)",     R"(x\\)",    "a b", "", R"(\")", R"(\\"\\)", "\t", "\"",
+        R"(C:\Program Files\)", "東京 café", R"(a\b\\c)",
     };
     for (std::string_view arg : hostile) {
         const std::string line = "firefox.exe " + quoteArgument(arg);

@@ -9,8 +9,7 @@ namespace {
 
 constexpr int AdvancedHeight = 434, BarHeight = 30;
 
-DockGeometry bar(int left, int top, int advancedLeft = 0, int advancedTop = 0,
-                 int screenHeight = 1080) {
+DockGeometry bar(int left, int top, int advancedLeft = 0, int advancedTop = 0, int screenHeight = 1080) {
     return {left, top, BarHeight, advancedLeft, advancedTop, AdvancedHeight, screenHeight};
 }
 

@@ -86,8 +86,7 @@ TEST(GradButton, DisabledSetWinsWhilePressed) {
 
 // Pixels between glyph and caption; negative when they overlap.
 int gap(TButtonLayout layout, int glyph, int spacing) {
-    const ContentPlacement p =
-        placeContent(layout, 75, 60, 30, 13, glyph, glyph, spacing, true, true, false);
+    const ContentPlacement p = placeContent(layout, 75, 60, 30, 13, glyph, glyph, spacing, true, true, false);
     return layout == TButtonLayout::blGlyphLeft ? p.tx - (p.gx + glyph) : p.ty - (p.gy + glyph);
 }
 
@@ -103,11 +102,9 @@ TEST(GradButton, OddGlyphOnTheLeftOverlapsOnePixelMoreThanOnTop) {
 
 TEST(GradButton, ContentPlacementTruncatesTowardZero) {
     // A caption wider than the button: (20 - 23) / 2 is -1.
-    EXPECT_EQ(placeContent(TButtonLayout::blGlyphLeft, 20, 25, 23, 13, 0, 0, 4, true, false,
-                           false).tx, -1);
+    EXPECT_EQ(placeContent(TButtonLayout::blGlyphLeft, 20, 25, 23, 13, 0, 0, 4, true, false, false).tx, -1);
     // Glyph 15 x 11 right of a 40 wide caption, spacing 5: (-15) / 2 and (-5) / 2 are -7 and -2.
-    ContentPlacement p =
-        placeContent(TButtonLayout::blGlyphRight, 75, 25, 40, 13, 15, 11, 5, true, true, false);
+    ContentPlacement p = placeContent(TButtonLayout::blGlyphRight, 75, 25, 40, 13, 15, 11, 5, true, true, false);
     EXPECT_EQ(p.gx, 17 + 40 - 7 + 3);
     EXPECT_EQ(p.tx, 17 - 7 - 2);
     // Glyph below without caption, pressed: no spacing, both moved by one.
@@ -182,8 +179,8 @@ TEST(GradButton, FrameBevelAndFocusRectangleLeaveOutLineEnds) {
     b.focused = true;
     PixelBuffer buffer(12, 10);
     paintButtonFace(buffer, b);
-    const std::map<uint32_t, char> names{{0xE0E0E0, '.'}, {0x626262, 'B'}, {0xF7F7F7, 'L'},
-                                         {0xAEAEAE, 'D'}, {0x8A8A8A, 'F'}};
+    const std::map<uint32_t, char> names{
+        {0xE0E0E0, '.'}, {0x626262, 'B'}, {0xF7F7F7, 'L'}, {0xAEAEAE, 'D'}, {0x8A8A8A, 'F'}};
     std::vector<std::string> picture(buffer.height);
     for (int y = 0; y < buffer.height; ++y)
         for (int x = 0; x < buffer.width; ++x) {

@@ -21,11 +21,10 @@ std::string bytesOf(const char (&literal)[N]) {
 
 std::vector<HistoryRecord> sampleRows() {
     return {
-        HistoryRecord("5.3.2024", {"10:00:00", "čebula in šparglji", "- - -", "", "wiki.example", "",
-                                   "Firefox", "Slovenščina", "Slovenija", "- - -", "Past week",
-                                   "Yes", "- - -", "- - -"}),
-        HistoryRecord("", {"", "日本語", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -",
-                           "- - -", "- - -", "- - -", "- - -"}),
+        HistoryRecord("5.3.2024", {"10:00:00", "čebula in šparglji", "- - -", "", "wiki.example", "", "Firefox",
+                                   "Slovenščina", "Slovenija", "- - -", "Past week", "Yes", "- - -", "- - -"}),
+        HistoryRecord("", {"", "日本語", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -", "- - -",
+                           "- - -", "- - -"}),
         HistoryRecord("4.3.2024", {}, -7),
     };
 }
@@ -41,8 +40,14 @@ TEST(HistoryFile, EmptyHistoryIsSignatureAndZeroCount) {
 TEST(HistoryFile, RowLayoutIsLittleEndian) {
     HistoryRows rows;
     rows.recordAtTop(HistoryRecord("D", {"Tx"}, 0x01020304));
-    const std::string expected =
-        bytesOf("LVF\x01\x00" "\x01\x00" "\x04\x03\x02\x01" "\x01\x00" "D" "\x02\x00" "Tx");
+    const std::string expected = bytesOf(
+        "LVF\x01\x00"
+        "\x01\x00"
+        "\x04\x03\x02\x01"
+        "\x01\x00"
+        "D"
+        "\x02\x00"
+        "Tx");
     EXPECT_EQ(saveHistory(rows), expected);
 }
 
@@ -61,7 +66,12 @@ TEST(HistoryFile, RowsSurviveRoundTripInOrder) {
 // however the rows are moved, and copies taken from them must outlive them.
 TEST(HistoryFile, LoadedRowsOutliveMovesAndCopiesOutliveTheRows) {
     // 13 bytes: short enough for a string to keep them inside itself.
-    const std::string tiny = bytesOf("LVF\x01\x00" "\0\0" "\x02\0\0\0" "\x01\x00" "t");
+    const std::string tiny = bytesOf(
+        "LVF\x01\x00"
+        "\0\0"
+        "\x02\0\0\0"
+        "\x01\x00"
+        "t");
     std::optional<HistoryLoadResult> loaded = load(tiny);
     HistoryRows moved = std::move(loaded->rows);
     loaded.reset();
@@ -102,8 +112,7 @@ TEST(HistoryFile, SavingLoadedRowsWritesTheSameBytes) {
 }
 
 TEST(HistoryFile, ForeignSignaturesAreRefused) {
-    for (const std::string& bytes : {bytesOf("lvf\0\0"), bytesOf("LVX\0\0"),
-                                    std::string("LV"), std::string()}) {
+    for (const std::string& bytes : {bytesOf("lvf\0\0"), bytesOf("LVX\0\0"), std::string("LV"), std::string()}) {
         const auto loaded = load(bytes);
         EXPECT_EQ(loaded.status, HistoryLoadStatus::NotListViewFile) << bytes;
         EXPECT_TRUE(loaded.rows.empty());
@@ -120,8 +129,7 @@ TEST(HistoryFile, FileCutAnywhereKeepsOnlyWholeRows) {
     const std::string bytes = saveHistory(rows);
     // Where each row ends in the file.
     std::vector<std::size_t> rowEnds;
-    for (std::size_t n = 1; n <= rows.size(); ++n)
-        rowEnds.push_back(saveHistory(std::span(rows).first(n)).size());
+    for (std::size_t n = 1; n <= rows.size(); ++n) rowEnds.push_back(saveHistory(std::span(rows).first(n)).size());
     ASSERT_EQ(rowEnds.back(), bytes.size());
 
     for (std::size_t cut = 3; cut < bytes.size(); ++cut) {
@@ -136,25 +144,44 @@ TEST(HistoryFile, FileCutAnywhereKeepsOnlyWholeRows) {
 
 TEST(HistoryFile, CountsBeyondTheFileReadNothingMore) {
     // 65535 rows announced, then one row announcing 65535 sub-items and ending.
-    const std::string bytes = bytesOf("LVF\xFF\xFF" "\xFF\xFF" "\0\0\0\0" "\0\0");
+    const std::string bytes = bytesOf(
+        "LVF\xFF\xFF"
+        "\xFF\xFF"
+        "\0\0\0\0"
+        "\0\0");
     const auto loaded = load(bytes);
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Truncated);
     EXPECT_TRUE(loaded.rows.empty());
 }
 
 TEST(HistoryFile, AnsiTextsAreDecodedAndZeroBytesEndTexts) {
-    const std::string bytes = bytesOf("LVF\x02\x00"
-                                      "\x05\x00" "\0\0\0\0" "\x04\x00" "Caf\xE9" "\x05\x00" "ab\0cd"
-                                      "\x02\x00" "\xC3\xA9" "\x05\x00" "na\xEFve" "\x03\x00" "\xE9t\xE9"
-                                      "\x03\x00" "\xFC\0\xFF"
-                                      "\x00\x00" "\x07\x00\x00\x00" "\x01\x00" "\xC5");
+    const std::string bytes = bytesOf(
+        "LVF\x02\x00"
+        "\x05\x00"
+        "\0\0\0\0"
+        "\x04\x00"
+        "Caf\xE9"
+        "\x05\x00"
+        "ab\0cd"
+        "\x02\x00"
+        "\xC3\xA9"
+        "\x05\x00"
+        "na\xEFve"
+        "\x03\x00"
+        "\xE9t\xE9"
+        "\x03\x00"
+        "\xFC\0\xFF"
+        "\x00\x00"
+        "\x07\x00\x00\x00"
+        "\x01\x00"
+        "\xC5");
     const auto loaded = load(bytes);
     EXPECT_EQ(loaded.status, HistoryLoadStatus::Ok);
     ASSERT_EQ(loaded.rows.size(), 2u);
     // The UTF-8 "é" is kept as it is, not decoded a second time; the bytes
     // after a zero byte are not part of the text, valid or not.
-    EXPECT_EQ(loaded.rows[0], HistoryRecord("Caf\xC3\xA9", {"ab", "\xC3\xA9", "na\xC3\xAFve",
-                                                             "\xC3\xA9t\xC3\xA9", "\xC3\xBC"}));
+    EXPECT_EQ(loaded.rows[0],
+              HistoryRecord("Caf\xC3\xA9", {"ab", "\xC3\xA9", "na\xC3\xAFve", "\xC3\xA9t\xC3\xA9", "\xC3\xBC"}));
     EXPECT_EQ(loaded.rows[1], HistoryRecord("\xC3\x85", {}, 7));
 }
 

@@ -44,7 +44,7 @@ TEST(HistoryGeometry, WindowIsKeptReachable) {
         const Point p = keepHistoryWindowOnScreen(left, top, kScreen);
         return std::pair{p.x, p.y};
     };
-    EXPECT_EQ(corner(-1, -5), std::pair(-1, -5));       // slightly off stays
+    EXPECT_EQ(corner(-1, -5), std::pair(-1, -5));  // slightly off stays
     EXPECT_EQ(corner(-2, -6), std::pair(0, 10));
     EXPECT_EQ(corner(1220, 964), std::pair(1220, 964));  // at width - 60, height - 60
     EXPECT_EQ(corner(1221, 965), std::pair(0, 924));     // top goes to height - 100

@@ -34,10 +34,9 @@ SearchSnapshot advancedSearch() {
 
 TEST(HistoryRecord, ShownAdvancedWindowRecordsEveryColumn) {
     const HistoryRecord record = makeHistoryRecord(advancedSearch());
-    EXPECT_EQ(record, HistoryRecord("5.3.2024", {"10:15:00", "annual report", "net income", "- - -",
-                                                 "example.com", "Adobe Acrobat PDF (.pdf)", "Firefox",
-                                                 "- - -", "Slovenia", "", "Any time", "- - -", "Yes",
-                                                 "- - -"}));
+    EXPECT_EQ(record, HistoryRecord("5.3.2024", {"10:15:00", "annual report", "net income", "- - -", "example.com",
+                                                 "Adobe Acrobat PDF (.pdf)", "Firefox", "- - -", "Slovenia", "",
+                                                 "Any time", "- - -", "Yes", "- - -"}));
     EXPECT_FALSE(recordedWithoutOptions(record));
     // Each service's column is captioned with its name.
     for (const SearchEngine engine : {SearchEngine::Google, SearchEngine::Bing, SearchEngine::Wikipedia})
@@ -133,8 +132,8 @@ TEST(HistoryRecord, FindLooksInTheSearchableColumnsOnly) {
         const HistoryRecord record("pdf date", items);
         const bool searched = column == HistoryItem::Search || column == HistoryItem::Exact ||
                               column == HistoryItem::Exclude || column == HistoryItem::Domain ||
-                              column == HistoryItem::FileType ||
-                              column == HistoryItem::Country || column == HistoryItem::Language;
+                              column == HistoryItem::FileType || column == HistoryItem::Country ||
+                              column == HistoryItem::Language;
         EXPECT_EQ(matchesFind(record, "PDF"), searched) << "sub-item " << column;
     }
 }

@@ -18,9 +18,9 @@ TEST(IniDocument, OwnLayoutComesBackByteForByteAndWritesChangeOnlyTheirLine) {
     IniDocument doc = IniDocument::parse(kOwnLayout);
     EXPECT_EQ(doc.serialize(), kOwnLayout);
 
-    doc.writeInteger("velikost", "GOR", -6);              // names compare without case
-    doc.writeString("Options", "stbar", "0");             // new key: end of its section
-    doc.writeString("Pin", "Browser", "3");               // new section: end of the file
+    doc.writeInteger("velikost", "GOR", -6);   // names compare without case
+    doc.writeString("Options", "stbar", "0");  // new key: end of its section
+    doc.writeString("Pin", "Browser", "3");    // new section: end of the file
     EXPECT_EQ(doc.serialize(),
               "[Velikost]\r\nLevo=100\r\nGor=-6\r\n\r\n"
               "[Foreign]\r\n; kept comment\r\nZeta=1\r\nAlpha=2\r\n\r\n"
@@ -44,16 +44,15 @@ TEST(IniDocument, NewDocumentHasOurLayout) {
 TEST(IniDocument, ForeignLayoutsAreReadAndKeptApartFromLineEnds) {
     // LF and lone CR line ends, a byte order mark, spaces around names,
     // text before the first section, lines without "=", no final line end.
-    const std::string text =
-        "\xEF\xBB\xBFstray text\n[ Pin ]\nnoequals\n Browser = 7 \rTime=2\n[Two]\nKey=v";
+    const std::string text = "\xEF\xBB\xBFstray text\n[ Pin ]\nnoequals\n Browser = 7 \rTime=2\n[Two]\nKey=v";
     IniDocument doc = IniDocument::parse(text);
     EXPECT_EQ(doc.readInteger("Pin", "Browser", 0), 7);
     EXPECT_EQ(doc.readString("Pin", "Browser", ""), " 7 ");
     EXPECT_EQ(doc.readInteger("Pin", "Time", 0), 2);
     EXPECT_FALSE(doc.hasKey("Pin", "noequals"));
 
-    doc.writeInteger("Pin", "Browser", 1);   // the key keeps its spelling
-    doc.writeString("Three", "A", "b");      // separated from the last section
+    doc.writeInteger("Pin", "Browser", 1);  // the key keeps its spelling
+    doc.writeString("Three", "A", "b");     // separated from the last section
     EXPECT_EQ(doc.serialize(),
               "stray text\r\n[ Pin ]\r\nnoequals\r\n Browser =1\r\nTime=2\r\n[Two]\r\nKey=v\r\n"
               "\r\n[Three]\r\nA=b\r\n\r\n");
@@ -66,16 +65,15 @@ TEST(IniDocument, RepeatedByteOrderMarksAreNotText) {
 }
 
 TEST(IniDocument, TextThatIsNotUtf8IsDecoded) {
-    EXPECT_EQ(IniDocument::parse("[Pin]\r\nEurl=caf\xE9\r\n").readString("Pin", "Eurl", ""),
-              "caf\xC3\xA9");
+    EXPECT_EQ(IniDocument::parse("[Pin]\r\nEurl=caf\xE9\r\n").readString("Pin", "Eurl", ""), "caf\xC3\xA9");
     const AnsiDecoder marker = [](std::string_view) { return std::string("[S]\r\nK=decoded\r\n"); };
     EXPECT_EQ(IniDocument::parse("[S]\r\nK=\xFF\r\n", marker).readString("S", "K", ""), "decoded");
 }
 
 TEST(IniDocument, OnlyWholeDecimalIntegersAreRead) {
     IniDocument doc;
-    for (const char* bad : {"", " ", "12abc", "abc", "-", "+5", "0x10", "1.5", "2147483648",
-                            "-2147483649", "99999999999999999999"}) {
+    for (const char* bad :
+         {"", " ", "12abc", "abc", "-", "+5", "0x10", "1.5", "2147483648", "-2147483649", "99999999999999999999"}) {
         doc.writeString("S", "K", bad);
         EXPECT_EQ(doc.readInteger("S", "K", 42), 42) << '"' << bad << '"';
     }

@@ -28,8 +28,8 @@ TEST(Pins, NewPresetFileHasTheTenKeysInOrder) {
 
     const Preset back = readPreset(IniDocument::parse(file.serialize()));
     const PinnedIndices& lists = back.lists;
-    EXPECT_EQ((std::array{lists.browser, lists.interfaceLanguage, lists.country,
-                          lists.resultLanguage, lists.fileType, lists.timePeriod}),
+    EXPECT_EQ((std::array{lists.browser, lists.interfaceLanguage, lists.country, lists.resultLanguage, lists.fileType,
+                          lists.timePeriod}),
               (std::array{3, 1, 4, 1, 5, 2}));
     EXPECT_EQ(back.exact, "two words");
     EXPECT_EQ(back.exclude, "-minus");
@@ -38,8 +38,7 @@ TEST(Pins, NewPresetFileHasTheTenKeysInOrder) {
 }
 
 TEST(Pins, SavingOverAFileKeepsItsOtherContent) {
-    IniDocument file = IniDocument::parse(
-        "[Own]\r\nA=1\r\n\r\n[Pin]\r\nEurl=old\r\nMine=x\r\nBrowser=9\r\n\r\n");
+    IniDocument file = IniDocument::parse("[Own]\r\nA=1\r\n\r\n[Pin]\r\nEurl=old\r\nMine=x\r\nBrowser=9\r\n\r\n");
     writePreset(file, samplePreset());
     EXPECT_EQ(file.serialize(),
               "[Own]\r\nA=1\r\n\r\n[Pin]\r\nEurl=a=b c\r\nMine=x\r\nBrowser=3\r\nInterface=1\r\n"
@@ -61,9 +60,8 @@ TEST(Pins, EachPinButtonWritesItsOwnKey) {
     for (int button = 1; button <= 6; ++button) {
         IniDocument settings = IniDocument::parse("[Options]\r\nCompact=1\r\n\r\n");
         writePin(settings, button, 10 + button);
-        EXPECT_EQ(settings.serialize(), "[Options]\r\nCompact=1\r\n\r\n[Pin]\r\n" +
-                                            std::string(keys[button - 1]) + "=" +
-                                            std::to_string(10 + button) + "\r\n\r\n");
+        EXPECT_EQ(settings.serialize(), "[Options]\r\nCompact=1\r\n\r\n[Pin]\r\n" + std::string(keys[button - 1]) +
+                                            "=" + std::to_string(10 + button) + "\r\n\r\n");
     }
     IniDocument settings;
     writePin(settings, 3, 2);

@@ -25,8 +25,7 @@ TEST(PopupArrow, DefaultButtonDrawsSevenFiveThreeOne) {
     EXPECT_EQ(shape.faceRight, 73);
     EXPECT_EQ(shape.faceBottom, 23);
     // The last line runs from 67 to 68: its one pixel is the tip at x = 67.
-    EXPECT_EQ(visibleRows(shape),
-              (std::vector<std::string>{"12:64+7", "13:65+5", "14:66+3", "15:67+1"}));
+    EXPECT_EQ(visibleRows(shape), (std::vector<std::string>{"12:64+7", "13:65+5", "14:66+3", "15:67+1"}));
     EXPECT_EQ(shape.lines.size(), 4u);
 }
 

@@ -95,14 +95,16 @@ TEST(Query, BingAdvanced) {
     in.browserItem = "Opera";
     LaunchRequest r = composeSearch(options, in);
     EXPECT_EQ(r.program, "opera.exe");
-    EXPECT_EQ(r.url, "http://www.bing.com/search?&q=%22x+y%22+z+filetype%3Apdf+ -p q"
-                     "+loc%3AAF++language%3Aaf+site%3Ad.org&");
+    EXPECT_EQ(r.url,
+              "http://www.bing.com/search?&q=%22x+y%22+z+filetype%3Apdf+ -p q"
+              "+loc%3AAF++language%3Aaf+site%3Ad.org&");
 
     in.browserItem = "Opera (Default)";  // the default browser's form repeats the file type
     r = composeSearch(options, in);
     EXPECT_EQ(r.program, "");
-    EXPECT_EQ(r.url, "http://www.bing.com/search?&q=%22x+y%22+z+filetype%3Apdf+ -p q"
-                     "+loc%3AAF++language%3Aaf+site%3Ad.org&+filetype%3Apdf");
+    EXPECT_EQ(r.url,
+              "http://www.bing.com/search?&q=%22x+y%22+z+filetype%3Apdf+ -p q"
+              "+loc%3AAF++language%3Aaf+site%3Ad.org&+filetype%3Apdf");
 
     options.clear();
     in.exclude = in.domain = "";
@@ -165,21 +167,18 @@ TEST(Query, QuotesAndTrailingBackslashesAreEncoded) {
     SearchOptions options;
     SearchInputs in;
     in.text = R"(a" --incognito "b\)";
-    EXPECT_EQ(composeSearch(options, in).url,
-              "http://www.google.com/search?&hl=sl&q=&q=a%22 --incognito %22b%5C");
+    EXPECT_EQ(composeSearch(options, in).url, "http://www.google.com/search?&hl=sl&q=&q=a%22 --incognito %22b%5C");
     in = advanced(SearchEngine::Bing, R"(say "hi")");
     in.exact = R"(x"y)";
     in.browserItem = "Chrome";
-    EXPECT_EQ(composeSearch(options, in).url,
-              "http://www.bing.com/search?&q=%22x%22y%22+say+%22hi%22");
+    EXPECT_EQ(composeSearch(options, in).url, "http://www.bing.com/search?&q=%22x%22y%22+say+%22hi%22");
 }
 
 TEST(Query, TextInAnyScriptPassesThrough) {
     EXPECT_EQ(SpacesToPlus("東京 café"), "東京+café");
     SearchOptions options;
     SearchInputs in = advanced(SearchEngine::Wikipedia, "東京 café");
-    EXPECT_EQ(composeSearch(options, in).url,
-              "http://wikipedia.org/w/index.php?search=東京+café");
+    EXPECT_EQ(composeSearch(options, in).url, "http://wikipedia.org/w/index.php?search=東京+café");
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ namespace {
 // The list index of `item`, as the advanced window's list would report it.
 template <std::size_t N>
 int indexOf(const std::array<CodeRow, N>& table, std::string_view item) {
-    auto row = std::find_if(table.begin(), table.end(),
-                            [&](const CodeRow& r) { return r.item == item; });
+    auto row = std::find_if(table.begin(), table.end(), [&](const CodeRow& r) { return r.item == item; });
     EXPECT_NE(row, table.end()) << item;
     return static_cast<int>(row - table.begin());
 }

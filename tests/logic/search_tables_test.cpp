@@ -12,8 +12,7 @@ namespace {
 
 template <std::size_t N>
 std::string_view codeOf(const std::array<CodeRow, N>& table, std::string_view item) {
-    auto row = std::find_if(table.begin(), table.end(),
-                            [&](const CodeRow& r) { return r.item == item; });
+    auto row = std::find_if(table.begin(), table.end(), [&](const CodeRow& r) { return r.item == item; });
     return row == table.end() ? std::string_view("<missing>") : row->code;
 }
 

@@ -15,15 +15,15 @@ std::string bytesOf(const char (&literal)[N]) {
 }
 
 TEST(Utf8, ValidationRejectsEveryMalformedSequenceWhereverItStands) {
-    for (const std::string& valid : {std::string(), std::string("plain ascii"), bytesOf("a\0b"),
-                                     std::string("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"),
-                                     std::string("\xED\x9F\xBF\xF4\x8F\xBF\xBF")})
+    for (const std::string& valid :
+         {std::string(), std::string("plain ascii"), bytesOf("a\0b"),
+          std::string("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), std::string("\xED\x9F\xBF\xF4\x8F\xBF\xBF")})
         EXPECT_TRUE(isValidUtf8(valid)) << valid;
     // Lone continuation, bytes that never lead, overlong forms, a surrogate,
     // beyond U+10FFFF, a sequence cut short by its end or by another lead.
-    for (const std::string_view bad : {"\x80", "\xC0\xAF", "\xC1\xBF", "\xF5\x80\x80\x80", "\xFF",
-                                   "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF", "\xED\xA0\x80",
-                                   "\xF4\x90\x80\x80", "\xE2\x82", "\xC3\xC3\xA9"}) {
+    for (const std::string_view bad :
+         {"\x80", "\xC0\xAF", "\xC1\xBF", "\xF5\x80\x80\x80", "\xFF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+          "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xC3\xC3\xA9"}) {
         // Behind ASCII runs of every length, so it falls inside and after the word-wide skip.
         for (std::size_t before = 0; before <= 17; ++before) {
             const std::string text = std::string(before, 'a') + std::string(bad) + "tail";

@@ -18,7 +18,6 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-
 POINT topLeft(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -30,8 +29,7 @@ void moveTo(HWND window, int left, int top) {
     pumpMessages();
 }
 
-constexpr char Pins[] =
-    "[Pin]\r\nBrowser=1\r\nInterface=29\r\nCountry=227\r\nLanguage=13\r\nType=1\r\nTime=3\r\n";
+constexpr char Pins[] = "[Pin]\r\nBrowser=1\r\nInterface=29\r\nCountry=227\r\nLanguage=13\r\nType=1\r\nTime=3\r\n";
 
 TEST(AdvancedWindow, BrowserListMarksTheDefaultSortsAndSelectsThePinnedItem) {
     RegistrySandbox registry;
@@ -247,7 +245,7 @@ TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixe
     bar.GradButton3Click();
     EXPECT_EQ(topLeft(fext.hwnd()).x, 100);
     EXPECT_EQ(topLeft(fext.hwnd()).y, 600 - height);  // above the bar
-    moveTo(bar.hwnd(), 50, 100);  // no room above: below the bar
+    moveTo(bar.hwnd(), 50, 100);                      // no room above: below the bar
     EXPECT_EQ(topLeft(fext.hwnd()).x, 50);
     EXPECT_EQ(topLeft(fext.hwnd()).y, 100 + barHeight);
 

@@ -48,10 +48,10 @@ BOOL CALLBACK noteIfClipped(HWND control, LPARAM clipped) {
     auto& [dpi, captions] = *reinterpret_cast<Clipped*>(clipped);
     const int frame = button ? 2 * win::scale(3, dpi) : 0;
     if (extent.cx + frame > client.right || extent.cy > client.bottom || placed.left < 0 || placed.right > parent.right)
-        captions.push_back(
-            win::toUtf8(text) + ": " + std::to_string(extent.cx) + "x" + std::to_string(extent.cy) + " in " +
-            std::to_string(client.right) + "x" + std::to_string(client.bottom) + " at " + std::to_string(placed.left) +
-            ".." + std::to_string(placed.right) + " of " + std::to_string(parent.right));
+        captions.push_back(win::toUtf8(text) + ": " + std::to_string(extent.cx) + "x" + std::to_string(extent.cy) +
+                           " in " + std::to_string(client.right) + "x" + std::to_string(client.bottom) + " at " +
+                           std::to_string(placed.left) + ".." + std::to_string(placed.right) + " of " +
+                           std::to_string(parent.right));
     return TRUE;
 }
 

@@ -23,10 +23,14 @@ enum class Damage { Random, RandomAfterSignature, Empty, Folder };
 
 const char* describe(Damage damage) {
     switch (damage) {
-    case Damage::Random: return "random bytes";
-    case Damage::RandomAfterSignature: return "random bytes after a sound beginning";
-    case Damage::Empty: return "an empty file";
-    case Damage::Folder: return "a folder";
+    case Damage::Random:
+        return "random bytes";
+    case Damage::RandomAfterSignature:
+        return "random bytes after a sound beginning";
+    case Damage::Empty:
+        return "an empty file";
+    case Damage::Folder:
+        return "a folder";
     }
     return "";
 }
@@ -50,10 +54,17 @@ std::string signatureOf(const std::wstring& name) {
 std::string damage(const TempFolder& folder, const std::wstring& name, Damage kind, std::mt19937& random) {
     std::string bytes;
     switch (kind) {
-    case Damage::Random: bytes = randomBytes(random); break;
-    case Damage::RandomAfterSignature: bytes = signatureOf(name) + randomBytes(random); break;
-    case Damage::Empty: break;
-    case Damage::Folder: EXPECT_TRUE(CreateDirectoryW(folder.file(name.c_str()).c_str(), nullptr)); return bytes;
+    case Damage::Random:
+        bytes = randomBytes(random);
+        break;
+    case Damage::RandomAfterSignature:
+        bytes = signatureOf(name) + randomBytes(random);
+        break;
+    case Damage::Empty:
+        break;
+    case Damage::Folder:
+        EXPECT_TRUE(CreateDirectoryW(folder.file(name.c_str()).c_str(), nullptr));
+        return bytes;
     }
     folder.write(name.c_str(), bytes);
     return bytes;
@@ -93,7 +104,8 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         }
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
-            EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size()) << "the rows that could be read";
+            EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size())
+                << "the rows that could be read";
             if (!damagedFolder && read.status != HistoryLoadStatus::Ok) {
                 EXPECT_EQ(folder.read(L"hist.sdf.bak"), written[L"hist.sdf"]) << "the damaged bytes are kept";
             }

@@ -64,9 +64,8 @@ TEST(HistoryAutosave, ChangesReachTheFileOnceTheBarIsIdleAndAFailureIsSaidOnce) 
     ASSERT_TRUE(RemoveDirectoryW(test.folder.file(L"hist.sdf").c_str()));
     bar.eurl.setText("third");
     bar.sbGoClick();
-    EXPECT_TRUE(idleUntilSaved(test.folder, [](const HistoryRows& rows) {
-        return rows.size() == 1 && topSearchIs(rows, "third");
-    }));
+    EXPECT_TRUE(idleUntilSaved(test.folder,
+                               [](const HistoryRows& rows) { return rows.size() == 1 && topSearchIs(rows, "third"); }));
     EXPECT_EQ(test.prompter.prompts.size(), 1u);
 }
 

@@ -339,7 +339,10 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
     const std::string whole = saveHistory(std::vector<HistoryRecord>{plainRow("one"), plainRow("two")});
     std::string damaged = whole;
     damaged[3] = 3;
-    damaged += std::string("\x0c\x00\x00\x00\x00\x00\x08\x00" "1.2.", 12);
+    damaged += std::string(
+        "\x0c\x00\x00\x00\x00\x00\x08\x00"
+        "1.2.",
+        12);
     test.folder.write(L"hist.sdf", damaged);
     reopen(test);
     ASSERT_EQ(test.app->history.rows().size(), 2u);
@@ -452,8 +455,8 @@ TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIs
         }
     };
     const auto lock = [&] {
-        return win::FileHandle(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return win::FileHandle(CreateFileW(folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     };
 
     win::FileHandle locked = lock();

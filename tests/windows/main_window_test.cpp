@@ -61,8 +61,8 @@ TEST(MainWindow, StoredPositionsAreCorrectedAsTheyLoad) {
         EXPECT_EQ(rect.top, -5);
     }
     {
-        TestApp test("[Velikost]\r\nLevo=" + std::to_string(screenWidth) + "\r\nGor=" +
-                     std::to_string(screenHeight) + "\r\n\r\n");
+        TestApp test("[Velikost]\r\nLevo=" + std::to_string(screenWidth) + "\r\nGor=" + std::to_string(screenHeight) +
+                     "\r\n\r\n");
         // The correction uses the laid-out size, before compact mode shortens the bar.
         const HWND bar = test.app->mainform->hwnd();
         const UINT dpi = win::dpiForWindow(bar);
@@ -98,10 +98,11 @@ TEST(MainWindow, CompactTwiceReturnsToTheFullLayout) {
     bar.Compact1Click();
     EXPECT_FALSE(bar.menuChecked(Tmainform::Compact1));
     EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(64, dpi));
-    for (const win::Control* control : {static_cast<const win::Control*>(&bar.cb1), static_cast<const win::Control*>(&bar.cb2),
-                                        static_cast<const win::Control*>(&bar.cb4), static_cast<const win::Control*>(&bar.Label1),
-                                        static_cast<const win::Control*>(&bar.Label2), static_cast<const win::Control*>(&bar.Label3),
-                                        static_cast<const win::Control*>(&bar.sbend)})
+    for (const win::Control* control :
+         {static_cast<const win::Control*>(&bar.cb1), static_cast<const win::Control*>(&bar.cb2),
+          static_cast<const win::Control*>(&bar.cb4), static_cast<const win::Control*>(&bar.Label1),
+          static_cast<const win::Control*>(&bar.Label2), static_cast<const win::Control*>(&bar.Label3),
+          static_cast<const win::Control*>(&bar.sbend)})
         EXPECT_TRUE(control->visible());
     EXPECT_EQ(GetMenuItemCount(bar.pop()), compactItems - 1);
     EXPECT_EQ(bar.eurl.bounds().top, win::scale(39 + 2, dpi));
@@ -278,7 +279,7 @@ TEST(MainWindow, SearchButtonsShowTheirHints) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;
     EXPECT_EQ(barHints(bar.hwnd()), (std::map<HWND, std::wstring>{{bar.GradButton1.hwnd(), L"Search"},
-                                                                   {bar.GradButton3.hwnd(), L"Advanced Search"}}));
+                                                                  {bar.GradButton3.hwnd(), L"Advanced Search"}}));
 }
 
 TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
@@ -325,8 +326,9 @@ TEST(MainWindow, RestoringFromMinimisedMakesTheBarOpaqueAtItsHeight) {
 
 TEST(MainWindow, SettingsRoundTripKeepsForeignSectionsByteForByte) {
     const std::string foreign = "[Pin]\r\nBrowser=2\r\nCountry=7\r\n\r\n[Other]\r\nz=1\r\na=2\r\n\r\n";
-    TestApp test(foreign + "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Options]\r\nBackcolor=255\r\nCompact=0\r\n"
-                           "stbar=1\r\nEnahist=1\r\n\r\n");
+    TestApp test(foreign +
+                 "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Options]\r\nBackcolor=255\r\nCompact=0\r\n"
+                 "stbar=1\r\nEnahist=1\r\n\r\n");
     test.restart();
     const std::string saved = test.folder.read(L"vask.cfg");
     EXPECT_EQ(saved.substr(0, foreign.size()), foreign);

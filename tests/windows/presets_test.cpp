@@ -19,7 +19,6 @@ namespace {
 
 using PresetDialog = Tfext::PresetDialog;
 
-
 // Stands in for the modal dialogs: notes what they were asked and answers with `answer`.
 struct FakeDialogs {
     explicit FakeDialogs(Tfext& fext) {
@@ -59,7 +58,9 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     choose(fext.cb2, german);
     choose(fext.cb5, word);
     choose(fext.cb6, 5);
-    fext.eexact.setText("\xC4\x8D" "aj s mlekom");  // "čaj s mlekom"
+    fext.eexact.setText(
+        "\xC4\x8D"
+        "aj s mlekom");  // "čaj s mlekom"
     fext.eexclude.setText("pie");
     fext.edomain.setText("example.org");
     f.bar.eurl.setText("red apple");
@@ -72,7 +73,8 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     EXPECT_EQ(f.test.folder.read(L"mine.vsk"),
               "[Pin]\r\nBrowser=1\r\nInterface=" + std::to_string(english) + "\r\nCountry=" + std::to_string(uk) +
                   "\r\nLanguage=" + std::to_string(german) + "\r\nType=" + std::to_string(word) +
-                  "\r\nTime=5\r\nExact=\xC4\x8D" "aj s mlekom\r\nExclude=pie\r\nDomain=example.org\r\n"
+                  "\r\nTime=5\r\nExact=\xC4\x8D"
+                  "aj s mlekom\r\nExclude=pie\r\nDomain=example.org\r\n"
                   "Eurl=red apple\r\n\r\n");
     EXPECT_EQ(fext.openDialogFileName, path);
 
@@ -93,7 +95,9 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     EXPECT_EQ(fext.cb2.itemIndex(), german);
     EXPECT_EQ(fext.cb5.itemIndex(), word);
     EXPECT_EQ(fext.cb6.selectedText(), "Past year");
-    EXPECT_EQ(fext.eexact.text(), "\xC4\x8D" "aj s mlekom");
+    EXPECT_EQ(fext.eexact.text(),
+              "\xC4\x8D"
+              "aj s mlekom");
     EXPECT_EQ(fext.eexclude.text(), "pie");
     EXPECT_EQ(fext.edomain.text(), "example.org");
     EXPECT_EQ(f.bar.eurl.text(), "red apple");
@@ -193,8 +197,9 @@ TEST(Presets, StrangeOrMissingValuesNeverSelectOutsideAListAndLeaveTheSearchText
     EXPECT_EQ(f.bar.eurl.text(), "old text");
     EXPECT_TRUE(fext.openDialogFileName.empty());
 
-    f.test.folder.write(L"odd.vsk", "[Pin]\r\nBrowser=7\r\nInterface=-3\r\nCountry=99999\r\nLanguage=abc\r\n"
-                                    "Type=99999999999999999999\r\n\r\n");
+    f.test.folder.write(L"odd.vsk",
+                        "[Pin]\r\nBrowser=7\r\nInterface=-3\r\nCountry=99999\r\nLanguage=abc\r\n"
+                        "Type=99999999999999999999\r\n\r\n");
     f.dialogs.answer = f.test.folder.file(L"odd.vsk");
     click(fext.sb2);
     EXPECT_TRUE(f.test.prompter.prompts.empty());

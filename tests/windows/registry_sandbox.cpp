@@ -50,9 +50,7 @@ void RegistrySandbox::addBrowser(const std::wstring& key, const std::wstring* di
 
 void RegistrySandbox::setUserDefault(const std::wstring& key) { setDefaultValue(user_.get(), BrowsersKey, key); }
 
-void RegistrySandbox::setMachineDefault(const std::wstring& key) {
-    setDefaultValue(machine_.get(), BrowsersKey, key);
-}
+void RegistrySandbox::setMachineDefault(const std::wstring& key) { setDefaultValue(machine_.get(), BrowsersKey, key); }
 
 void RegistrySandbox::clearUserDefault() { RegDeleteTreeW(user_.get(), BrowsersKey); }
 

@@ -24,9 +24,7 @@ struct Launch {
 
 class RecordingLauncher : public win::Launcher {
 public:
-    void open(HWND, const std::string& program, const std::string& url) override {
-        launches.push_back({program, url});
-    }
+    void open(HWND, const std::string& program, const std::string& url) override { launches.push_back({program, url}); }
     std::vector<Launch> launches;
 };
 
