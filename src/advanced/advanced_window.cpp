@@ -64,6 +64,7 @@ constexpr int LabelHeight = 13;
 }  // namespace
 
 Tfext::Tfext(App& app) : app_(app) {
+    setPrompter(app.prompter);
     registerClass(ClassName, CS_DBLCLKS);
     const HWND bar = app_.mainform->hwnd();
     useDpiOf(bar);
@@ -201,14 +202,8 @@ void Tfext::layOut() {
     place(Label7, 184, 415, 38, LabelHeight, font);
     place(Label9, 240, 415, 80, LabelHeight, font);
 
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
-    InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-void Tfext::reportError(const std::exception& error) {
-    app_.prompter.ask(hwnd(), error.what(), "Vask", MB_OK | MB_ICONERROR);
+    // The picture under the controls is the panel's: it and every control are drawn anew.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Tfext::cb1Change() { app_.searchOptions.interfaceLanguageChanged(cb1.itemIndex()); }
@@ -507,9 +502,6 @@ LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_SIZE:
-        if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
-        return 0;
     case WM_CLOSE:
         // Alt+F4 hides it like its close button; the window lives as long as the program.
         sb100Click();

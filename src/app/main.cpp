@@ -18,9 +18,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    win::SystemPrompter prompter;
     try {
         win::ShellLauncher launcher;
-        win::SystemPrompter prompter;
         App app(win::programDirectory(), launcher, prompter);
         // The bar's instance limit (enabled, one copy): a second start from the
         // same program file brings the running bar to the front and ends as soon
@@ -44,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         }
         return static_cast<int>(message.wParam);
     } catch (const std::exception& error) {
-        win::showError(nullptr, error);
+        win::showError(prompter, nullptr, error);
         return 1;
     }
 }

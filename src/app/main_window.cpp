@@ -44,6 +44,7 @@ std::string couldNotSave(const std::vector<std::string>& failures) {
 }  // namespace
 
 Tmainform::Tmainform(App& app) : app_(app) {
+    setPrompter(app.prompter);
     registerClass(ClassName, CS_DBLCLKS);
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, scaled(LayoutWidth),
            scaled(layoutHeight), nullptr);
@@ -124,9 +125,6 @@ void Tmainform::layOut() {
     place(eurl, Panel1Left + 3, top + 2, 341, 16);
     place(GradButton3, Panel1Left + 346, top + 1, 20, 18);
     place(GradButton1, Panel1Left + 367, top + 1, 45, 18);
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, client.right, client.bottom, SWP_NOACTIVATE);
     // The picture under the controls is the panel's: it and every control are drawn anew.
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -274,10 +272,6 @@ void Tmainform::saveHistoryWhenIdle() {
     } catch (const std::exception& error) {
         if (error.what() != saidBefore) reportError(error);
     }
-}
-
-void Tmainform::reportError(const std::exception& error) {
-    app_.prompter.ask(hwnd(), error.what(), "Vask", MB_OK | MB_ICONERROR);
 }
 
 COLORREF Tmainform::resolvedBackColor() const {
@@ -583,7 +577,6 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             minimised_ = false;
             restoreFromMinimised();
         }
-        if (RGPanel1) SetWindowPos(RGPanel1->hwnd(), HWND_BOTTOM, 0, 0, LOWORD(lParam), HIWORD(lParam), SWP_NOACTIVATE);
         return 0;
     case WM_COPYDATA: {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);

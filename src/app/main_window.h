@@ -118,7 +118,6 @@ public:
 protected:
     void dpiChanged() override;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void reportError(const std::exception& error) override;
 
 private:
     void createControls();

@@ -23,6 +23,7 @@ win::Font timesNewRoman(int pixels, UINT dpi, bool underlined = false) {
 }  // namespace
 
 TfAbout::TfAbout(App& app) : app_(app), programFile_(win::programPath()) {
+    setPrompter(app.prompter);
     registerClass(ClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     // Owned by the bar, so it stays above the bar, which stays on top.
     create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, app.mainform ? app.mainform->hwnd() : nullptr);

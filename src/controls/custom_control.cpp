@@ -83,9 +83,9 @@ LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wPar
     try {
         return self->route(message, wParam, lParam);
     } catch (const std::exception& error) {
-        win::showError(GetAncestor(window, GA_ROOT), error);
+        win::reportControlError(window, error);
     } catch (...) {
-        win::showError(GetAncestor(window, GA_ROOT), std::runtime_error("Unexpected error."));
+        win::reportControlError(window, std::runtime_error("Unexpected error."));
     }
     return 0;
 }

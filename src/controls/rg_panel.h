@@ -11,8 +11,10 @@ enum class TFloatingPanel { fpSelf, fpNone, fpParent };
 
 class TRGPanel : public win::Window {
 public:
-    // Covers `parent`'s client area, under the parent's other children.
+    // Covers `parent`'s client area, under the parent's other children,
+    // and follows its size.
     TRGPanel(HWND parent, TFloatingPanel floating);
+    ~TRGPanel() override;
 
     TFloatingPanel FloatingPanel() const { return floating_; }
     void setFloatingPanel(TFloatingPanel floating);
@@ -26,6 +28,9 @@ protected:
 
 private:
     void mouseDown(UINT button, POINT where);
+    static LRESULT CALLBACK followParent(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR panel);
+    HWND parent_;
     TFloatingPanel floating_;
 };
 

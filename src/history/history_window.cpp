@@ -73,6 +73,7 @@ BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
 
 Tfhist::Tfhist(App& app)
     : app_(app), history_(app.history), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
+    setPrompter(app.prompter);
     registerClass(ClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     create(ClassName, L"Vask - History", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
            scaled(800), scaled(600), nullptr);
@@ -417,10 +418,6 @@ void Tfhist::sbclearClick() {
     if (app_.prompter.ask(hwnd(), "Clear all search history ?", "Vask", MB_YESNO | MB_ICONSTOP) != IDYES) return;
     history_.clear();
     history_.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
-}
-
-void Tfhist::reportError(const std::exception& error) {
-    app_.prompter.ask(hwnd(), error.what(), "Vask", MB_OK | MB_ICONERROR);
 }
 
 LRESULT Tfhist::onNotify(NMHDR& header) {

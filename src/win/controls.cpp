@@ -80,7 +80,7 @@ LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wP
         if (self->hook_)
             if (const auto result = self->hook_(message, wParam, lParam)) return *result;
     } catch (const std::exception& error) {
-        showError(GetAncestor(window, GA_ROOT), error);
+        reportControlError(window, error);
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);

@@ -21,12 +21,20 @@ Win32Error::Win32Error(DWORD code, const std::string& context)
 
 void throwLastError(const std::string& context) { throw Win32Error(GetLastError(), context); }
 
-void showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
-    MessageBoxW(owner, toWide(text).c_str(), toWide(caption).c_str(), flags);
+void showError(Prompter& prompter, HWND owner, const std::exception& error) {
+    prompter.ask(owner, error.what(), "Vask", MB_OK | MB_ICONERROR);
 }
 
-void showError(HWND owner, const std::exception& error) {
-    showMessage(owner, error.what(), "Vask", MB_OK | MB_ICONERROR);
+UINT controlErrorMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Vask.ControlError");
+    return message;
+}
+
+void reportControlError(HWND control, const std::exception& error) {
+    const HWND root = GetAncestor(control, GA_ROOT);
+    if (SendMessageW(root, controlErrorMessage(), 0, reinterpret_cast<LPARAM>(&error)) == ControlErrorReported) return;
+    SystemPrompter system;
+    showError(system, root, error);
 }
 
 }  // namespace vask::win

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "win/prompter.h"
+
 namespace vask::win {
 
 // The system's text for an error code ("Access is denied.").
@@ -24,7 +26,15 @@ private:
 [[noreturn]] void throwLastError(const std::string& context = {});
 
 // The top-level error handler: shows the message of whatever was thrown.
-void showError(HWND owner, const std::exception& error);
-void showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
+void showError(Prompter& prompter, HWND owner, const std::exception& error);
+
+// What a control's handler threw reaches the window that holds it, which
+// reports it as it reports its own handlers' errors; a window that is not
+// the program's shows it in the system's box.
+void reportControlError(HWND control, const std::exception& error);
+// The message that carries it (lParam: the exception), and what a window
+// that reported it answers.
+UINT controlErrorMessage();
+inline constexpr LRESULT ControlErrorReported = 0x7661;
 
 }  // namespace vask::win

@@ -62,7 +62,12 @@ LRESULT Window::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void Window::reportError(const std::exception& error) { showError(hwnd_, error); }
+Prompter& Window::prompter() const {
+    static SystemPrompter system;
+    return prompter_ ? *prompter_ : system;
+}
+
+void Window::reportError(const std::exception& error) { showError(prompter(), hwnd_, error); }
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -78,6 +83,10 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
+        if (message == controlErrorMessage() && lParam) {
+            self->reportError(*reinterpret_cast<const std::exception*>(lParam));
+            return ControlErrorReported;
+        }
         if (message == WM_DPICHANGED) {
             self->dpi_ = acceptDpiChange(window, wParam, lParam);
             self->dpiChanged();

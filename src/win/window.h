@@ -6,6 +6,8 @@
 
 #include <exception>
 
+#include "win/prompter.h"
+
 namespace vask::win {
 
 class Window {
@@ -37,13 +39,18 @@ protected:
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
-    // Shows what a handler threw; the program's top-level error handler.
+    // Where the window's messages go (the system's boxes until set).
+    void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
+    Prompter& prompter() const;
+    // Shows what a handler of the window or of one of its controls threw;
+    // the program's top-level error handler.
     virtual void reportError(const std::exception& error);
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
     mutable UINT dpi_ = 0;  // 0 until first asked: the system's
+    Prompter* prompter_ = nullptr;
 };
 
 }  // namespace vask::win

@@ -166,6 +166,16 @@ TEST(MainWindow, NoCaptionIsClippedAtEitherDpiInEitherLayout) {
     }
 }
 
+TEST(MainWindow, WhatAControlsHandlerThrowsReachesTheWindowsPrompter) {
+    TestApp test;
+    Tmainform& bar = *test.app->mainform;
+    test.launcher.failure = "The browser could not be started.";
+    bar.eurl.setText("pear");
+    SendMessageW(bar.eurl.hwnd(), WM_CHAR, L'\r', 0);  // handled in the field's own hook
+    ASSERT_EQ(test.prompter.prompts.size(), 1u);
+    EXPECT_EQ(test.prompter.prompts[0].text, "The browser could not be started.");
+}
+
 TEST(MainWindow, SchemeFollowsTheBackgroundsBrightness) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;

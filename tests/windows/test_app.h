@@ -6,6 +6,8 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,12 @@ struct Launch {
 
 class RecordingLauncher : public win::Launcher {
 public:
-    void open(HWND, const std::string& program, const std::string& url) override { launches.push_back({program, url}); }
+    void open(HWND, const std::string& program, const std::string& url) override {
+        if (failure) throw std::runtime_error(*failure);
+        launches.push_back({program, url});
+    }
     std::vector<Launch> launches;
+    std::optional<std::string> failure;  // what the next launches throw
 };
 
 struct Prompt {
