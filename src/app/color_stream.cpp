@@ -329,6 +329,20 @@ std::string colorHex(std::uint32_t value) {
 
 }  // namespace
 
+std::array<std::uint32_t, 16> dialogCustomColors(const ColorDialogState& state) {
+    constexpr std::uint32_t White = 0xFFFFFF;
+    std::array<std::uint32_t, 16> shown{};
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i] = state.customColors[i] == kUnsetCustomColor ? White : state.customColors[i];
+    return shown;
+}
+
+void takeDialogCustomColors(ColorDialogState& state, const std::array<std::uint32_t, 16>& shown) {
+    const std::array<std::uint32_t, 16> before = dialogCustomColors(state);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] != before[i]) state.customColors[i] = shown[i];
+}
+
 std::string writeColorStream(const ColorDialogState& state) {
     std::string out(kSignature);
     writeShortString(out, kClassName);

@@ -23,6 +23,12 @@ struct ColorDialogState {
     std::array<std::uint32_t, 16> customColors = unsetCustomColors();
 };
 
+// The custom colours as the colour dialog shows them: an unset one is white.
+std::array<std::uint32_t, 16> dialogCustomColors(const ColorDialogState& state);
+// Takes back what the user changed in the dialog's custom colours; a colour
+// left as shown stays as it was stored (an unset one stays unset).
+void takeDialogCustomColors(ColorDialogState& state, const std::array<std::uint32_t, 16>& shown);
+
 std::string writeColorStream(const ColorDialogState& state);
 
 // nullopt when the bytes are not a colour dialog's stream or end too early.

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
 #include "app/app.h"
@@ -97,9 +99,6 @@ void Tmainform::createControls() {
         return std::nullopt;
     });
 
-    hints_.create(hwnd());
-    hints_.add(GradButton1.hwnd(), L"Search");
-    hints_.add(GradButton3.hwnd(), L"Advanced Search");
     // Fonts and places come once, with nastavivisino, after the settings are read.
 }
 
@@ -292,6 +291,16 @@ void Tmainform::NastaviBarve() {
     if (app_.fext && app_.fext->isVisible()) app_.fext->FormPaint();
 }
 
+// The hints are made when the mouse first comes over the bar: the tooltip
+// window is a good part of the bar's start-up, and many runs never need it.
+void Tmainform::makeHints() {
+    if (hintsMade_) return;
+    hintsMade_ = true;
+    hints_.create(hwnd());
+    hints_.add(GradButton1.hwnd(), L"Search");
+    hints_.add(GradButton3.hwnd(), L"Advanced Search");
+}
+
 int Tmainform::barHeight() const { return state_.compact ? layoutHeight - CompactReduction : layoutHeight; }
 
 void Tmainform::nastavivisino() {
@@ -338,9 +347,10 @@ void Tmainform::sbtranspClick() {
 }
 
 void Tmainform::AliceBlue1Click() {
+    // The dialog keeps COLORREFs: the same 0x00BBGGRR values in another integer type.
+    const std::array<uint32_t, 16> shown = dialogCustomColors(colorDialog_);
     std::array<COLORREF, 16> custom{};
-    for (size_t i = 0; i < custom.size(); ++i)
-        custom[i] = colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i];
+    std::copy(shown.begin(), shown.end(), custom.begin());
     CHOOSECOLORW choose{};
     choose.lStructSize = sizeof(choose);
     choose.hwndOwner = hwnd();
@@ -351,9 +361,9 @@ void Tmainform::AliceBlue1Click() {
         colorDialog_.color = choose.rgbResult;
         setBackColor(choose.rgbResult);
     }
-    for (size_t i = 0; i < custom.size(); ++i)
-        if (custom[i] != (colorDialog_.customColors[i] == kUnsetCustomColor ? White : colorDialog_.customColors[i]))
-            colorDialog_.customColors[i] = custom[i];
+    std::array<uint32_t, 16> chosen{};
+    std::copy(custom.begin(), custom.end(), chosen.begin());
+    takeDialogCustomColors(colorDialog_, chosen);
     NastaviBarve();
 }
 
@@ -547,6 +557,9 @@ void Tmainform::dpiChanged() { layOut(); }
 
 LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SETCURSOR:
+        makeHints();  // the mouse is over the bar or one of its controls
+        break;
     case WM_INITMENUPOPUP:
         showStateInMenu();
         return 0;

@@ -137,6 +137,7 @@ private:
     void setCompactMenuVisible(bool visible);
     void showStateInMenu() const;
     int barHeight() const;  // full or compact
+    void makeHints();
     void paintPanel(HDC dc, const RECT& client);
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
@@ -170,6 +171,7 @@ private:
     win::Brush backBrush_;
     win::Font font_, eurlFont_;
     win::Tooltips hints_;
+    bool hintsMade_ = false;
 };
 
 }  // namespace vask

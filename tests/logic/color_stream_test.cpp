@@ -120,3 +120,22 @@ TEST(ColorStream, DamagedStreamsAreRefusedWithoutReadingPastTheEnd) {
 
 }  // namespace
 }  // namespace vask
+
+namespace vask {
+namespace {
+
+TEST(ColorStream, TheDialogShowsUnsetCustomColoursWhiteAndOnlyChangesComeBack) {
+    ColorDialogState state;
+    state.customColors[1] = 0x123456;
+    std::array<std::uint32_t, 16> shown = dialogCustomColors(state);
+    EXPECT_EQ(shown[0], 0xFFFFFFu);
+    EXPECT_EQ(shown[1], 0x123456u);
+    shown[2] = 0x00FF00;  // the user defined one
+    takeDialogCustomColors(state, shown);
+    EXPECT_EQ(state.customColors[0], kUnsetCustomColor) << "shown white, left alone: still unset";
+    EXPECT_EQ(state.customColors[1], 0x123456u);
+    EXPECT_EQ(state.customColors[2], 0x00FF00u);
+}
+
+}  // namespace
+}  // namespace vask

@@ -288,6 +288,9 @@ std::map<HWND, std::wstring> barHints(HWND bar) {
 TEST(MainWindow, SearchButtonsShowTheirHints) {
     TestApp test;
     Tmainform& bar = *test.app->mainform;
+    // Made when the mouse first comes over the bar.
+    SendMessageW(bar.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(bar.GradButton1.hwnd()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(barHints(bar.hwnd()), (std::map<HWND, std::wstring>{{bar.GradButton1.hwnd(), L"Search"},
                                                                   {bar.GradButton3.hwnd(), L"Advanced Search"}}));
 }
