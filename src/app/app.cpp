@@ -114,7 +114,8 @@ Tfhist& App::historyWindow() {
 }
 
 TfAbout& App::about() {
-    if (!fabout) fabout = std::make_unique<TfAbout>(*this);
+    // Owned by the bar, so it stays above the bar, which stays on top.
+    if (!fabout) fabout = std::make_unique<TfAbout>(mainform ? mainform->hwnd() : nullptr, launcher, prompter);
     return *fabout;
 }
 

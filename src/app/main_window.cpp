@@ -9,7 +9,7 @@
 #include "app/bar_glyphs.h"
 #include "app/copy_data.h"
 #include "history/history_window.h"
-#include "history/search_snapshot.h"
+#include "app/search_snapshot.h"
 #include "controls/about_window.h"
 #include "win/common_dialogs.h"
 #include "win/dpi.h"

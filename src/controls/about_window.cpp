@@ -1,7 +1,5 @@
 #include "controls/about_window.h"
 
-#include "app/app.h"
-#include "app/main_window.h"
 #include "controls/about_info.h"
 #include "win/dpi.h"
 #include "win/fonts.h"
@@ -22,11 +20,11 @@ win::Font timesNewRoman(int pixels, UINT dpi, bool underlined = false) {
 
 }  // namespace
 
-TfAbout::TfAbout(App& app) : app_(app), programFile_(win::programPath()) {
-    setPrompter(app.prompter);
+TfAbout::TfAbout(HWND owner, win::Launcher& launcher, win::Prompter& prompter)
+    : launcher_(launcher), programFile_(win::programPath()) {
+    setPrompter(prompter);
     registerClass(ClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    // Owned by the bar, so it stays above the bar, which stays on top.
-    create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, app.mainform ? app.mainform->hwnd() : nullptr);
+    create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, owner);
     createControls();
     layOut();
 }
@@ -128,7 +126,7 @@ void TfAbout::FormActivate() {
     placeLabel(Label2, versionFont_.get(), 51, 78);
 }
 
-void TfAbout::Label5Click() { app_.launcher.open(hwnd(), "", std::string(MakerWebAddress)); }
+void TfAbout::Label5Click() { launcher_.open(hwnd(), "", std::string(MakerWebAddress)); }
 
 void TfAbout::dpiChanged() { layOut(); }
 

@@ -7,15 +7,16 @@
 #include "controls/grad_button.h"
 #include "win/controls.h"
 #include "win/handles.h"
+#include "win/launcher.h"
+#include "win/prompter.h"
 #include "win/window.h"
 
 namespace vask {
 
-class App;
-
 class TfAbout : public win::Window {
 public:
-    explicit TfAbout(App& app);
+    // Owned by `owner`, so it stays above it; the maker's link opens through `launcher`.
+    TfAbout(HWND owner, win::Launcher& launcher, win::Prompter& prompter);
 
     static constexpr int ClientWidth = 429, ClientHeight = 172;
     // The OK button is the box's cancel button, so Escape presses it too.
@@ -43,7 +44,7 @@ private:
     void centreOnDesktop();
     void closeWith(int result);
 
-    App& app_;
+    win::Launcher& launcher_;
     const std::wstring programFile_;
     int modalResult_ = 0;
     win::Font nameFont_, versionFont_, linkFont_, buttonFont_;

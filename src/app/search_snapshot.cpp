@@ -1,4 +1,4 @@
-#include "history/search_snapshot.h"
+#include "app/search_snapshot.h"
 
 #include <windows.h>
 
