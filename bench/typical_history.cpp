@@ -32,16 +32,16 @@ std::vector<HistoryRecord> typicalHistory(std::size_t rows) {
         s.date = std::to_string(1 + i % 28) + "." + std::to_string(1 + i / 28 % 12) + ".2024";
         s.time = std::to_string(i % 24) + ":" + std::to_string(10 + i % 50) + ":" + std::to_string(10 + i % 49);
         s.searchText = std::string(pick(kSearches, i)) + " " + std::to_string(i);
-        s.advancedShown = true;
-        s.exact = pick(kExact, i / 3);
-        s.exclude = pick(kExclude, i / 5);
-        s.domain = pick(kDomains, i / 7);
-        s.fileType = pick(FileTypes, i / 11);
-        s.browser = pick(kBrowsers, i / 13);
-        s.interfaceLanguage = pick(InterfaceLanguages, i * 7).item;
-        s.country = pick(Countries, i * 13).item;
-        s.resultLanguage = pick(ResultLanguages, i * 3).item;
-        s.timePeriod = pick(TimePeriods, i / 17);
+        s.options.emplace();
+        s.options->exact = pick(kExact, i / 3);
+        s.options->exclude = pick(kExclude, i / 5);
+        s.options->domain = pick(kDomains, i / 7);
+        s.options->fileType = pick(FileTypes, i / 11);
+        s.options->browser = pick(kBrowsers, i / 13);
+        s.options->interfaceLanguage = pick(InterfaceLanguages, i * 7).item;
+        s.options->country = pick(Countries, i * 13).item;
+        s.options->resultLanguage = pick(ResultLanguages, i * 3).item;
+        s.options->timePeriod = pick(TimePeriods, i / 17);
         s.engine = static_cast<SearchEngine>(i % BuiltInEngineCount);
         history.push_back(makeHistoryRecord(s));
     }

@@ -5,11 +5,8 @@
 
 #include "advanced/advanced_glyphs.h"
 #include "advanced/preset_file.h"
-#include "app/app.h"
-#include "app/bar_glyphs.h"
-#include "app/brightness.h"
-#include "app/main_window.h"
-#include "controls/caption_window.h"
+#include "common/brightness.h"
+#include "controls/bar_glyphs.h"
 #include "search/browser_list.h"
 #include "search/search_tables.h"
 #include "win/double_buffer.h"
@@ -28,6 +25,7 @@ constexpr wchar_t ClassName[] = L"Tfext";
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Red = RGB(255, 0, 0);
+constexpr COLORREF Silver = RGB(192, 192, 192);
 
 // The availability markers: 9 by 5 pixels in the colour of each service.
 constexpr int MarkerWidth = 9, MarkerHeight = 5, MarkerStep = 11;
@@ -63,10 +61,10 @@ constexpr int LabelHeight = 13;
 
 }  // namespace
 
-Tfext::Tfext(App& app) : app_(app) {
-    setPrompter(app.prompter);
+Tfext::Tfext(AdvancedContext context) : context_(std::move(context)), fals_(context_.bar) {
+    setPrompter(context_.prompter);
     registerClass(ClassName, CS_DBLCLKS);
-    const HWND bar = app_.mainform->hwnd();
+    const HWND bar = context_.bar;
     useDpiOf(bar);
     create(ClassName, L"Advanced", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
            scaled(LayoutWidth), scaled(LayoutHeight), bar);
@@ -82,8 +80,8 @@ void Tfext::createControls() {
     RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
     RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
     // Pressing or releasing the mouse on the body detaches the window from the bar.
-    RGPanel1->OnMouseDown = [this](UINT, POINT) { app_.advancedDocked = false; };
-    RGPanel1->OnMouseUp = [this](UINT, POINT) { app_.advancedDocked = false; };
+    RGPanel1->OnMouseDown = [this](UINT, POINT) { context_.docked = false; };
+    RGPanel1->OnMouseUp = [this](UINT, POINT) { context_.docked = false; };
 
     const DWORD clip = WS_CLIPSIBLINGS;
     // Creation order is the tab order.
@@ -129,6 +127,18 @@ void Tfext::createControls() {
                                  &SpeedButton4, &SpeedButton5, &SpeedButton6};
     int pinId = IdSpeedButton1;
     for (win::Button* pin : pins) flat(*pin, "Pin", pinId++);
+
+    for (int n = 1; n <= static_cast<int>(std::size(pins)); ++n) pins[n - 1]->onClick = [this, n] { SavePin(n); };
+    sb1.onClick = [this] { sb1Click(); };
+    sb2.onClick = [this] { sb2Click(); };
+    sb3.onClick = [this] { sbGoClick(); };
+    sb4.onClick = [this] { sb4Click(); };
+    sb100.onClick = [this] { sb100Click(); };
+    // The user's choices in the lists; the time period recomputes the country's fragment.
+    cb1.onChange = [this] { cb1Change(); };
+    cb2.onChange = [this] { cb2Change(); };
+    cb3.onChange = cb6.onChange = [this] { cb3Change(); };
+    cb5.onChange = [this] { cb5Change(); };
 
     hints_.create(hwnd());
     hints_.add(sb1.hwnd(), L"Save");
@@ -206,13 +216,13 @@ void Tfext::layOut() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Tfext::cb1Change() { app_.searchOptions.interfaceLanguageChanged(cb1.itemIndex()); }
-void Tfext::cb2Change() { app_.searchOptions.resultLanguageChanged(cb2.itemIndex()); }
-void Tfext::cb3Change() { app_.searchOptions.countryChanged(cb3.itemIndex()); }
-void Tfext::cb5Change() { app_.searchOptions.fileTypeChanged(cb5.itemIndex()); }
+void Tfext::cb1Change() { context_.searchOptions.interfaceLanguageChanged(cb1.itemIndex()); }
+void Tfext::cb2Change() { context_.searchOptions.resultLanguageChanged(cb2.itemIndex()); }
+void Tfext::cb3Change() { context_.searchOptions.countryChanged(cb3.itemIndex()); }
+void Tfext::cb5Change() { context_.searchOptions.fileTypeChanged(cb5.itemIndex()); }
 
 void Tfext::recomputeOptions() {
-    app_.searchOptions.recompute(cb1.itemIndex(), cb3.itemIndex(), cb2.itemIndex(), cb5.itemIndex());
+    context_.searchOptions.recompute(cb1.itemIndex(), cb3.itemIndex(), cb2.itemIndex(), cb5.itemIndex());
 }
 
 void Tfext::selectPinned(const PinnedIndices& pins) {
@@ -230,10 +240,10 @@ void Tfext::nalozibrskalnike() {
     lb.clear();
     const std::string defaultName = win::DefaultBrowserName();
     for (const std::string& item : browserListItems(win::ListRegisteredBrowsers(), defaultName)) lb.addItem(item);
-    lb.setItemIndex(app_.pinnedBrowserIndex);
+    lb.setItemIndex(context_.pinnedBrowserIndex);
 }
 
-SearchInputs Tfext::searchInputs() const {
+SearchInputs Tfext::inputs() const {
     SearchInputs in;
     in.interfaceIndex = cb1.itemIndex();
     in.resultIndex = cb2.itemIndex();
@@ -246,6 +256,33 @@ SearchInputs Tfext::searchInputs() const {
     return in;
 }
 
+OptionTexts Tfext::shownOptions() const {
+    return {.exact = eexact.text(),
+            .exclude = eexclude.text(),
+            .domain = edomain.text(),
+            .fileType = cb5.selectedText(),
+            .browser = lb.selectedText(),
+            .interfaceLanguage = cb1.selectedText(),
+            .country = cb3.selectedText(),
+            .resultLanguage = cb2.selectedText(),
+            .timePeriod = cb6.selectedText()};
+}
+
+void Tfext::restore(const OptionTexts& options) {
+    const std::pair<win::ComboBox*, const std::string*> lists[] = {
+        {&lb, &options.browser},         {&cb1, &options.interfaceLanguage}, {&cb3, &options.country},
+        {&cb2, &options.resultLanguage}, {&cb6, &options.timePeriod},        {&cb5, &options.fileType}};
+    for (const auto& [list, text] : lists)
+        if (const int index = lastEqualEntry(list->items(), *text); index >= 0) list->setItemIndex(index);
+    eexact.setText(options.exact);
+    eexclude.setText(options.exclude);
+    edomain.setText(options.domain);
+    cb1Change();
+    cb3Change();
+    cb2Change();
+    cb5Change();
+}
+
 void Tfext::sbGoClick() {
     openDialogFileName.clear();
     nalozibrskalnike();
@@ -253,7 +290,7 @@ void Tfext::sbGoClick() {
     for (win::ComboBox* list : {&cb1, &cb2, &cb3, &cb5, &cb6}) list->setItemIndex(0);
     for (win::Edit* edit : {&eexact, &eexclude, &edomain}) edit->setText("");
     eexact.setFocus();
-    app_.searchOptions.clear();
+    context_.searchOptions.clear();
 }
 
 void Tfext::sb100Click() { hideFromBar(); }
@@ -262,15 +299,15 @@ void Tfext::SavePin(int n) {
     // In the order of the pin buttons.
     const std::array<const win::ComboBox*, 6> lists{&lb, &cb1, &cb3, &cb2, &cb5, &cb6};
     if (n < 1 || n > static_cast<int>(lists.size())) return;
-    IniDocument settings = app_.readSettings();
+    IniDocument settings = context_.data.readSettings();
     writePin(settings, n, lists[static_cast<size_t>(n - 1)]->itemIndex());
-    app_.writeSettings(settings);
+    context_.data.writeSettings(settings);
 }
 
 void Tfext::sb4Click() {
     openDialogFileName.clear();
-    if (!win::fileExists(app_.dataFile(L"vask.cfg"))) return;
-    PinnedIndices pins = readPins(app_.readSettings());
+    if (!win::fileExists(context_.data.file(L"vask.cfg"))) return;
+    PinnedIndices pins = readPins(context_.data.readSettings());
     pins.timePeriod = cb6.itemIndex();  // Reset leaves the time period as it is
     selectPinned(pins);
 }
@@ -286,7 +323,7 @@ Preset Tfext::currentPreset() const {
     preset.exact = eexact.text();
     preset.exclude = eexclude.text();
     preset.domain = edomain.text();
-    preset.searchText = app_.mainform->eurl.text();
+    preset.searchText = context_.searchText();
     return preset;
 }
 
@@ -303,40 +340,42 @@ void Tfext::sb2Click() {
     // Read whole before anything changes: a file that cannot be read leaves every option as it was.
     const Preset preset = loadPresetFile(*path);
     openDialogFileName = *path;
-    app_.mainform->eurl.setText(preset.searchText);
+    context_.setSearchText(preset.searchText);
     eexact.setText(preset.exact);
     eexclude.setText(preset.exclude);
     edomain.setText(preset.domain);
-    app_.pinnedBrowserIndex = preset.lists.browser;
+    context_.pinnedBrowserIndex = preset.lists.browser;
     selectPinned(preset.lists);
 }
 
 std::optional<std::wstring> Tfext::showPresetDialog(PresetDialog dialog, const std::wstring& fileName) {
-    const win::FileDialogSetup setup{L"Vask file\0*.vsk\0", L"vsk", app_.presetFolder(), fileName};
+    const win::FileDialogSetup setup{L"Vask file\0*.vsk\0", L"vsk", context_.data.presetFolder(), fileName};
     return dialog == PresetDialog::Save ? win::askSaveFileName(hwnd(), setup) : win::askOpenFileName(hwnd(), setup);
 }
 
 void Tfext::showAtBar() {
     nalozibrskalnike();
-    app_.advancedOpen = true;
+    context_.open = true;
     // Placed before showing as well, so it appears in place even when the system does not activate it.
-    if (app_.advancedDocked) placeAtBar();
+    if (context_.docked) placeAtBar();
     ShowWindow(hwnd(), SW_SHOW);  // activation places it and puts the focus into eexact
     efocus.setFocus();
     BringWindowToTop(hwnd());
 }
 
 void Tfext::hideFromBar() {
-    app_.advancedOpen = false;
+    context_.open = false;
     ShowWindow(hwnd(), SW_HIDE);
-    if (app_.fals) app_.fals->placeUnder(app_.mainform->windowRect());
+    RECT bar{};
+    GetWindowRect(context_.bar, &bar);
+    fals_.placeUnder(bar);
 }
 
 DockGeometry Tfext::dockGeometry() const {
-    const RECT bar = app_.mainform->windowRect();
+    RECT bar{}, barClient{}, client{};
+    GetWindowRect(context_.bar, &bar);
+    GetClientRect(context_.bar, &barClient);
     const RECT self = windowRect();
-    RECT barClient{}, client{};
-    GetClientRect(app_.mainform->hwnd(), &barClient);
     GetClientRect(hwnd(), &client);
     return {bar.left, bar.top, barClient.bottom, self.left, self.top, client.bottom, GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -348,9 +387,9 @@ void Tfext::placeAtBar() {
 
 // Every move while shown from the bar: docked again when dropped near its place.
 void Tfext::WMMove() {
-    if (!app_.advancedOpen) return;
+    if (!context_.open) return;
     const SnapResult snap = snapAdvanced(dockGeometry());
-    app_.advancedDocked = snap.docked;
+    context_.docked = snap.docked;
     const RECT self = windowRect();
     // Moving into place brings one more move notification, which finds it there.
     if (snap.left != self.left || snap.top != self.top)
@@ -360,13 +399,13 @@ void Tfext::WMMove() {
 void Tfext::setTransparent(bool transparent) { win::setAlphaBlend(hwnd(), transparent, TransparentAlpha); }
 
 void Tfext::FormActivate() {
-    if (app_.advancedDocked) placeAtBar();
+    if (context_.docked) placeAtBar();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     eexact.setFocus();
 }
 
 void Tfext::FormPaint() {
-    const COLORREF color = app_.mainform->resolvedBackColor();
+    const COLORREF color = context_.barColor();
     if (backBrush_ && color == backColor_) return;
     backColor_ = color;
     bright_ = isBrightBackground(color);
@@ -436,57 +475,10 @@ LRESULT Tfext::controlColor(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(backBrush_.get());
 }
 
-void Tfext::onCommand(UINT id, UINT code) {
-    const bool changed = code == CBN_SELCHANGE, clicked = code == BN_CLICKED;
-    switch (id) {
-    case IdCb1:
-        if (changed) cb1Change();
-        break;
-    case IdCb2:
-        if (changed) cb2Change();
-        break;
-    case IdCb3:
-    case IdCb6:
-        if (changed) cb3Change();
-        break;
-    case IdCb5:
-        if (changed) cb5Change();
-        break;
-    case IdSb1:
-        if (clicked) sb1Click();
-        break;
-    case IdSb2:
-        if (clicked) sb2Click();
-        break;
-    case IdSb3:
-        if (clicked) sbGoClick();
-        break;
-    case IdSb4:
-        if (clicked) sb4Click();
-        break;
-    case IdSpeedButton1:
-    case IdSpeedButton2:
-    case IdSpeedButton3:
-    case IdSpeedButton4:
-    case IdSpeedButton5:
-    case IdSpeedButton6:
-        if (clicked) SavePin(static_cast<int>(id) - IdSpeedButton1 + 1);
-        break;
-    case IdSb100:
-        if (clicked) sb100Click();
-        break;
-    default:
-        break;
-    }
-}
-
 void Tfext::dpiChanged() { layOut(); }
 
 LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
         return 0;

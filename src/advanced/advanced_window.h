@@ -9,8 +9,11 @@
 
 #include "advanced/docking.h"
 #include "advanced/pins.h"
+#include "controls/caption_window.h"
 #include "controls/rg_panel.h"
+#include "search/option_texts.h"
 #include "search/query.h"
+#include "win/data_folder.h"
 #include "win/controls.h"
 #include "win/handles.h"
 #include "win/tooltips.h"
@@ -18,11 +21,24 @@
 
 namespace vask {
 
-class App;
+// What the advanced window shares with the rest of the program.
+struct AdvancedContext {
+    HWND bar;  // the owner it docks to
+    const win::DataFolder& data;
+    win::Prompter& prompter;
+    SearchOptions& searchOptions;  // the lists' URL fragments
+    bool& open;                    // shown from the bar
+    bool& docked;                  // attached to the bar
+    int& pinnedBrowserIndex;
+    // The bar's search text, which a preset keeps.
+    std::function<std::string()> searchText;
+    std::function<void(std::string_view)> setSearchText;
+    std::function<COLORREF()> barColor;  // the window wears it too
+};
 
 class Tfext : public win::Window {
 public:
-    explicit Tfext(App& app);
+    explicit Tfext(AdvancedContext context);
 
     static constexpr int LayoutWidth = 452, LayoutHeight = 434;
     static constexpr BYTE TransparentAlpha = 150;
@@ -97,7 +113,12 @@ public:
     // Sets the six lists to pinned indices, then recomputes the fragments.
     void selectPinned(const PinnedIndices& pins);
     // The fields of a search that this window holds.
-    SearchInputs searchInputs() const;
+    SearchInputs inputs() const;
+    // The options as shown, and back: each list selects its last entry equal
+    // to the text (left as it is when none is), then the fragments follow.
+    OptionTexts shownOptions() const;
+    void restore(const OptionTexts& options);
+    void focusExact() { eexact.setFocus(); }
 
     // Shown from the bar: the browsers are read anew, the window docks.
     void showAtBar();
@@ -106,6 +127,8 @@ public:
     // Flush against the bar (used while docked).
     void placeAtBar();
     void setTransparent(bool transparent);
+    // The strip kept under the bar while this window is hidden.
+    const Tfals& captionStrip() const { return fals_; }
 
     void FormActivate();
     // The colour scheme follows the bar's colour; run at every paint.
@@ -124,11 +147,11 @@ private:
     void paintPanel(HDC dc, const RECT& client);
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
-    void onCommand(UINT id, UINT code);
     std::optional<std::wstring> showPresetDialog(PresetDialog dialog, const std::wstring& fileName);
     Preset currentPreset() const;
 
-    App& app_;
+    AdvancedContext context_;
+    Tfals fals_;
     COLORREF backColor_ = 16119285;
     bool bright_ = true;
     std::unique_ptr<TRGPanel> RGPanel1;

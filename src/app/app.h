@@ -1,14 +1,15 @@
 #pragma once
 // The one application object: it owns the windows and the program-wide
-// values; the windows reach each other through it.
+// values, and it is the only place where windows meet: each window offers
+// operations in its own words, and App wires one to another.
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "common/ini_document.h"
 #include "history/search_history.h"
 #include "search/search_options.h"
+#include "win/data_folder.h"
 #include "win/launcher.h"
 #include "win/prompter.h"
 
@@ -16,9 +17,9 @@ namespace vask {
 
 class Tmainform;  // the search bar
 class Tfext;      // the advanced search window
-class Tfals;      // the caption strip under the bar
 class TfAbout;    // the about box
 class Tfhist;     // the search history
+struct RunRestore;
 
 class App {
 public:
@@ -34,21 +35,11 @@ public:
     // copy of the program ends before it loads anything else); false then.
     bool createWindows(const std::function<bool(HWND bar)>& barReady = {});
 
-    // The folder of "vask.cfg", "color.cld" and "hist.sdf", with its trailing separator.
-    const std::wstring& dataFolder() const { return dataFolder_; }
-    std::wstring dataFile(const wchar_t* name) const { return dataFolder_ + name; }
-    // Where the preset dialogs start: the program folder when it can be read.
-    std::wstring presetFolder() const;
-    // "vask.cfg" as a document; a missing file reads as empty, one that
-    // cannot be read throws with the system's message.
-    IniDocument readSettings() const;
     // "vask.cfg" as it stood when the windows were made (read once; a file
     // that could not be read was reported then and reads as empty).
     const IniDocument& startupSettings() const { return startupSettings_; }
-    // Saves "vask.cfg" atomically; throws with the system's message on failure.
-    void writeSettings(const IniDocument& settings) const;
 
-    const std::wstring programDir;  // with its trailing separator
+    const win::DataFolder data;
     win::Launcher& launcher;
     win::Prompter& prompter;
 
@@ -60,30 +51,26 @@ public:
     // window shows them once the user opens it.
     SearchHistory history{prompter};
 
-    // The advanced window (with the caption strip), the history window and the
-    // about box are made the first time they are needed: most runs never open
-    // them, and making their controls would double the bar's start-up. They
-    // then live until the App ends.
+    // The bar, made by createWindows. The advanced window, the history
+    // window and the about box are made the first time they are needed: most
+    // runs never open them, and making their controls would double the bar's
+    // start-up. Each then lives until the App ends.
+    Tmainform& bar() const { return *bar_; }
     Tfext& advanced();
+    Tfext* advancedIfMade() const { return advanced_.get(); }
     Tfhist& historyWindow();
+    Tfhist* historyWindowIfMade() const { return historyWindow_.get(); }
     TfAbout& about();
 
-    // The bar is made by createWindows; the others stay empty until first
-    // needed. Each lives until the App ends.
-    std::unique_ptr<Tmainform> mainform;
-    std::unique_ptr<Tfext> fext;
-    std::unique_ptr<Tfals> fals;
-    std::unique_ptr<Tfhist> fhist;
-    std::unique_ptr<TfAbout> fabout;
-
 private:
-    // The data folder when no file can be made in the program folder;
-    // problems met on the way are said with the start-up's message.
-    std::wstring fallBackToAppData(const std::wstring& appDataRoot);
+    // The history's Run: the recorded search back into the bar and the advanced window.
+    void runFromHistory(const RunRestore& restore);
 
-    std::wstring dataFolder_;
-    std::vector<std::string> startupProblems_;
     IniDocument startupSettings_;
+    std::unique_ptr<Tmainform> bar_;
+    std::unique_ptr<Tfext> advanced_;
+    std::unique_ptr<Tfhist> historyWindow_;
+    std::unique_ptr<TfAbout> about_;
 };
 
 }  // namespace vask

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/brightness.h"
+#include "common/brightness.h"
 
 namespace vask {
 namespace {

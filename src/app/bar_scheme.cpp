@@ -1,6 +1,6 @@
 #include "app/bar_scheme.h"
 
-#include "app/brightness.h"
+#include "common/brightness.h"
 
 namespace vask {
 

@@ -28,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         TInstanceControl InstanceControl1;
         if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) return 0;
         startup::mark(startup::Phase::HistoryRead);
-        const HWND bar = app.mainform->hwnd();
+        const HWND bar = app.bar().hwnd();
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
         SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);

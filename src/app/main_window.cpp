@@ -6,7 +6,7 @@
 #include "advanced/pins.h"
 #include "app/app.h"
 #include "app/bar_buttons.h"
-#include "app/bar_glyphs.h"
+#include "controls/bar_glyphs.h"
 #include "app/copy_data.h"
 #include "history/history_window.h"
 #include "app/search_snapshot.h"
@@ -90,6 +90,15 @@ void Tmainform::createControls() {
     ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
     SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
     cb1.setChecked(true);
+
+    // A service's radio button clicked or focused, or its label clicked, chooses it.
+    for (size_t i = 0; i < engineChoices_.size(); ++i) {
+        const auto choose = [this, engine = static_cast<SearchEngine>(i)] { selectEngine(engine); };
+        engineChoices_[i].radio->onClick = engineChoices_[i].radio->onFocus = engineChoices_[i].label->onClick = choose;
+    }
+    GradButton1.onClick = [this] { sbGoClick(); };
+    GradButton3.onClick = [this] { GradButton3Click(); };
+    sbend.onClick = [this] { Exit1Click(); };
 
     eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
         // Enter belongs to the field, not to dialog navigation.
@@ -203,18 +212,18 @@ void Tmainform::SaveSettings() {
     GetWindowPlacement(hwnd(), &placement);
     state_.left = placement.rcNormalPosition.left;
     state_.top = placement.rcNormalPosition.top;
-    IniDocument document = app_.readSettings();
+    IniDocument document = app_.data.readSettings();
     saveBarSettings(document, state_);
-    app_.writeSettings(document);
+    app_.data.writeSettings(document);
 }
 
 void Tmainform::loadColorDialog() {
-    if (const auto bytes = win::readWholeFile(app_.dataFile(L"color.cld")))
+    if (const auto bytes = win::readWholeFile(app_.data.file(L"color.cld")))
         if (const auto state = readColorStream(*bytes)) colorDialog_ = *state;
 }
 
 void Tmainform::saveColorDialog() {
-    win::saveFileAtomically(app_.dataFile(L"color.cld"), writeColorStream(colorDialog_));
+    win::saveFileAtomically(app_.data.file(L"color.cld"), writeColorStream(colorDialog_));
 }
 
 std::vector<std::string> Tmainform::saveEverything() {
@@ -228,7 +237,7 @@ std::vector<std::string> Tmainform::saveEverything() {
         }
     };
     attempt([this] { saveColorDialog(); });
-    attempt([this] { app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf")); });
+    attempt([this] { app_.history.SaveListViewToFile(app_.data.file(L"hist.sdf")); });
     attempt([this] { SaveSettings(); });
     return failures;
 }
@@ -267,7 +276,7 @@ void Tmainform::saveHistoryWhenIdle() {
     if (!pending || !app_.history.unsaved()) return;
     const std::string saidBefore = app_.history.lastSaveFailure();
     try {
-        app_.history.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
+        app_.history.SaveListViewToFile(app_.data.file(L"hist.sdf"));
     } catch (const std::exception& error) {
         if (error.what() != saidBefore) reportError(error);
     }
@@ -288,7 +297,7 @@ void Tmainform::NastaviBarve() {
     ingpop.setColor(resolvedBackColor());
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     // The advanced window wears the bar's colour.
-    if (app_.fext && app_.fext->isVisible()) app_.fext->FormPaint();
+    if (Tfext* advanced = app_.advancedIfMade(); advanced && advanced->isVisible()) advanced->FormPaint();
 }
 
 // The hints are made when the mouse first comes over the bar: the tooltip
@@ -343,7 +352,7 @@ void Tmainform::stbarClick() {
 void Tmainform::sbtranspClick() {
     state_.transparent = !state_.transparent;
     win::setAlphaBlend(hwnd(), state_.transparent, alphaValue_);
-    if (app_.fext) app_.fext->setTransparent(state_.transparent);
+    if (Tfext* advanced = app_.advancedIfMade()) advanced->setTransparent(state_.transparent);
 }
 
 void Tmainform::AliceBlue1Click() {
@@ -377,16 +386,6 @@ void Tmainform::selectEngine(SearchEngine engine) {
     for (size_t i = 0; i < engineChoices_.size(); ++i) engineChoices_[i].radio->setChecked(i == engineIndex(engine));
 }
 
-// A service's radio button or label clicked or focused, or its menu item chosen.
-std::optional<SearchEngine> Tmainform::engineChosenBy(UINT id, UINT code) const {
-    const auto within = [](UINT id, UINT first) { return id >= first && id < first + BuiltInEngineCount; };
-    if (within(id, Google1)) return static_cast<SearchEngine>(id - Google1);
-    if (code != BN_CLICKED && code != BN_SETFOCUS) return std::nullopt;
-    if (within(id, IdCb1)) return static_cast<SearchEngine>(id - IdCb1);
-    if (within(id, IdLabel1)) return static_cast<SearchEngine>(id - IdLabel1);
-    return std::nullopt;
-}
-
 void Tmainform::sbGoClick() {
     // Recorded before the URL is composed, as the fields stand now. The text
     // is read once: under Wine each message to a control costs a round trip.
@@ -394,7 +393,8 @@ void Tmainform::sbGoClick() {
     if (state_.historyEnabled) dodajtabelo(text);
     // An advanced window not made yet has every list at its first item, no
     // browser and empty edits: the inputs' defaults.
-    SearchInputs inputs = app_.fext ? app_.fext->searchInputs() : SearchInputs{};
+    const Tfext* advanced = app_.advancedIfMade();
+    SearchInputs inputs = advanced ? advanced->inputs() : SearchInputs{};
     inputs.text = std::move(text);
     inputs.engine = searchEngine();
     inputs.advancedOpen = app_.advancedOpen;
@@ -403,7 +403,15 @@ void Tmainform::sbGoClick() {
 }
 
 void Tmainform::dodajtabelo(std::string searchText) {
-    app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(app_, std::move(searchText))));
+    app_.history.recordSearch(
+        makeHistoryRecord(takeSearchSnapshot(std::move(searchText), searchEngine(), shownOptions())));
+}
+
+// The advanced window's options while it is shown: a search records them.
+std::optional<OptionTexts> Tmainform::shownOptions() const {
+    const Tfext* advanced = app_.advancedIfMade();
+    if (!advanced || !advanced->isVisible()) return std::nullopt;
+    return advanced->shownOptions();
 }
 
 void Tmainform::History1Click() { app_.historyWindow().Show(); }
@@ -411,12 +419,12 @@ void Tmainform::History1Click() { app_.historyWindow().Show(); }
 void Tmainform::GradButton3Click() {
     // Every press resets the lists to the pinned values; the texts stay. An
     // unreadable "vask.cfg" reads as empty, so the options always follow the lists.
-    const PinnedIndices pins = readPins(app_.readSettings());
+    const PinnedIndices pins = readPins(app_.data.readSettings());
     app_.pinnedBrowserIndex = pins.browser;
     Tfext& advanced = app_.advanced();
     advanced.selectPinned(pins);
     xexpandClick();
-    if (advanced.isVisible()) advanced.eexact.setFocus();
+    if (advanced.isVisible()) advanced.focusExact();
 }
 
 void Tmainform::xexpandClick() {
@@ -427,7 +435,8 @@ void Tmainform::xexpandClick() {
 }
 
 void Tmainform::MyMessage() {
-    if (app_.fext && app_.advancedOpen && app_.advancedDocked) app_.fext->placeAtBar();
+    if (Tfext* advanced = app_.advancedIfMade(); advanced && app_.advancedOpen && app_.advancedDocked)
+        advanced->placeAtBar();
 }
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
@@ -506,21 +515,13 @@ LRESULT Tmainform::controlColor(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(backBrush_.get());
 }
 
-void Tmainform::onCommand(UINT id, UINT code, HWND) {
-    if (const auto engine = engineChosenBy(id, code)) {
-        selectEngine(*engine);
+// The menu's items; the controls run their own handlers.
+void Tmainform::onMenuCommand(UINT id) {
+    if (id >= Google1 && id < Google1 + BuiltInEngineCount) {
+        selectEngine(static_cast<SearchEngine>(id - Google1));
         return;
     }
     switch (id) {
-    case IdGradButton1:
-        sbGoClick();
-        break;
-    case IdGradButton3:
-        GradButton3Click();
-        break;
-    case IdSbend:
-        Exit1Click();
-        break;
     case History1:
         History1Click();
         break;
@@ -564,7 +565,7 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         showStateInMenu();
         return 0;
     case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        if (!lParam) onMenuCommand(LOWORD(wParam));
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) FormActivate();

@@ -13,6 +13,7 @@
 #include "controls/grad_button.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
+#include "search/option_texts.h"
 #include "search/query.h"
 #include "win/controls.h"
 #include "win/handles.h"
@@ -65,7 +66,11 @@ public:
     static_assert(Wikipedia1 - Google1 + 1 == BuiltInEngineCount && IdCb4 - IdCb1 + 1 == BuiltInEngineCount &&
                   IdLabel3 - IdLabel1 + 1 == BuiltInEngineCount);
 
-    // Controls the other windows and the tests reach.
+    // The search field's text.
+    std::string searchText() const { return eurl.text(); }
+    void setSearchText(std::string_view text) { eurl.setText(text); }
+
+    // Controls the tests reach.
     win::Edit eurl;
     win::CheckButton cb1, cb2, cb4;  // Google, Bing, Wikipedia
     win::Label Label1, Label2, Label3;
@@ -141,9 +146,9 @@ private:
     void paintPanel(HDC dc, const RECT& client);
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
-    void onCommand(UINT id, UINT code, HWND control);
-    std::optional<SearchEngine> engineChosenBy(UINT id, UINT code) const;
+    void onMenuCommand(UINT id);
     int panelTop() const;
+    std::optional<OptionTexts> shownOptions() const;
 
     // The radio button and the label that choose each built-in service, in
     // the services' order, and where they stand (96-DPI units).

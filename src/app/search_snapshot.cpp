@@ -4,9 +4,6 @@
 
 #include <string>
 
-#include "advanced/advanced_window.h"
-#include "app/app.h"
-#include "app/main_window.h"
 #include "win/text.h"
 
 namespace vask {
@@ -24,26 +21,12 @@ std::string formatNow(bool date) {
 
 }  // namespace
 
-SearchSnapshot takeSearchSnapshot(const App& app, std::string searchText) {
-    SearchSnapshot search;
-    search.date = formatNow(true);
-    search.time = formatNow(false);
-    const Tmainform& bar = *app.mainform;
-    search.searchText = std::move(searchText);
-    search.engine = bar.searchEngine();
-    if (!app.fext || !app.fext->isVisible()) return search;
-    const Tfext& advanced = *app.fext;
-    search.advancedShown = true;
-    search.exact = advanced.eexact.text();
-    search.exclude = advanced.eexclude.text();
-    search.domain = advanced.edomain.text();
-    search.fileType = advanced.cb5.selectedText();
-    search.browser = advanced.lb.selectedText();
-    search.interfaceLanguage = advanced.cb1.selectedText();
-    search.country = advanced.cb3.selectedText();
-    search.resultLanguage = advanced.cb2.selectedText();
-    search.timePeriod = advanced.cb6.selectedText();
-    return search;
+SearchSnapshot takeSearchSnapshot(std::string searchText, SearchEngine engine, std::optional<OptionTexts> options) {
+    return {.date = formatNow(true),
+            .time = formatNow(false),
+            .searchText = std::move(searchText),
+            .options = std::move(options),
+            .engine = engine};
 }
 
 }  // namespace vask

@@ -48,6 +48,8 @@ void TfAbout::createControls() {
     GradButton1.setCancel(true);
     GradButton1.setModalResult(IDCANCEL);
     GradButton1.setTabStop(false);
+    GradButton1.onClick = [this] { closeWith(IDCANCEL); };
+    Label5.onClick = [this] { Label5Click(); };
     SetWindowPos(Panel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -141,10 +143,7 @@ LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
         break;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IdGradButton1)
-            closeWith(IDCANCEL);
-        else if (LOWORD(wParam) == IdLabel5 && HIWORD(wParam) == STN_CLICKED)
-            Label5Click();
+        if (LOWORD(wParam) == IDCANCEL) closeWith(IDCANCEL);  // Escape, from the dialog manager
         return 0;
     case WM_CLOSE:
         closeWith(IDCANCEL);

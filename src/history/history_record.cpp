@@ -107,7 +107,7 @@ bool HistoryRecord::operator==(const HistoryRecord& other) const {
 }
 
 HistoryRecord makeHistoryRecord(const SearchSnapshot& s) {
-    if (!s.advancedShown) {
+    if (!s.options) {
         std::array<std::string_view, PlainRowItems> items;
         items.fill(NoneValue);
         items[HistoryItem::Time] = s.time;
@@ -115,9 +115,10 @@ HistoryRecord makeHistoryRecord(const SearchSnapshot& s) {
         return HistoryRecord(s.date, items);
     }
     // The lists' own texts: their first entry is already "- - -".
+    const OptionTexts& o = *s.options;
     std::array<std::string_view, FullRowItems> items{
-        s.time,    orNone(s.searchText), orNone(s.exact), orNone(s.exclude), orNone(s.domain), s.fileType,
-        s.browser, s.interfaceLanguage,  s.country,       s.resultLanguage,  s.timePeriod};
+        s.time,    orNone(s.searchText), orNone(o.exact), orNone(o.exclude), orNone(o.domain), o.fileType,
+        o.browser, o.interfaceLanguage,  o.country,       o.resultLanguage,  o.timePeriod};
     for (std::size_t column = HistoryItem::Google; column < FullRowItems; ++column) items[column] = NoneValue;
     if (s.engine) items[HistoryItem::engineColumn(*s.engine)] = "Yes";
     return HistoryRecord(s.date, items);
@@ -141,15 +142,24 @@ uint32_t rowBackground(std::size_t index, bool highlighted) {
     return index % 2 == 1 ? 0xFFFFFF : 0xF5F5F5;
 }
 
-int lastEqualEntry(const std::vector<std::string>& items, std::string_view text) {
-    const std::string wanted = asciiUpper(text);
-    for (std::size_t i = items.size(); i-- > 0;)
-        if (asciiUpper(items[i]) == wanted) return static_cast<int>(i);
-    return -1;
-}
-
 bool recordedWithoutOptions(const HistoryRecord& record) {
     return subItemOrEmpty(record, HistoryItem::Browser) == NoneValue;
+}
+
+RunRestore runRestore(const HistoryRecord& record) {
+    const auto item = [&](std::size_t i) { return std::string(subItemOrEmpty(record, i)); };
+    const auto unlessNone = [&](std::size_t i) { return item(i) == NoneValue ? std::string{} : item(i); };
+    if (recordedWithoutOptions(record)) return {item(HistoryItem::Search), std::nullopt};
+    OptionTexts options{.exact = unlessNone(HistoryItem::Exact),
+                        .exclude = unlessNone(HistoryItem::Exclude),
+                        .domain = unlessNone(HistoryItem::Domain),
+                        .fileType = item(HistoryItem::FileType),
+                        .browser = item(HistoryItem::Browser),
+                        .interfaceLanguage = item(HistoryItem::Interface),
+                        .country = item(HistoryItem::Country),
+                        .resultLanguage = item(HistoryItem::Language),
+                        .timePeriod = item(HistoryItem::TimePeriod)};
+    return {unlessNone(HistoryItem::Search), std::move(options)};
 }
 
 }  // namespace vask

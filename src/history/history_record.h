@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "search/option_texts.h"
 #include "search/query.h"
 
 namespace vask {
@@ -105,12 +106,9 @@ inline constexpr std::size_t PlainRowItems = 12;
 
 // What dodajtabelo (the bar's "add to the table") reads when a search starts.
 struct SearchSnapshot {
-    std::string date, time;  // already formatted (user's short date, long time)
-    std::string searchText;  // eurl
-    bool advancedShown = false;
-    std::string exact, exclude, domain;  // eexact, eexclude, edomain
-    // Display texts of the selected list entries ("" when none is selected).
-    std::string fileType, browser, interfaceLanguage, country, resultLanguage, timePeriod;
+    std::string date, time;              // already formatted (user's short date, long time)
+    std::string searchText;              // eurl
+    std::optional<OptionTexts> options;  // while the advanced window is shown
     std::optional<SearchEngine> engine;  // the bar's chosen built-in service
 };
 
@@ -154,11 +152,17 @@ bool matchesFind(const HistoryRecord& record, std::string_view findText);
 // grey, rows matching the find light yellow.
 uint32_t rowBackground(std::size_t index, bool highlighted);
 
-// The last entry equal to `text` ignoring ASCII case, or -1 when none is:
-// the entry Run selects in a list.
-int lastEqualEntry(const std::vector<std::string>& items, std::string_view text);
-
 // A row recorded while the advanced window was hidden: its Browser is "- - -".
 bool recordedWithoutOptions(const HistoryRecord& record);
+
+// What the history's Run puts back from a row: the bar's text and, for a row
+// recorded with the advanced window, its options. A "- - -" of Exact, Exclude
+// or Site or Domain comes back empty, and so does the search text of such a
+// row; a row recorded without options gives its search text as it stands.
+struct RunRestore {
+    std::string searchText;
+    std::optional<OptionTexts> options;  // none: the advanced window is hidden
+};
+RunRestore runRestore(const HistoryRecord& record);
 
 }  // namespace vask

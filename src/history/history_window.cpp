@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "advanced/advanced_window.h"
-#include "app/app.h"
-#include "app/main_window.h"
 #include "history/history_geometry.h"
 #include "win/dpi.h"
 #include "win/fonts.h"
@@ -58,12 +55,6 @@ constexpr std::array<std::string_view, 12> DetailCaptions{
     "Language",       "Time Period",
 };
 
-// Selects the last entry equal to `text`; a list without one keeps its selection.
-void selectEqualEntry(win::ComboBox& list, std::string_view text) {
-    const int index = lastEqualEntry(list.items(), text);
-    if (index >= 0) list.setItemIndex(index);
-}
-
 BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
     SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
     return TRUE;
@@ -71,9 +62,10 @@ BOOL CALLBACK setFontOf(HWND child, LPARAM font) {
 
 }  // namespace
 
-Tfhist::Tfhist(App& app)
-    : app_(app), history_(app.history), details_{&e1, &e2, &e3, &e4, &e5, &e6, &e7, &e8, &e9, &e10, &e11, &e12} {
-    setPrompter(app.prompter);
+Tfhist::Tfhist(HistoryContext context)
+    : context_(std::move(context)), history_(context_.history), details_{&e1, &e2, &e3, &e4,  &e5,  &e6,
+                                                                         &e7, &e8, &e9, &e10, &e11, &e12} {
+    setPrompter(context_.prompter);
     registerClass(ClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     create(ClassName, L"Vask - History", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, CW_USEDEFAULT, CW_USEDEFAULT,
            scaled(800), scaled(600), nullptr);
@@ -111,6 +103,18 @@ void Tfhist::createControls() {
     SendMessageW(tabela.hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
     for (const HistoryColumn& column : HistoryColumns)
         tabela.addColumn(column.caption, scaled(column.width == DefaultColumnWidth ? 50 : column.width));
+
+    const std::pair<win::Control*, void (Tfhist::*)()> clicks[] = {{&SpeedButton3, &Tfhist::SpeedButton3Click},
+                                                                   {&SpeedButton7, &Tfhist::SpeedButton7Click},
+                                                                   {&SpeedButton5, &Tfhist::SpeedButton5Click},
+                                                                   {&SpeedButton6, &Tfhist::SpeedButton6Click},
+                                                                   {&SpeedButton8, &Tfhist::SpeedButton8Click},
+                                                                   {&SpeedButton4, &Tfhist::SpeedButton4Click},
+                                                                   {&SpeedButton2, &Tfhist::SpeedButton2Click},
+                                                                   {&SpeedButton1, &Tfhist::SpeedButton1Click},
+                                                                   {&sbclear, &Tfhist::sbclearClick}};
+    for (const auto& [button, click] : clicks) button->onClick = [this, click = click] { (this->*click)(); };
+    tabela.onNotify = [this](NMHDR& header) { return tabelaNotify(header); };
 
     hints_.create(parent);
     hints_.add(SpeedButton3.hwnd(), L"Search");
@@ -207,7 +211,7 @@ void Tfhist::limitSize(MINMAXINFO& limits) const {
 // Size, position and state from "VelikostH".
 void Tfhist::FormCreate() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    HistoryGeometry geometry = loadHistoryGeometry(app_.startupSettings(), screen);
+    HistoryGeometry geometry = loadHistoryGeometry(context_.startupSettings, screen);
     // Reachable before the system places it: the system moves a rectangle
     // wholly off the screen in its own way, which would hide it from the rule.
     const Point corner = keepHistoryWindowOnScreen(geometry.left, geometry.top, screen);
@@ -269,12 +273,12 @@ void Tfhist::FormDeactivate() {
     GetWindowPlacement(hwnd(), &placement);
     const RECT& normal = placement.rcNormalPosition;
     HistoryGeometry geometry{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0};
-    const bool appMinimised = app_.mainform && IsIconic(app_.mainform->hwnd());
+    const bool appMinimised = IsIconic(context_.bar);
     geometry.status = appMinimised || IsIconic(hwnd()) ? 1 : IsZoomed(hwnd()) ? Maximised : 0;
     try {
-        IniDocument settings = app_.readSettings();  // a file that cannot be read is never overwritten
+        IniDocument settings = context_.data.readSettings();  // a file that cannot be read is never overwritten
         saveHistoryGeometry(settings, geometry);
-        app_.writeSettings(settings);
+        context_.data.writeSettings(settings);
         saveFailing_ = false;
     } catch (const std::exception& error) {
         // Said once until a save works again, and only after the activation
@@ -286,7 +290,7 @@ void Tfhist::FormDeactivate() {
 }
 
 void Tfhist::showRow(std::size_t row) {
-    const HistoryRecord& record = rows()[row];
+    const HistoryRecord& record = shownRecord_.emplace(rows()[row]);
     e1.setText(record.caption());
     // Rows of foreign files may have fewer fields: those show empty.
     for (std::size_t i = 1; i < details_.size(); ++i) details_[i]->setText(subItemOrEmpty(record, i - 1));
@@ -339,40 +343,19 @@ void Tfhist::SpeedButton4Click() {
     if (rows().empty()) return;
     // Nothing shown yet (the window just opened, or rows were deleted): Run
     // takes the chosen row rather than putting empty fields into the bar.
-    if (e1.text().empty() && e8.text().empty()) tabelaClick();
-    Tmainform& bar = *app_.mainform;
-    Tfext& advanced = app_.advanced();
-    if (e8.text() == NoneValue) {  // recorded without the advanced window
-        bar.eurl.setText(e3.text());
-        advanced.hideFromBar();
-        return;
-    }
-    if (!app_.advancedOpen) bar.xexpandClick();
-    const std::pair<win::ComboBox*, const win::Edit*> lists[] = {{&advanced.lb, &e8},   {&advanced.cb1, &e9},
-                                                                 {&advanced.cb3, &e10}, {&advanced.cb2, &e11},
-                                                                 {&advanced.cb6, &e12}, {&advanced.cb5, &e7}};
-    for (const auto& [list, shown] : lists) selectEqualEntry(*list, shown->text());
-    for (win::Edit* edit : {&advanced.eexact, &advanced.eexclude, &advanced.edomain, &bar.eurl}) edit->setText("");
-    const std::pair<win::Edit*, win::Edit*> edits[] = {
-        {&e4, &advanced.eexact}, {&e5, &advanced.eexclude}, {&e6, &advanced.edomain}};
-    for (const auto& [shown, target] : edits) {
-        const std::string text = shown->text();
-        if (text != NoneValue)
-            target->setText(text);
-        else
-            shown->setText("");
-    }
-    if (e3.text() != NoneValue) bar.eurl.setText(e3.text());
-    advanced.cb1Change();
-    advanced.cb3Change();
-    advanced.cb2Change();
-    advanced.cb5Change();
+    if (!shownRecord_) tabelaClick();
+    // A "- - -" the options do not take back leaves the detail panel too.
+    if (!recordedWithoutOptions(*shownRecord_))
+        for (win::Edit* shown : {&e4, &e5, &e6})
+            if (shown->text() == NoneValue) shown->setText("");
+    context_.run(runRestore(*shownRecord_));
 }
 
 void Tfhist::SpeedButton1Click() {
     history_.eraseRows(tabela.selectedRows());
     tabela.setFocus();
     for (win::Edit* edit : details_) edit->setText("");
+    shownRecord_.reset();
 }
 
 void Tfhist::SpeedButton2Click() { tabela.setMultiSelect(SpeedButton2.checked()); }
@@ -415,13 +398,12 @@ void Tfhist::SpeedButton8Click() {
 void Tfhist::sbclearClick() {
     if (rows().empty()) return;
     MessageBeep(MB_ICONQUESTION);
-    if (app_.prompter.ask(hwnd(), "Clear all search history ?", "Vask", MB_YESNO | MB_ICONSTOP) != IDYES) return;
+    if (context_.prompter.ask(hwnd(), "Clear all search history ?", "Vask", MB_YESNO | MB_ICONSTOP) != IDYES) return;
     history_.clear();
-    history_.SaveListViewToFile(app_.dataFile(L"hist.sdf"));
+    history_.SaveListViewToFile(context_.data.file(L"hist.sdf"));
 }
 
-LRESULT Tfhist::onNotify(NMHDR& header) {
-    if (header.hwndFrom != tabela.hwnd()) return 0;
+std::optional<LRESULT> Tfhist::tabelaNotify(NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW: {
         auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
@@ -442,42 +424,7 @@ LRESULT Tfhist::onNotify(NMHDR& header) {
     case LVN_ODFINDITEMW:
         return tabelaDataFind(reinterpret_cast<const NMLVFINDITEMW&>(header));
     default:
-        return 0;
-    }
-}
-
-void Tfhist::onCommand(UINT id, UINT code) {
-    if (code != BN_CLICKED) return;
-    switch (id) {
-    case IdSpeedButton3:
-        SpeedButton3Click();
-        break;
-    case IdSpeedButton7:
-        SpeedButton7Click();
-        break;
-    case IdSpeedButton5:
-        SpeedButton5Click();
-        break;
-    case IdSpeedButton6:
-        SpeedButton6Click();
-        break;
-    case IdSpeedButton8:
-        SpeedButton8Click();
-        break;
-    case IdSpeedButton4:
-        SpeedButton4Click();
-        break;
-    case IdSpeedButton2:
-        SpeedButton2Click();
-        break;
-    case IdSpeedButton1:
-        SpeedButton1Click();
-        break;
-    case IdSbclear:
-        sbclearClick();
-        break;
-    default:
-        break;
+        return std::nullopt;
     }
 }
 
@@ -488,11 +435,6 @@ void Tfhist::dpiChanged() {
 
 LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_NOTIFY:
-        return onNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             lastFocus_ = GetFocus();
@@ -502,7 +444,7 @@ LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case ReportSaveFailure:
-        app_.prompter.ask(hwnd(), saveFailure_, "Vask", MB_OK | MB_ICONERROR);
+        context_.prompter.ask(hwnd(), saveFailure_, "Vask", MB_OK | MB_ICONERROR);
         return 0;
     case WM_SIZE:
         if (tabela.hwnd()) layOut();

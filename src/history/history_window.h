@@ -4,6 +4,8 @@
 // and Run, which puts a recorded search back into the bar. It shows the
 // program's one search history and follows its every change.
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,7 @@
 #include "history/history_rows.h"
 #include "history/search_history.h"
 #include "win/controls.h"
+#include "win/data_folder.h"
 #include "win/handles.h"
 #include "win/list_view.h"
 #include "win/tooltips.h"
@@ -18,11 +21,20 @@
 
 namespace vask {
 
-class App;
+// What the history window shares with the rest of the program.
+struct HistoryContext {
+    SearchHistory& history;
+    const win::DataFolder& data;
+    const IniDocument& startupSettings;  // where the window was left last time
+    win::Prompter& prompter;
+    HWND bar;  // a minimised bar leaves the stored geometry alone
+    // Run: puts the restored search back into the bar and the advanced window.
+    std::function<void(const RunRestore&)> run;
+};
 
 class Tfhist : public win::Window {
 public:
-    explicit Tfhist(App& app);
+    explicit Tfhist(HistoryContext context);
     ~Tfhist() override;
 
     // Controls the other windows and the tests reach.
@@ -75,11 +87,11 @@ private:
     void goToRow(int row);
     void releaseMultiSelect();
     std::string_view cellText(std::size_t row, int column) const;
-    LRESULT onNotify(NMHDR& header);
-    void onCommand(UINT id, UINT code);
+    std::optional<LRESULT> tabelaNotify(NMHDR& header);
 
-    App& app_;
+    HistoryContext context_;
     SearchHistory& history_;
+    std::optional<HistoryRecord> shownRecord_;  // the row the detail edits show
     std::array<win::Edit*, 12> details_;
     std::array<win::Label, 13> labels_;  // "Find", then one above each detail edit
     win::Tooltips hints_;

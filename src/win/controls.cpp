@@ -9,17 +9,53 @@
 namespace vask::win {
 
 // The window may outlive this object (a parent destroys its children later):
-// it must not call a hook that is gone.
+// it must not reach an object that is gone.
 Control::~Control() {
-    if (hwnd_ && hook_) RemoveWindowSubclass(hwnd_, &Control::subclassProcedure, 1);
+    if (subclassed_) RemoveWindowSubclass(hwnd_, &Control::subclassProcedure, 1);
 }
 
 void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle) {
     hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throwLastError("CreateWindow");
+    // The subclass ties the window to this object: of() finds it there.
+    subclassed_ = SetWindowSubclass(hwnd_, &Control::subclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 }
+
+namespace {
+
+// Answered by the subclass of every control with its object; any other window answers 0.
+UINT controlObjectMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Vask.ControlObject");
+    return message;
+}
+
+}  // namespace
+
+Control* Control::of(HWND window) {
+    // Only a window of this thread: another's object is not ours to touch.
+    if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
+    return reinterpret_cast<Control*>(SendMessageW(window, controlObjectMessage(), 0, 0));
+}
+
+bool Control::reflectCommand(UINT code) {
+    std::function<void()>* handler = handlerFor(code);
+    if (!handler || !*handler) return false;
+    (*handler)();
+    return true;
+}
+
+// BN_CLICKED and STN_CLICKED are both 0.
+std::function<void()>* Control::handlerFor(UINT code) { return code == BN_CLICKED ? &onClick : nullptr; }
+
+std::function<void()>* Edit::handlerFor(UINT code) { return code == EN_CHANGE ? &onChange : nullptr; }
+
+std::function<void()>* Button::handlerFor(UINT code) {
+    return code == BN_SETFOCUS ? &onFocus : Control::handlerFor(code);
+}
+
+std::function<void()>* ComboBox::handlerFor(UINT code) { return code == CBN_SELCHANGE ? &onChange : nullptr; }
 
 std::string Control::text() const {
     const int length = GetWindowTextLengthW(hwnd_);
@@ -64,18 +100,17 @@ void Control::setFocus() { SetFocus(hwnd_); }
 bool Control::focused() const { return GetFocus() == hwnd_; }
 void Control::invalidate() { InvalidateRect(hwnd_, nullptr, TRUE); }
 
-void Control::setMessageHook(MessageHook hook) {
-    hook_ = std::move(hook);
-    SetWindowSubclass(hwnd_, &Control::subclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
-}
+void Control::setMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 
 LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR data) {
     auto* self = reinterpret_cast<Control*>(data);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, &Control::subclassProcedure, 1);
+        self->subclassed_ = false;
         return DefSubclassProc(window, message, wParam, lParam);
     }
+    if (message == controlObjectMessage() && message) return reinterpret_cast<LRESULT>(self);
     try {
         if (self->hook_)
             if (const auto result = self->hook_(message, wParam, lParam)) return *result;

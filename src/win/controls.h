@@ -1,7 +1,9 @@
 #pragma once
 // Thin wrappers over the standard controls, with the accessors the handlers
-// need. Setting a list's index from code runs no change handler: only the
-// user's choice does.
+// need. Each control carries its own handlers: the window it sits in hands
+// it the notifications it sends (WM_COMMAND, WM_NOTIFY), so what a control
+// does is read where it is made. Setting a list's index from code runs no
+// change handler: only the user's choice does.
 #include <windows.h>
 
 #include <functional>
@@ -43,9 +45,25 @@ public:
     using MessageHook = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
     void setMessageHook(MessageHook hook);
 
+    std::function<void()> onClick;   // a button or a label clicked
+    std::function<void()> onChange;  // the user changed the text or the choice
+    std::function<void()> onFocus;   // a button took the focus
+    // The notifications of controls that send WM_NOTIFY; nothing: the window's default.
+    std::function<std::optional<LRESULT>(NMHDR&)> onNotify;
+
+    // The object of a control made by create(); null for any other window.
+    static Control* of(HWND window);
+    // Runs the handler of a WM_COMMAND notification; false when none is set.
+    bool reflectCommand(UINT code);
+
+protected:
+    // Which handler a notification code runs: a click for every control.
+    virtual std::function<void()>* handlerFor(UINT code);
+
 private:
     static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     HWND hwnd_ = nullptr;
+    bool subclassed_ = false;  // until the window goes
     MessageHook hook_;
 };
 
@@ -53,6 +71,9 @@ class Edit : public Control {
 public:
     void create(HWND parent, int id, DWORD extraStyle = 0);
     void setReadOnly(bool readOnly);
+
+protected:
+    std::function<void()>* handlerFor(UINT code) override;
 };
 
 class Label : public Control {
@@ -63,10 +84,13 @@ public:
 class Button : public Control {
 public:
     void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0);
+
+protected:
+    std::function<void()>* handlerFor(UINT code) override;
 };
 
 // Radio buttons and check boxes.
-class CheckButton : public Control {
+class CheckButton : public Button {
 public:
     void create(HWND parent, std::string_view text, int id, DWORD buttonStyle);
     bool checked() const;
@@ -86,6 +110,9 @@ public:
     void setItems(std::span<const std::string_view> items);
     void addItem(std::string_view item);
     void clear();
+
+protected:
+    std::function<void()>* handlerFor(UINT code) override;
 };
 
 }  // namespace vask::win

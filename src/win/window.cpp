@@ -1,5 +1,6 @@
 #include "win/window.h"
 
+#include "win/controls.h"
 #include "win/dpi.h"
 #include "win/errors.h"
 
@@ -86,6 +87,15 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         if (message == controlErrorMessage() && lParam) {
             self->reportError(*reinterpret_cast<const std::exception*>(lParam));
             return ControlErrorReported;
+        }
+        // A control's notifications run the control's own handlers first.
+        if (message == WM_COMMAND)
+            if (Control* control = Control::of(reinterpret_cast<HWND>(lParam)))
+                if (control->reflectCommand(HIWORD(wParam))) return 0;
+        if (message == WM_NOTIFY) {
+            NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (Control* control = Control::of(header.hwndFrom); control && control->onNotify)
+                if (const std::optional<LRESULT> result = control->onNotify(header)) return *result;
         }
         if (message == WM_DPICHANGED) {
             self->dpi_ = acceptDpiChange(window, wParam, lParam);

@@ -1,7 +1,7 @@
 #pragma once
 // The base of every window of the program: binds the object to its HWND and
-// routes messages to a virtual handler; no exception leaves the window
-// procedure.
+// routes messages to a virtual handler; hands its controls' notifications to
+// the controls' own handlers; no exception leaves the window procedure.
 #include <windows.h>
 
 #include <exception>

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "app/brightness.h"
+#include "common/brightness.h"
 
 namespace vask {
 namespace {

@@ -19,15 +19,15 @@ SearchSnapshot advancedSearch() {
     s.date = "5.3.2024";
     s.time = "10:15:00";
     s.searchText = "annual report";
-    s.advancedShown = true;
-    s.exact = "net income";
-    s.domain = "example.com";
-    s.fileType = "Adobe Acrobat PDF (.pdf)";
-    s.browser = "Firefox";
-    s.interfaceLanguage = "- - -";
-    s.country = "Slovenia";
-    s.resultLanguage = "";  // a list without a selected entry
-    s.timePeriod = "Any time";
+    s.options.emplace();
+    s.options->exact = "net income";
+    s.options->domain = "example.com";
+    s.options->fileType = "Adobe Acrobat PDF (.pdf)";
+    s.options->browser = "Firefox";
+    s.options->interfaceLanguage = "- - -";
+    s.options->country = "Slovenia";
+    s.options->resultLanguage = "";  // a list without a selected entry
+    s.options->timePeriod = "Any time";
     s.engine = SearchEngine::Bing;
     return s;
 }
@@ -45,7 +45,7 @@ TEST(HistoryRecord, ShownAdvancedWindowRecordsEveryColumn) {
 
 TEST(HistoryRecord, HiddenAdvancedWindowRecordsOnlyTheSearch) {
     SearchSnapshot s = advancedSearch();
-    s.advancedShown = false;
+    s.options.reset();
     s.searchText = "";
     s.engine = SearchEngine::Google;
     const HistoryRecord record = makeHistoryRecord(s);
@@ -153,6 +153,25 @@ TEST(HistoryRecord, RunSelectsTheLastEqualEntry) {
     EXPECT_EQ(lastEqualEntry(entries, "Engl"), -1);
     EXPECT_EQ(lastEqualEntry(entries, "éire"), -1);  // only ASCII letters fold
     EXPECT_EQ(lastEqualEntry({}, "English"), -1);
+}
+
+TEST(HistoryRecord, RunRestoresTheSearchAndOnlyTheOptionsItWasRecordedWith) {
+    SearchSnapshot s = advancedSearch();
+    RunRestore full = runRestore(makeHistoryRecord(s));
+    EXPECT_EQ(full.searchText, "annual report");
+    ASSERT_TRUE(full.options);
+    EXPECT_EQ(full.options->exact, "net income");
+    EXPECT_EQ(full.options->exclude, "") << "a recorded \"- - -\" comes back empty";
+    EXPECT_EQ(full.options->interfaceLanguage, "- - -") << "a list takes its \"- - -\" entry";
+    EXPECT_EQ(full.options->browser, "Firefox");
+    EXPECT_EQ(full.options->country, "Slovenia");
+
+    s.searchText = "";
+    EXPECT_EQ(runRestore(makeHistoryRecord(s)).searchText, "");
+    s.options.reset();
+    const RunRestore plain = runRestore(makeHistoryRecord(s));
+    EXPECT_FALSE(plain.options);
+    EXPECT_EQ(plain.searchText, "- - -") << "a row without options gives its search as it stands";
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ bool showFromMenuAnd(TestApp& test, std::function<void()> step) {
     currentRun = &run;
     SetTimer(nullptr, 0, 10, &runStep);
     const UINT_PTR guard = SetTimer(nullptr, 0, 5000, &giveUp);
-    SendMessageW(test.app->mainform->hwnd(), WM_COMMAND, Tmainform::About1, 0);
+    SendMessageW(test.app->bar().hwnd(), WM_COMMAND, Tmainform::About1, 0);
     KillTimer(nullptr, guard);
     currentRun = nullptr;
     return !run.stuck;
@@ -66,7 +66,7 @@ TEST(AboutWindow, IsLaidOutHiddenUntilAskedFor) {
     const SIZE client = clientSize(about.hwnd());
     EXPECT_EQ(client.cx, win::scale(429, dpi));
     EXPECT_EQ(client.cy, win::scale(172, dpi));
-    EXPECT_EQ(GetWindow(about.hwnd(), GW_OWNER), test.app->mainform->hwnd());
+    EXPECT_EQ(GetWindow(about.hwnd(), GW_OWNER), test.app->bar().hwnd());
     EXPECT_EQ(about.Label1.text(), "Vask");
     EXPECT_FALSE(about.Label4.visible());
     EXPECT_EQ(about.Label5.text(), MakerWebAddress);
@@ -75,7 +75,7 @@ TEST(AboutWindow, IsLaidOutHiddenUntilAskedFor) {
 TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
     TestApp test;
     TfAbout& about = test.app->about();
-    const HWND bar = test.app->mainform->hwnd();
+    const HWND bar = test.app->bar().hwnd();
     const std::pair<const char*, std::function<void()>> closers[] = {
         {"Escape", [&] { PostMessageW(about.hwnd(), WM_KEYDOWN, VK_ESCAPE, 0); }},
         {"OK", [&] { SendMessageW(about.GradButton1.hwnd(), BM_CLICK, 0, 0); }},

@@ -43,7 +43,7 @@ TEST(AdvancedWindow, BrowserListMarksTheDefaultSortsAndSelectsThePinnedItem) {
     TestApp test;
     Tfext& fext = test.app->advanced();
 
-    test.app->mainform->GradButton3Click();
+    test.app->bar().GradButton3Click();
     EXPECT_EQ(fext.lb.items(), (Items{"Firefox (Default)", "Zeta Browser"}));
     EXPECT_EQ(fext.lb.itemIndex(), 0);
     EXPECT_EQ(test.app->pinnedBrowserIndex, 0);
@@ -60,7 +60,7 @@ TEST(AdvancedWindow, PinnedBrowserBeyondTheListSelectsNothingAndSearchesWithTheD
     registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
     registry.addBrowser(L"CHROME", L"Google Chrome");
     TestApp test("[Pin]\r\nBrowser=1\r\n");
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
 
     bar.GradButton3Click();
@@ -85,7 +85,7 @@ TEST(AdvancedWindow, PinnedBrowserBeyondTheListSelectsNothingAndSearchesWithTheD
 TEST(AdvancedWindow, MissingBrowserKeyLeavesTheListEmptyAndSearchesWithTheDefaultBrowser) {
     RegistrySandbox registry;  // no StartMenuInternet at all
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     bar.GradButton3Click();
     EXPECT_TRUE(test.prompter.prompts.empty());
     EXPECT_TRUE(test.app->advanced().isVisible());
@@ -101,7 +101,7 @@ TEST(AdvancedWindow, EveryListAndTextReachesTheUrlOfItsService) {
     RegistrySandbox registry;
     registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
 
@@ -137,7 +137,7 @@ TEST(AdvancedWindow, ClearAllEmptiesEverythingAndWikipediaLosesItsLanguagePrefix
     registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
     registry.addBrowser(L"OPERA", L"Opera");
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
     choose(fext.cb1, 5);
@@ -173,7 +173,7 @@ TEST(AdvancedWindow, EveryPressOfAdvancedSearchResetsTheListsToThePinsAndKeepsTh
     registry.addBrowser(L"FIREFOX.EXE", L"Firefox");
     registry.addBrowser(L"CHROME", L"Google Chrome");
     TestApp test(Pins);
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     const auto expectPinned = [&] {
         EXPECT_EQ(fext.lb.selectedText(), "Google Chrome");
@@ -218,7 +218,7 @@ TEST(AdvancedWindow, EveryPressOfAdvancedSearchResetsTheListsToThePinsAndKeepsTh
 TEST(AdvancedWindow, PinsOutsideTheListsSelectNothingAndLeaveTheirFragmentsEmpty) {
     RegistrySandbox registry;
     TestApp test("[Pin]\r\nInterface=150\r\nCountry=-1\r\nLanguage=99999\r\nType=9\r\nTime=6\r\n");
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     bar.GradButton3Click();
     for (const win::ComboBox* list : {&fext.cb1, &fext.cb2, &fext.cb3, &fext.cb5, &fext.cb6})
@@ -236,7 +236,7 @@ TEST(AdvancedWindow, PinsOutsideTheListsSelectNothingAndLeaveTheirFragmentsEmpty
 TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixels) {
     RegistrySandbox registry;
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     const int height = fext.windowRect().bottom - fext.windowRect().top;
     const int barHeight = bar.windowRect().bottom - bar.windowRect().top;
@@ -275,18 +275,26 @@ TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixe
     click(fext.sb100);
     EXPECT_FALSE(test.app->advancedOpen);
     EXPECT_FALSE(fext.isVisible());
-    EXPECT_EQ(topLeft(test.app->fals->hwnd()).x, 300);
-    EXPECT_EQ(topLeft(test.app->fals->hwnd()).y, 700 + barHeight + 1);
-    EXPECT_FALSE(test.app->fals->isVisible());
+    EXPECT_EQ(topLeft(fext.captionStrip().hwnd()).x, 300);
+    EXPECT_EQ(topLeft(fext.captionStrip().hwnd()).y, 700 + barHeight + 1);
+    EXPECT_FALSE(fext.captionStrip().isVisible());
 }
 
 TEST(AdvancedWindow, IsMadeWhenFirstNeededAndSearchesBeforeThenMatchAFreshWindow) {
     RegistrySandbox registry;
     TestApp test(Pins);
-    EXPECT_EQ(test.app->fext, nullptr) << "the start makes no advanced window";
-    EXPECT_EQ(test.app->fabout, nullptr) << "nor an about box";
-    EXPECT_EQ(test.app->fals, nullptr) << "nor the caption strip";
-    Tmainform& bar = *test.app->mainform;
+    EXPECT_EQ(test.app->advancedIfMade(), nullptr) << "the start makes no advanced window";
+    const auto madeHere = [](const wchar_t* className) {
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process == GetCurrentProcessId()) return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(madeHere(L"TfAbout")) << "nor an about box";
+    EXPECT_FALSE(madeHere(L"Tfals")) << "nor the caption strip";
+    Tmainform& bar = test.app->bar();
     SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::sbtransp, 0);
     bar.eurl.setText("red apple");
     const auto searchEveryService = [&] {
@@ -296,7 +304,7 @@ TEST(AdvancedWindow, IsMadeWhenFirstNeededAndSearchesBeforeThenMatchAFreshWindow
         }
     };
     searchEveryService();
-    ASSERT_EQ(test.app->fext, nullptr) << "a search does not need it";
+    ASSERT_EQ(test.app->advancedIfMade(), nullptr) << "a search does not need it";
 
     const Tfext& fext = test.app->advanced();
     EXPECT_FALSE(fext.isVisible());
@@ -313,7 +321,7 @@ TEST(AdvancedWindow, IsMadeWhenFirstNeededAndSearchesBeforeThenMatchAFreshWindow
 TEST(AdvancedWindow, TransparentBlendsBothWindowsAndColoursFollowTheBar) {
     RegistrySandbox registry;
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     const auto alphaOf = [](HWND window) -> int {
         if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return -1;

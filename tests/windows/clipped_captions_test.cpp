@@ -79,7 +79,7 @@ TEST(ClippedCaptions, NoneInTheHistoryWindowAtAnyWidthNorInTheAdvancedWindow) {
     Tfext& advanced = test.app->advanced();
     history.Show();
     ShowWindow(history.hwnd(), SW_RESTORE);
-    test.app->mainform->xexpandClick();
+    test.app->bar().xexpandClick();
     for (const UINT dpi : {96u, 144u}) {
         moveToDpi(history.hwnd(), dpi);
         for (const int width : {200, 500, 640, 800, 1000, 1400}) {

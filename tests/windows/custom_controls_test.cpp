@@ -284,7 +284,7 @@ TEST(PopupArrowButton, PaintsTheOwnersGlyphAndTheArrowInTheEnabledInk) {
 
 TEST(CustomControlsInPlace, BarAndAboutBoxButtons) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     const UINT dpi = win::dpiForWindow(bar.hwnd());
     wchar_t className[32] = {};
     GetClassNameW(bar.GradButton1.hwnd(), className, 32);

@@ -83,7 +83,7 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         App app(folder.path(), launcher, prompter);
         app.createWindows();
         pumpMessages();
-        ASSERT_TRUE(IsWindow(app.mainform->hwnd()));
+        ASSERT_TRUE(IsWindow(app.bar().hwnd()));
         ASSERT_LE(prompter.prompts.size(), 1u) << prompter.prompts.back().text;
         if (damagedFolder) {
             EXPECT_EQ(prompter.prompts.size(), 1u) << "a folder in a file's place is said at once";
@@ -96,11 +96,11 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
                 << "the message names the file: " << message;
         }
         if (written.count(L"vask.cfg") && kind != Damage::RandomAfterSignature) {
-            EXPECT_EQ(app.mainform->backColor(), DefaultBackColor) << "the default colour";
+            EXPECT_EQ(app.bar().backColor(), DefaultBackColor) << "the default colour";
         }
         if (written.count(L"color.cld") && kind != Damage::RandomAfterSignature) {
-            EXPECT_EQ(app.mainform->colorDialog().color, ColorDialogState{}.color);
-            EXPECT_EQ(app.mainform->colorDialog().customColors, ColorDialogState{}.customColors);
+            EXPECT_EQ(app.bar().colorDialog().color, ColorDialogState{}.color);
+            EXPECT_EQ(app.bar().colorDialog().customColors, ColorDialogState{}.customColors);
         }
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
@@ -112,30 +112,30 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
         }
 
         // The bar works as ever.
-        app.mainform->eurl.setText("after damage");
-        app.mainform->sbGoClick();
+        app.bar().eurl.setText("after damage");
+        app.bar().sbGoClick();
         ASSERT_EQ(launcher.launches.size(), 1u);
         EXPECT_EQ(subItemOrEmpty(app.history.rows()[0], HistoryItem::Search), "after damage");
 
         const size_t before = prompter.prompts.size();
-        SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
+        SendMessageW(app.bar().hwnd(), WM_CLOSE, 0, 0);
         pumpMessages();
         if (damagedFolder) {
             // A folder cannot be saved over: the close names it and asks; No
             // keeps the bar, Yes closes with everything else saved.
-            EXPECT_TRUE(IsWindow(app.mainform->hwnd()));
+            EXPECT_TRUE(IsWindow(app.bar().hwnd()));
             ASSERT_EQ(prompter.prompts.size(), before + 1);
             const Prompt& question = prompter.prompts.back();
             EXPECT_EQ(question.flags & (MB_TYPEMASK | MB_DEFMASK), UINT{MB_YESNO | MB_DEFBUTTON2});
             for (const auto& name : names)
                 EXPECT_NE(question.text.find(win::toUtf8(name)), std::string::npos) << question.text;
             prompter.answers = {IDYES};
-            SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
+            SendMessageW(app.bar().hwnd(), WM_CLOSE, 0, 0);
             pumpMessages();
             for (const auto& name : names)
                 EXPECT_TRUE(GetFileAttributesW(folder.file(name.c_str()).c_str()) & FILE_ATTRIBUTE_DIRECTORY);
         }
-        EXPECT_FALSE(IsWindow(app.mainform->hwnd()));
+        EXPECT_FALSE(IsWindow(app.bar().hwnd()));
         EXPECT_EQ(prompter.prompts.size(), before + (damagedFolder ? 2 : 0));
     }
     pumpMessages();

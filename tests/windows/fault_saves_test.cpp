@@ -156,10 +156,10 @@ void expectCloseQuestion(const AnsweringPrompter& prompter, const std::vector<co
 
 // The user's changes, so that every file would be written anew.
 void changeEverything(App& app) {
-    app.mainform->colorDialog().color = RGB(200, 100, 50);
-    app.mainform->Compact1Click();
-    app.mainform->eurl.setText("a new search");
-    app.mainform->sbGoClick();
+    app.bar().colorDialog().color = RGB(200, 100, 50);
+    app.bar().Compact1Click();
+    app.bar().eurl.setText("a new search");
+    app.bar().sbGoClick();
 }
 
 // Saves a preset through the dialogs' seam as if the user picked `path`.
@@ -184,13 +184,13 @@ TEST(FaultSaves, AReadOnlyProgramFolderKeepsEverythingInTheUsersOwnFolder) {
         app.createWindows();
         pumpMessages();
         ASSERT_TRUE(prompter.prompts.empty()) << lastMessage(prompter);
-        EXPECT_EQ(app.dataFolder(), dataFolder);
+        EXPECT_EQ(app.data.folder(), dataFolder);
         Files copied = filesIn(dataFolder);
         EXPECT_EQ(copied.size(), 3u) << "the three data files come along, the preset stays";
         for (const auto& [name, bytes] : copied) EXPECT_EQ(bytes, old.at(name)) << win::toUtf8(name);
         ASSERT_EQ(app.history.rows().size(), 3u);
-        EXPECT_EQ(app.mainform->backColor(), 255u);
-        EXPECT_EQ(app.presetFolder(), mounts.ro) << "presets are looked for beside the program";
+        EXPECT_EQ(app.bar().backColor(), 255u);
+        EXPECT_EQ(app.data.presetFolder(), mounts.ro) << "presets are looked for beside the program";
 
         changeEverything(app);
         choose(app.advanced().cb3, 5);
@@ -200,8 +200,8 @@ TEST(FaultSaves, AReadOnlyProgramFolderKeepsEverythingInTheUsersOwnFolder) {
         ASSERT_EQ(prompter.prompts.size(), 1u);
         EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
 
-        closeBar(*app.mainform);
-        EXPECT_FALSE(IsWindow(app.mainform->hwnd())) << lastMessage(prompter);
+        closeBar(app.bar());
+        EXPECT_FALSE(IsWindow(app.bar().hwnd())) << lastMessage(prompter);
         EXPECT_EQ(prompter.prompts.size(), 1u) << lastMessage(prompter);
     }
     pumpMessages();
@@ -212,9 +212,9 @@ TEST(FaultSaves, AReadOnlyProgramFolderKeepsEverythingInTheUsersOwnFolder) {
     again.createWindows();
     pumpMessages();
     EXPECT_EQ(prompter.prompts.size(), 1u) << lastMessage(prompter);
-    EXPECT_EQ(again.mainform->colorDialog().color, RGB(200, 100, 50));
-    EXPECT_FALSE(again.mainform->menuChecked(Tmainform::Compact1)) << "compact by default, toggled off";
-    EXPECT_EQ(readPins(again.readSettings()).country, 5);
+    EXPECT_EQ(again.bar().colorDialog().color, RGB(200, 100, 50));
+    EXPECT_FALSE(again.bar().menuChecked(Tmainform::Compact1)) << "compact by default, toggled off";
+    EXPECT_EQ(readPins(again.data.readSettings()).country, 5);
     ASSERT_EQ(again.history.rows().size(), 4u);
     EXPECT_EQ(subItemOrEmpty(again.history.rows()[0], HistoryItem::Search), "a new search");
     EXPECT_NE(filesIn(dataFolder).at(L"vask.cfg").find("[Keep]"), std::string::npos) << "other sections stay";
@@ -242,16 +242,16 @@ TEST(FaultSaves, AFullFileSystemSavesWhatFitsAndAsksBeforeClosingWithoutTheRest)
     changeEverything(app);
     // A history many pages long.
     for (int i = 0; i < 150; ++i) {
-        app.mainform->eurl.setText(std::string(150, static_cast<char>('a' + i % 26)) + std::to_string(i));
-        app.mainform->sbGoClick();
+        app.bar().eurl.setText(std::string(150, static_cast<char>('a' + i % 26)) + std::to_string(i));
+        app.bar().sbGoClick();
     }
     const std::string newHistory = saveHistory(app.history.rows());
     ASSERT_GT(newHistory.size(), 6u * 4096);
-    const HWND bar = app.mainform->hwnd();
+    const HWND bar = app.bar().hwnd();
 
     // Nothing free: every save fails, and so does a preset, old or new.
     EXPECT_LT(leaveFree(dir, 0), 4096u);
-    closeBar(*app.mainform);
+    closeBar(app.bar());
     EXPECT_TRUE(IsWindow(bar)) << "No is the answer unless the user says Yes";
     ASSERT_EQ(prompter.prompts.size(), 1u);
     expectCloseQuestion(prompter, {"color.cld", "hist.sdf", "vask.cfg"}, {});
@@ -264,17 +264,17 @@ TEST(FaultSaves, AFullFileSystemSavesWhatFitsAndAsksBeforeClosingWithoutTheRest)
 
     // Room for the colours but not for the history nor the settings.
     EXPECT_LT(leaveFree(dir, 2 * 4096), 3u * 4096);
-    closeBar(*app.mainform);
+    closeBar(app.bar());
     EXPECT_TRUE(IsWindow(bar));
     ASSERT_EQ(prompter.prompts.size(), 4u);
     expectCloseQuestion(prompter, {"hist.sdf", "vask.cfg"}, {"color.cld"});
-    expected[L"color.cld"] = writeColorStream(app.mainform->colorDialog());
+    expected[L"color.cld"] = writeColorStream(app.bar().colorDialog());
     EXPECT_NE(expected[L"color.cld"], oldFiles(settings)[L"color.cld"]);
     EXPECT_EQ(filesIn(dir), expected);
 
     // Room for the history but not for the settings.
     EXPECT_LT(leaveFree(dir, (newHistory.size() / 4096 + 3) * 4096), newHistory.size() + 4 * 4096);
-    closeBar(*app.mainform);
+    closeBar(app.bar());
     EXPECT_TRUE(IsWindow(bar));
     ASSERT_EQ(prompter.prompts.size(), 5u);
     expectCloseQuestion(prompter, {"vask.cfg"}, {"color.cld", "hist.sdf"});
@@ -283,7 +283,7 @@ TEST(FaultSaves, AFullFileSystemSavesWhatFitsAndAsksBeforeClosingWithoutTheRest)
 
     // With room again the close goes through and keeps the other program's section.
     DeleteFileW((dir + L"filler").c_str());
-    closeBar(*app.mainform);
+    closeBar(app.bar());
     EXPECT_FALSE(IsWindow(bar)) << lastMessage(prompter);
     EXPECT_EQ(prompter.prompts.size(), 5u);
     const Files saved = filesIn(dir);

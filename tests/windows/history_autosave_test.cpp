@@ -40,7 +40,7 @@ void idleAWhile() {
 
 TEST(HistoryAutosave, ChangesReachTheFileOnceTheBarIsIdleAndAFailureIsSaidOnce) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     bar.eurl.setText("first");
     bar.sbGoClick();
     EXPECT_FALSE(test.folder.exists(L"hist.sdf")) << "the search itself does not wait for a save";

@@ -76,7 +76,7 @@ void press(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0
 
 TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     ASSERT_TRUE(bar.menuChecked(Tmainform::enahist));
 
     bar.eurl.setText("");
@@ -84,7 +84,7 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     EXPECT_EQ(test.app->history.selectedRow(), 0u) << "the new row, when it is alone";
     bar.eurl.setText("C");
     bar.sbGoClick();
-    ASSERT_EQ(test.app->fhist, nullptr) << "recording needs no history window";
+    ASSERT_EQ(test.app->historyWindowIfMade(), nullptr) << "recording needs no history window";
     Tfhist& history = test.app->historyWindow();  // made now, it shows what was recorded
     ASSERT_EQ(history.rows().size(), 2u);
     EXPECT_EQ(history.tabela.count(), 2);
@@ -217,7 +217,7 @@ TEST(HistoryWindow, FindHighlightsRowsWithTheTextInTheSearchedColumns) {
 
 TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearchText) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfhist& history = test.app->historyWindow();
     Tfext& advanced = test.app->advanced();
     loadRows(test, {plainRow("first"), plainRow("second")});
@@ -240,7 +240,7 @@ TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearch
 
 TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAndEdits) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfhist& history = test.app->historyWindow();
     Tfext& advanced = test.app->advanced();
     ASSERT_FALSE(advanced.isVisible());
@@ -249,15 +249,15 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
     snapshot.date = "1.2.2024";
     snapshot.time = "10:00:00";
     snapshot.searchText = "recorded search";
-    snapshot.advancedShown = true;
-    snapshot.exact = "exact phrase";
-    snapshot.domain = "example.org";
-    snapshot.fileType = "adobe acrobat pdf (.PDF)";  // lists are matched ignoring case
-    snapshot.browser = "No such browser";
-    snapshot.interfaceLanguage = std::string(InterfaceLanguages[5].item);
-    snapshot.country = std::string(Countries[7].item);
-    snapshot.resultLanguage = std::string(ResultLanguages[3].item);
-    snapshot.timePeriod = "Past week";
+    snapshot.options.emplace();
+    snapshot.options->exact = "exact phrase";
+    snapshot.options->domain = "example.org";
+    snapshot.options->fileType = "adobe acrobat pdf (.PDF)";  // lists are matched ignoring case
+    snapshot.options->browser = "No such browser";
+    snapshot.options->interfaceLanguage = std::string(InterfaceLanguages[5].item);
+    snapshot.options->country = std::string(Countries[7].item);
+    snapshot.options->resultLanguage = std::string(ResultLanguages[3].item);
+    snapshot.options->timePeriod = "Past week";
     snapshot.engine = SearchEngine::Google;
     loadRows(test, {makeHistoryRecord(snapshot)});
 
@@ -380,7 +380,7 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     EXPECT_EQ(placement.rcNormalPosition.top, 10);
     EXPECT_EQ(placement.rcNormalPosition.right - 10, GetSystemMetrics(SM_CXSCREEN) - 150);
     EXPECT_EQ(placement.rcNormalPosition.bottom - 10, GetSystemMetrics(SM_CYSCREEN) - 150);
-    SendMessageW(first.app->mainform->hwnd(), WM_COMMAND, Tmainform::History1, 0);
+    SendMessageW(first.app->bar().hwnd(), WM_COMMAND, Tmainform::History1, 0);
     EXPECT_TRUE(history.isVisible());
     EXPECT_TRUE(IsZoomed(history.hwnd()));
 
@@ -391,7 +391,7 @@ TEST(HistoryWindow, GeometryComesFromVelikostHAndGoesBackOnDeactivation) {
     EXPECT_FALSE(IsIconic(normal.hwnd()));
     SetWindowPos(normal.hwnd(), nullptr, 70, 80, 500, 300, SWP_NOZORDER | SWP_NOACTIVATE);
     normal.FormDeactivate();
-    const IniDocument settings = stored.app->readSettings();
+    const IniDocument settings = stored.app->data.readSettings();
     EXPECT_EQ(settings.readInteger("VelikostH", "Levo", 0), 70);
     EXPECT_EQ(settings.readInteger("VelikostH", "Gor", 0), 80);
     EXPECT_EQ(settings.readInteger("VelikostH", "Sirina", 0), 500);
@@ -446,8 +446,8 @@ TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIs
     BoxLikePrompter prompter;
     App app(folder.path(), launcher, prompter);
     app.createWindows();
-    app.mainform->xexpandClick();
-    const HWND windows[] = {app.historyWindow().hwnd(), app.advanced().hwnd(), app.mainform->hwnd()};
+    app.bar().xexpandClick();
+    const HWND windows[] = {app.historyWindow().hwnd(), app.advanced().hwnd(), app.bar().hwnd()};
     const auto leaveEachWindow = [&] {
         for (const HWND window : windows) {
             SetForegroundWindow(window);

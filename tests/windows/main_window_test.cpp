@@ -32,7 +32,7 @@ void sendCopyData(HWND window, const void* data, DWORD size) {
 
 TEST(MainWindow, FirstStartWithoutSettingsUsesTheDefaults) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     const RECT rect = bar.windowRect();
     EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) - 500);
     EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) - 200);
@@ -50,13 +50,13 @@ TEST(MainWindow, StoredPositionsAreCorrectedAsTheyLoad) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     {
         TestApp test("[Velikost]\r\nLevo=-6\r\nGor=-6\r\n\r\n");
-        const RECT rect = test.app->mainform->windowRect();
+        const RECT rect = test.app->bar().windowRect();
         EXPECT_EQ(rect.left, 5);
         EXPECT_EQ(rect.top, 15);
     }
     {
         TestApp test("[Velikost]\r\nLevo=-5\r\nGor=-5\r\n\r\n");
-        const RECT rect = test.app->mainform->windowRect();
+        const RECT rect = test.app->bar().windowRect();
         EXPECT_EQ(rect.left, -5);
         EXPECT_EQ(rect.top, -5);
     }
@@ -64,9 +64,9 @@ TEST(MainWindow, StoredPositionsAreCorrectedAsTheyLoad) {
         TestApp test("[Velikost]\r\nLevo=" + std::to_string(screenWidth) + "\r\nGor=" + std::to_string(screenHeight) +
                      "\r\n\r\n");
         // The correction uses the laid-out size, before compact mode shortens the bar.
-        const HWND bar = test.app->mainform->hwnd();
+        const HWND bar = test.app->bar().hwnd();
         const UINT dpi = win::dpiForWindow(bar);
-        const RECT rect = test.app->mainform->windowRect();
+        const RECT rect = test.app->bar().windowRect();
         EXPECT_EQ(rect.left, screenWidth - win::scale(Tmainform::LayoutWidth, dpi) - 30);
         EXPECT_EQ(rect.top, screenHeight - win::scale(Tmainform::layoutHeight, dpi) - 30);
     }
@@ -74,7 +74,7 @@ TEST(MainWindow, StoredPositionsAreCorrectedAsTheyLoad) {
 
 TEST(MainWindow, FlagsReadOnlyOneAndZero) {
     TestApp test("[Options]\r\nCompact=2\r\nstbar=2\r\nEnahist=0\r\n\r\n");
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     EXPECT_FALSE(bar.menuChecked(Tmainform::Compact1));
     EXPECT_FALSE(bar.menuChecked(Tmainform::stbar));
     EXPECT_FALSE(bar.menuChecked(Tmainform::enahist));
@@ -84,7 +84,7 @@ TEST(MainWindow, FlagsReadOnlyOneAndZero) {
 
 TEST(MainWindow, CompactTwiceReturnsToTheFullLayout) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     const UINT dpi = win::dpiForWindow(bar.hwnd());
     EXPECT_EQ(clientHeight(bar.hwnd()), win::scale(35, dpi));
     EXPECT_FALSE(bar.cb1.visible());
@@ -128,7 +128,7 @@ SIZE clientSize(const win::Control& control) {
 
 TEST(MainWindow, NoCaptionIsClippedAtEitherDpiInEitherLayout) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     for (const UINT dpi : {96u, 144u}) {
         RECT suggested{0, 0, win::scale(Tmainform::LayoutWidth, dpi), win::scale(Tmainform::layoutHeight, dpi)};
         SendMessageW(bar.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
@@ -168,7 +168,7 @@ TEST(MainWindow, NoCaptionIsClippedAtEitherDpiInEitherLayout) {
 
 TEST(MainWindow, WhatAControlsHandlerThrowsReachesTheWindowsPrompter) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     test.launcher.failure = "The browser could not be started.";
     bar.eurl.setText("pear");
     SendMessageW(bar.eurl.hwnd(), WM_CHAR, L'\r', 0);  // handled in the field's own hook
@@ -178,7 +178,7 @@ TEST(MainWindow, WhatAControlsHandlerThrowsReachesTheWindowsPrompter) {
 
 TEST(MainWindow, SchemeFollowsTheBackgroundsBrightness) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     EXPECT_FALSE(bar.scheme().bright) << "11184388 has brightness 147";
     EXPECT_EQ(bar.scheme().labelText, 0xFFFFFFu);
     EXPECT_EQ(bar.scheme().borderColor, 11184388u);
@@ -199,7 +199,7 @@ TEST(MainWindow, SchemeFollowsTheBackgroundsBrightness) {
 
 TEST(MainWindow, TransparentBlendsWithAlpha150AndSwitchesBack) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     bar.sbtranspClick();
     ASSERT_TRUE(exStyle(bar.hwnd()) & WS_EX_LAYERED);
     BYTE alpha = 0;
@@ -215,7 +215,7 @@ TEST(MainWindow, TransparentBlendsWithAlpha150AndSwitchesBack) {
 
 TEST(MainWindow, TaskbarButtonSwitchesTheToolWindowStyle) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     ShowWindow(bar.hwnd(), SW_SHOWNA);
     bar.stbarClick();
     EXPECT_FALSE(bar.menuChecked(Tmainform::stbar));
@@ -229,7 +229,7 @@ TEST(MainWindow, TaskbarButtonSwitchesTheToolWindowStyle) {
 
 TEST(MainWindow, EngineChoiceMirrorsRadioButtonsLabelsAndMenu) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::Bing1, 0);
     EXPECT_TRUE(bar.cb2.checked());
     EXPECT_FALSE(bar.cb1.checked());
@@ -247,7 +247,7 @@ TEST(MainWindow, EngineChoiceMirrorsRadioButtonsLabelsAndMenu) {
 
 TEST(MainWindow, EnterSearchesAndLeavesNoCharacter) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     bar.eurl.setText("red apple");
     SendMessageW(bar.eurl.hwnd(), WM_CHAR, L'\r', 0);
     ASSERT_EQ(test.launcher.launches.size(), 1u);
@@ -287,7 +287,7 @@ std::map<HWND, std::wstring> barHints(HWND bar) {
 
 TEST(MainWindow, SearchButtonsShowTheirHints) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     // Made when the mouse first comes over the bar.
     SendMessageW(bar.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(bar.GradButton1.hwnd()),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
@@ -297,7 +297,7 @@ TEST(MainWindow, SearchButtonsShowTheirHints) {
 
 TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     bar.sbtranspClick();
     const char opaque[] = {'2', '0', '1', '\0', 'x', 'y'};
     sendCopyData(bar.hwnd(), opaque, sizeof(opaque));
@@ -323,7 +323,7 @@ TEST(MainWindow, CopyDataOpensOrClosesAndIgnoresTheRest) {
 
 TEST(MainWindow, RestoringFromMinimisedMakesTheBarOpaqueAtItsHeight) {
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     ShowWindow(bar.hwnd(), SW_SHOWNA);
     bar.sbtranspClick();
     ShowWindow(bar.hwnd(), SW_MINIMIZE);
@@ -347,17 +347,17 @@ TEST(MainWindow, SettingsRoundTripKeepsForeignSectionsByteForByte) {
     EXPECT_EQ(saved.substr(0, foreign.size()), foreign);
     EXPECT_NE(saved.find("[Velikost]\r\nLevo=100\r\nGor=200\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("Backcolor=255\r\nCompact=0\r\nstbar=1\r\nEnahist=1\r\n"), std::string::npos) << saved;
-    EXPECT_EQ(test.app->mainform->backColor(), 255u);
+    EXPECT_EQ(test.app->bar().backColor(), 255u);
 }
 
 TEST(MainWindow, ColorDialogStateSurvivesARestart) {
     TestApp test;
-    ColorDialogState& dialog = test.app->mainform->colorDialog();
+    ColorDialogState& dialog = test.app->bar().colorDialog();
     dialog.color = RGB(10, 20, 30);
     dialog.customColors[0] = RGB(1, 2, 3);
     dialog.customColors[15] = RGB(250, 251, 252);
     test.restart();
-    const ColorDialogState& restored = test.app->mainform->colorDialog();
+    const ColorDialogState& restored = test.app->bar().colorDialog();
     EXPECT_EQ(restored.color, RGB(10, 20, 30));
     EXPECT_EQ(restored.customColors[0], RGB(1, 2, 3));
     EXPECT_EQ(restored.customColors[15], RGB(250, 251, 252));
@@ -369,9 +369,9 @@ TEST(MainWindow, FailedSaveReportsKeepsTheOldFileAndTheBarOpen) {
     test.folder.write(L"vask.cfg", "[Keep]\r\nme=1\r\n\r\n");
     // A directory where the temporary file would go makes every save fail.
     ASSERT_TRUE(CreateDirectoryW(test.folder.file(L"vask.cfg.tmp").c_str(), nullptr));
-    SendMessageW(test.app->mainform->hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(test.app->bar().hwnd(), WM_CLOSE, 0, 0);
     pumpMessages();
-    EXPECT_TRUE(IsWindow(test.app->mainform->hwnd()));
+    EXPECT_TRUE(IsWindow(test.app->bar().hwnd()));
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_NE(test.prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
     EXPECT_EQ(test.folder.read(L"vask.cfg"), "[Keep]\r\nme=1\r\n\r\n");
@@ -393,11 +393,11 @@ TEST(MainWindow, UnreadableSettingsAreReportedOnceAndNeverOverwritten) {
         pumpMessages();
         ASSERT_EQ(prompter.prompts.size(), 1u) << "one message at start";
         EXPECT_NE(prompter.prompts[0].text.find("vask.cfg"), std::string::npos);
-        EXPECT_EQ(app.mainform->backColor(), 11184388u) << "defaults";
+        EXPECT_EQ(app.bar().backColor(), 11184388u) << "defaults";
 
-        SendMessageW(app.mainform->hwnd(), WM_CLOSE, 0, 0);
+        SendMessageW(app.bar().hwnd(), WM_CLOSE, 0, 0);
         pumpMessages();
-        EXPECT_TRUE(IsWindow(app.mainform->hwnd())) << "the bar stays open";
+        EXPECT_TRUE(IsWindow(app.bar().hwnd())) << "the bar stays open";
         EXPECT_EQ(prompter.prompts.size(), 2u);
     }
     lock.reset();

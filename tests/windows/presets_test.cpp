@@ -42,7 +42,7 @@ struct PresetFixture {
     }
     RegistrySandbox registry;
     TestApp test;
-    Tmainform& bar = *test.app->mainform;
+    Tmainform& bar = test.app->bar();
     Tfext& fext = test.app->advanced();
     FakeDialogs dialogs;
 };

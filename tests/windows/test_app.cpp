@@ -73,7 +73,7 @@ TestApp::~TestApp() {
 }
 
 void TestApp::restart() {
-    SendMessageW(app->mainform->hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(app->bar().hwnd(), WM_CLOSE, 0, 0);
     pumpMessages();
     app = std::make_unique<App>(folder.path(), launcher, prompter);
     app->createWindows();

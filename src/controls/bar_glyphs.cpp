@@ -1,4 +1,4 @@
-#include "app/bar_glyphs.h"
+#include "controls/bar_glyphs.h"
 
 #include "win/dpi.h"
 #include "win/fonts.h"

@@ -1,4 +1,4 @@
-#include "app/brightness.h"
+#include "common/brightness.h"
 
 #include <cmath>
 
