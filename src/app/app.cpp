@@ -34,11 +34,13 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
         prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
     }
     startup::mark(startup::Phase::SettingsRead);
+    // The history is read while the bar is made: the two take about as long.
+    history.startLoading(data.file(L"hist.sdf"));
     bar_ = std::make_unique<Tmainform>(*this);
     startup::mark(startup::Phase::ControlsMade);
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
     if (barReady && !barReady(bar_->hwnd())) return false;
-    history.loadAtStart(data.file(L"hist.sdf"));
+    history.finishLoading();
     return true;
 }
 

@@ -9,10 +9,34 @@
 
 namespace vask {
 
-void SearchHistory::loadAtStart(const std::wstring& file) {
-    if (!win::fileExists(file)) return;
+namespace {
+
+std::optional<HistoryLoadResult> readAndParse(const std::wstring& file) {
+    auto bytes = win::readWholeFile(file);
+    if (!bytes) return std::nullopt;
+    return loadHistory(std::move(*bytes), win::ansiDecoder());
+}
+
+}  // namespace
+
+SearchHistory::~SearchHistory() {
+    if (startupRead_) startupRead_->worker.join();
+}
+
+void SearchHistory::startLoading(const std::wstring& file) {
+    if (startupRead_ || !win::fileExists(file)) return;
+    startupRead_ = std::make_unique<StartupRead>();
+    startupRead_->file = file;
+    // Only the worker touches `loaded` until it is joined.
+    startupRead_->worker = std::thread([read = startupRead_.get()] { read->loaded = readAndParse(read->file); });
+}
+
+void SearchHistory::finishLoading() {
+    if (!startupRead_) return;
+    startupRead_->worker.join();
+    const std::unique_ptr<StartupRead> read = std::move(startupRead_);
     try {
-        readFile(file);
+        takeLoaded(read->file, std::move(read->loaded));
     } catch (const std::exception&) {
         // The history starts with the rows read so far.
     }
@@ -24,23 +48,21 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
                       MB_OK | MB_ICONERROR);
         return;
     }
-    readFile(file);
+    takeLoaded(file, readAndParse(file));
 }
 
-void SearchHistory::readFile(const std::wstring& file) {
+void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded) {
     const std::string name = win::toUtf8(win::bareFileName(file));
-    auto bytes = win::readWholeFile(file);
-    if (!bytes) {
+    if (!loaded) {
         keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
         throw std::runtime_error("\"" + name + "\" cannot be read.");
     }
-    HistoryLoadResult loaded = loadHistory(std::move(*bytes), win::ansiDecoder());
-    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
-    if (loaded.status == HistoryLoadStatus::NotListViewFile) {
+    if (loaded->status != HistoryLoadStatus::Ok) keepDamagedFile(file);
+    if (loaded->status == HistoryLoadStatus::NotListViewFile) {
         prompter_.ask(nullptr, "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
         return;
     }
-    rows_ = std::move(loaded.rows);
+    rows_ = std::move(loaded->rows);
     changed(std::nullopt);
 }
 

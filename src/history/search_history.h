@@ -8,10 +8,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "history/history_file.h"
 #include "history/history_record.h"
 #include "history/history_rows.h"
 #include "win/prompter.h"
@@ -21,6 +24,9 @@ namespace vask {
 class SearchHistory {
 public:
     explicit SearchHistory(win::Prompter& prompter) : prompter_(prompter) {}
+    ~SearchHistory();
+    SearchHistory(const SearchHistory&) = delete;
+    SearchHistory& operator=(const SearchHistory&) = delete;
 
     const HistoryRows& rows() const { return rows_; }
     // The row a list of the history selects after the last change: the
@@ -35,8 +41,11 @@ public:
     bool unsaved() const { return unsaved_; }
 
     // The start-up load: only when the file is there, and a file that cannot
-    // be read leaves the rows read so far.
-    void loadAtStart(const std::wstring& file);
+    // be read leaves the rows read so far. It comes in two halves: the file
+    // is read and parsed on a thread of its own while the windows are made,
+    // and taken into the history (with any message) on the window thread.
+    void startLoading(const std::wstring& file);
+    void finishLoading();
     // The history file: the file's own problems are shown as "I/O Error".
     void LoadListViewToFile(const std::wstring& file);
     // Throws with the system's message when the file cannot be written.
@@ -51,13 +60,21 @@ public:
     void clear();
 
 private:
-    // A file known to be there: its problems are shown as "I/O Error".
-    void readFile(const std::wstring& file);
     void changed(std::optional<std::size_t> selectedRow);
     void edited(std::optional<std::size_t> selectedRow);
     void keepDamagedFile(const std::wstring& file);
 
+    // What was read of a file into the history: none when it could not be read.
+    void takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded);
+
     win::Prompter& prompter_;
+    // The start-up read while it runs.
+    struct StartupRead {
+        std::wstring file;
+        std::optional<HistoryLoadResult> loaded;  // none: the file cannot be read
+        std::thread worker;
+    };
+    std::unique_ptr<StartupRead> startupRead_;
     HistoryRows rows_;
     std::optional<std::size_t> selectedRow_;
     bool unsaved_ = false;
