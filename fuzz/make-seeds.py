@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the small seed corpora of the ini, colour-stream and copy-data fuzzers.
+"""Writes the small seed corpora of the ini, engines, template, colour-stream and copy-data fuzzers.
 
 Run from anywhere: python3 fuzz/make-seeds.py. The history corpus is kept by hand."""
 import pathlib
@@ -24,6 +24,21 @@ write("ini", "bom_lf.cfg", b"\xef\xbb\xbf; comment\n[Options]\nCompact = 1 \n\n[
 write("ini", "preset.vsk", "[Pin]\rExact=čisti \"dobiček\"\rEurl=letno poročilo\rDomain=example.si\r".encode())
 write("ini", "ansi.cfg", b"preamble=1\r\n[Pin]\r\nEurl=\xe8\xe9\xbf\r\n[broken\r\n=novalue\r\nkey=a=b\r\n")
 
+
+# [Engines]: valid lines, a duplicate, invalid lines, comments, and other sections around it.
+write("engines", "engines.cfg",
+      ("[Options]\r\nCompact=1\r\n\r\n[Engines]\r\n; own engines\r\n"
+       "ddg=DuckDuckGo|https://duckduckgo.com/?q={q}\r\n"
+       " gh = GitHub | HTTPS://github.com/search?q={q}&type=code \r\n"
+       "DDG=Again|https://other.example/{q}\r\n"
+       "g=Mine|https://x/{q}\r\nbad=Bad|ftp://x/{q}\r\nnobar=text\r\nsp=Sp|https://x/{q} y\r\n"
+       "\r\n[Pin]\r\nBrowser=2\r\n").encode())
+write("engines", "only.cfg", "[engines]\nwiki-sl=Wikipedija|https://sl.wikipedia.org/w/index.php?search={q}&{q}\n".encode())
+
+# Template, a line break, the search text.
+write("template", "ddg", "https://duckduckgo.com/?q={q}\na b".encode())
+write("template", "twice", "HTTP://x.example/{q}/{q}?ü=1\n東京 \"quoted\"".encode())
+write("template", "hostile", b"https://x/\"{q}\" --\n\x00\xff%")
 
 # color.cld: the form library's component stream ("TPF0").
 def short(text):

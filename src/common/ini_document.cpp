@@ -118,6 +118,15 @@ IniDocument::Section* IniDocument::findSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
+IniDocument::Section& IniDocument::findOrAppendSection(std::string_view name) {
+    if (Section* found = findSection(name)) return *found;
+    // Keep an empty line between the last section and the new one.
+    std::vector<std::string>& tail = sections_.empty() ? preamble_ : sections_.back().lines;
+    if (!tail.empty() && !isBlank(tail.back())) tail.emplace_back();
+    sections_.push_back({std::string(name), std::string("[").append(name).append("]"), {""}});
+    return sections_.back();
+}
+
 bool IniDocument::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
 bool IniDocument::hasKey(std::string_view section, std::string_view key) const {
@@ -145,15 +154,7 @@ int IniDocument::readInteger(std::string_view section, std::string_view key, int
 
 void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
     const std::string cleanValue = withoutLineBreaks(value);
-    Section* found = findSection(section);
-    if (!found) {
-        // Keep an empty line between the last section and the new one.
-        std::vector<std::string>& tail = sections_.empty() ? preamble_ : sections_.back().lines;
-        if (!tail.empty() && !isBlank(tail.back())) tail.emplace_back();
-        sections_.push_back({std::string(section), std::string("[").append(section).append("]"), {""}});
-        found = &sections_.back();
-    }
-    std::vector<std::string>& lines = found->lines;
+    std::vector<std::string>& lines = findOrAppendSection(section).lines;
     const auto line = findKeyLine(lines, key);
     if (line != lines.end()) {
         // Keep the key as it was spelt in the file.
@@ -169,6 +170,16 @@ void IniDocument::writeString(std::string_view section, std::string_view key, st
 
 void IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
     writeString(section, key, std::to_string(value));
+}
+
+std::vector<std::string> IniDocument::sectionLines(std::string_view section) const {
+    const Section* found = findSection(section);
+    return found ? found->lines : std::vector<std::string>{};
+}
+
+void IniDocument::replaceSectionLines(std::string_view section, std::vector<std::string> lines) {
+    for (std::string& line : lines) line = withoutLineBreaks(line);
+    findOrAppendSection(section).lines = std::move(lines);
 }
 
 }  // namespace vask

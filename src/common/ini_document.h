@@ -36,6 +36,13 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int value);
 
+    // The lines after a section's header, as read (none when the section is missing).
+    std::vector<std::string> sectionLines(std::string_view section) const;
+    // Makes `lines` the lines after the section's header, or appends the
+    // section at the end of the document; the rest stays as it was. Line
+    // breaks inside a line become spaces.
+    void replaceSectionLines(std::string_view section, std::vector<std::string> lines);
+
 private:
     struct Section {
         std::string name;                // trimmed, as written in the header
@@ -45,6 +52,7 @@ private:
 
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
+    Section& findOrAppendSection(std::string_view name);
 
     std::vector<std::string> preamble_;  // lines before the first section
     std::vector<Section> sections_;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vask {
 namespace {
@@ -100,6 +101,17 @@ TEST(IniDocument, LineBreaksInAValueCannotAddLines) {
     const IniDocument reread = IniDocument::parse(doc.serialize());
     EXPECT_FALSE(reread.hasSection("Evil"));
     EXPECT_EQ(reread.readString("Pin", "Eurl", ""), "a  [Evil] Key=1");
+}
+
+TEST(IniDocument, ASectionsLinesAreReadAndReplacedWhole) {
+    IniDocument doc = IniDocument::parse(kOwnLayout);
+    EXPECT_EQ(doc.sectionLines("foreign"), (std::vector<std::string>{"; kept comment", "Zeta=1", "Alpha=2", ""}));
+    EXPECT_TRUE(doc.sectionLines("Missing").empty());
+    doc.replaceSectionLines("Foreign", {"a=1", "b=2\r\n[Evil]"});
+    doc.replaceSectionLines("New", {"x=y"});
+    EXPECT_EQ(doc.serialize(),
+              "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Foreign]\r\na=1\r\nb=2  [Evil]\r\n"
+              "[Options]\r\nBackcolor=11184388\r\nCompact=1\r\n\r\n[New]\r\nx=y\r\n");
 }
 
 TEST(IniDocument, AnyBytesParseAndSerializeStably) {

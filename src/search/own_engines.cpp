@@ -1,0 +1,194 @@
+#include "search/own_engines.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "common/utf8.h"
+#include "search/keyword_search.h"
+
+namespace vask {
+namespace {
+
+constexpr std::array<std::string_view, 2> kSchemes{"http://", "https://"};
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool isKeywordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+// C0 controls and DEL; C1 controls are the two-byte sequences C2 80 - C2 9F.
+bool hasControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte == 0x7F) return true;
+        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F) return true;
+    }
+    return false;
+}
+
+// The template's http:// or https://, as written; empty when it has neither.
+std::string_view schemePrefix(std::string_view urlTemplate) {
+    for (std::string_view scheme : kSchemes) {
+        if (urlTemplate.size() >= scheme.size() && sameKeyword(urlTemplate.substr(0, scheme.size()), scheme))
+            return urlTemplate.substr(0, scheme.size());
+    }
+    return {};
+}
+
+bool isUnreserved(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+// "keyword=Name|template" taken apart, blanks around each part left out;
+// none without "=" or "|".
+std::optional<OwnEngine> splitEngineLine(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    const std::string_view value = line.substr(equals + 1);
+    const auto bar = value.find('|');
+    if (bar == std::string_view::npos) return std::nullopt;
+    return OwnEngine{std::string(trimBlanks(line.substr(0, equals))), std::string(trimBlanks(value.substr(0, bar))),
+                     std::string(trimBlanks(value.substr(bar + 1)))};
+}
+
+bool isCommentOrBlank(std::string_view line) {
+    const std::string_view trimmed = trimBlanks(line);
+    return trimmed.empty() || trimmed.front() == ';';
+}
+
+}  // namespace
+
+bool sameKeyword(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && asciiUpper(a) == asciiUpper(b);
+}
+
+std::string_view keywordProblem(std::string_view keyword) {
+    if (keyword.empty() || keyword.size() > MaxKeywordLength ||
+        !std::all_of(keyword.begin(), keyword.end(), isKeywordChar))
+        return "A keyword is 1 to 16 letters (A-Z), digits, \"-\" or \"_\".";
+    for (const SearchEngine engine : {SearchEngine::Google, SearchEngine::Bing, SearchEngine::Wikipedia}) {
+        if (sameKeyword(keyword, builtInKeyword(engine)))
+            return "The keywords g, b and w belong to Google, Bing and Wikipedia.";
+    }
+    return {};
+}
+
+std::string_view nameProblem(std::string_view name) {
+    if (trimBlanks(name).empty()) return "The name is empty.";
+    if (name.find('|') != std::string_view::npos) return "A name may not hold \"|\".";
+    if (hasControlCharacter(name) || !isValidUtf8(name)) return "The name holds characters that cannot be stored.";
+    return {};
+}
+
+std::string_view templateProblem(std::string_view urlTemplate) {
+    if (schemePrefix(urlTemplate).empty()) return "The URL template must start with http:// or https://.";
+    if (urlTemplate.find(SearchTextField) == std::string_view::npos)
+        return "The URL template must hold {q} where the search text goes.";
+    if (urlTemplate.find_first_of(" \"") != std::string_view::npos || hasControlCharacter(urlTemplate) ||
+        !isValidUtf8(urlTemplate))
+        return "The URL template may not hold spaces, double quotes or control characters.";
+    return {};
+}
+
+bool keywordTaken(std::string_view keyword, std::span<const OwnEngine> engines, std::optional<std::size_t> editing) {
+    for (std::size_t i = 0; i < engines.size(); ++i) {
+        if (i != editing && sameKeyword(engines[i].keyword, keyword)) return true;
+    }
+    return false;
+}
+
+std::string_view engineProblem(const OwnEngine& engine, std::span<const OwnEngine> engines,
+                               std::optional<std::size_t> editing) {
+    for (const std::string_view problem :
+         {keywordProblem(engine.keyword), nameProblem(engine.name), templateProblem(engine.urlTemplate)}) {
+        if (!problem.empty()) return problem;
+    }
+    if (keywordTaken(engine.keyword, engines, editing)) return "Another engine has this keyword.";
+    return {};
+}
+
+EnginesRead readOwnEngines(const IniDocument& document) {
+    EnginesRead read;
+    for (std::string& line : document.sectionLines(EnginesSection)) {
+        if (isCommentOrBlank(line)) continue;
+        const auto engine = splitEngineLine(line);
+        std::string_view problem =
+            engine ? engineProblem(*engine, read.engines) : "A line reads keyword=Name|URL template.";
+        if (problem.empty()) {
+            read.engines.push_back(*engine);
+        } else {
+            read.invalid.push_back({std::move(line), problem});
+        }
+    }
+    return read;
+}
+
+std::string engineLine(const OwnEngine& engine) {
+    return engine.keyword + "=" + engine.name + "|" + engine.urlTemplate;
+}
+
+void writeOwnEngines(IniDocument& document, std::span<const OwnEngine> engines) {
+    const bool hadSection = document.hasSection(EnginesSection);
+    if (!hadSection && engines.empty()) return;
+    std::vector<OwnEngine> used;  // the engines read so far: whether a line is used is decided as on reading
+    std::vector<std::string> lines;
+    std::optional<std::size_t> block;  // where the engines go
+    for (std::string& line : document.sectionLines(EnginesSection)) {
+        const auto engine = isCommentOrBlank(line) ? std::nullopt : splitEngineLine(line);
+        if (engine && engineProblem(*engine, used).empty()) {
+            used.push_back(*engine);
+            if (!block) block = lines.size();
+            continue;
+        }
+        lines.push_back(std::move(line));
+    }
+    if (!block) {
+        // After the section's last non-blank line.
+        const auto lastFilled =
+            std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !trimBlanks(l).empty(); });
+        block = static_cast<std::size_t>(lines.rend() - lastFilled);
+    }
+    std::vector<std::string> engineLines;
+    if (!hadSection) lines.emplace_back();  // a new section ends with an empty line, as the others do
+    std::transform(engines.begin(), engines.end(), std::back_inserter(engineLines), engineLine);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*block), engineLines.begin(), engineLines.end());
+    document.replaceSectionLines(EnginesSection, std::move(lines));
+}
+
+std::string percentEncode(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isUnreserved(byte)) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> expandTemplate(std::string_view urlTemplate, std::string_view searchText) {
+    if (!templateProblem(urlTemplate).empty()) return std::nullopt;
+    const std::string encoded = percentEncode(searchText);
+    std::string url;
+    for (auto field = urlTemplate.find(SearchTextField); field != std::string_view::npos;
+         field = urlTemplate.find(SearchTextField)) {
+        url.append(urlTemplate.substr(0, field)).append(encoded);
+        urlTemplate.remove_prefix(field + SearchTextField.size());
+    }
+    return url.append(urlTemplate);
+}
+
+}  // namespace vask

@@ -1,0 +1,85 @@
+#pragma once
+// Suggestions while typing: up to eight distinct earlier search texts from
+// the history that begin with what is typed, compared without case in any
+// script, newest first.
+//
+// The index mirrors the history's rows (newest first) by their search texts
+// only. The history window and the bar keep it in step by making the same
+// change to both: rebuild() after the history is read or replaced,
+// recordAtTop() for each recorded search, eraseRows() for deleted rows,
+// clear(). A text is stored once however many rows hold it.
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vask {
+
+class SuggestionIndex {
+public:
+    static constexpr std::size_t MaxSuggestions = 8;
+
+    // `maxRows`: the history's own limit (HistoryRows::MaxRows); a row
+    // recorded beyond it drops the oldest, as the history does.
+    explicit SuggestionIndex(std::size_t maxRows);
+
+    // The search texts of every row, newest first.
+    void rebuild(std::span<const std::string_view> searchTextsNewestFirst);
+    // A new newest row.
+    void recordAtTop(std::string_view searchText);
+    // Removes the listed rows: any order, repeats allowed, indices outside
+    // the rows ignored (as HistoryRows::eraseRows). Rebuilds what is left.
+    void eraseRows(const std::vector<std::size_t>& indices);
+    void clear();
+
+    std::size_t rowCount() const { return rows_.size(); }
+    // The rows whose search text is exactly `text` (case and all), top
+    // first: what Shift+Delete on a suggestion removes from the history.
+    std::vector<std::size_t> rowsWithText(std::string_view text) const;
+
+    // Up to MaxSuggestions distinct texts that begin with `typed` without
+    // case, the one searched most recently first. A text equal to `typed`
+    // is among them; an empty `typed` gives the newest texts.
+    std::vector<std::string> suggest(std::string_view typed) const;
+
+    // Bytes held by the index (capacities, not sizes).
+    std::size_t memoryBytes() const;
+
+private:
+    // One distinct text: its bytes, then, when folding changes it, its
+    // folded bytes, in texts_.
+    struct Entry {
+        uint32_t offset;
+        uint32_t size;
+        uint32_t foldedSize;  // SameAsText: folding changes nothing
+    };
+    static constexpr uint32_t SameAsText = UINT32_MAX;
+    // An entry in sorted order with the stamp of its newest row: larger is
+    // newer. Row i (from the top) has the stamp top_ - i.
+    struct Slot {
+        uint32_t entry;
+        uint32_t newest;
+    };
+
+    std::string_view textOf(uint32_t entry) const;
+    std::string_view foldedOf(uint32_t entry) const;
+    uint32_t addEntry(std::string_view text);
+    // The slot of `text` (folded as `folded`), or where it would go.
+    std::vector<Slot>::iterator findSlot(std::string_view folded, std::string_view text);
+    std::vector<Slot>::const_iterator findSlot(std::string_view folded, std::string_view text) const;
+    void dropOldestRow();
+    // Rebuilds from the rows' own texts, leaving out `dropped` rows.
+    void rebuildKeeping(const std::vector<bool>& dropped);
+
+    std::size_t maxRows_;
+    std::string texts_;
+    std::vector<Entry> entries_;  // by id; entries of dropped texts stay until the next rebuild
+    std::vector<Slot> sorted_;    // every live entry, by folded text, then by text
+    std::deque<uint32_t> rows_;   // entry of each row, top first
+    uint32_t top_ = 0;            // the top row's stamp
+};
+
+}  // namespace vask

@@ -1,0 +1,103 @@
+#include "search/own_engines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "search/keyword_search.h"
+
+namespace vask {
+namespace {
+
+const OwnEngine kDdg{"ddg", "DuckDuckGo", "https://duckduckgo.com/?q={q}"};
+
+TEST(KeywordSearch, OnlyAKnownKeywordAndASpaceChooseAnEngine) {
+    const std::vector<OwnEngine> own{kDdg, {"Gh", "GitHub", "https://github.com/search?q={q}"}};
+    const auto wiki = searchByKeyword("!w red apple", own);
+    ASSERT_TRUE(wiki && wiki->builtIn());
+    EXPECT_EQ(*wiki->builtIn(), SearchEngine::Wikipedia);
+    EXPECT_EQ(wiki->text, "red apple");
+    EXPECT_EQ(*searchByKeyword("!B x", own)->builtIn(), SearchEngine::Bing);
+
+    const auto github = searchByKeyword("!GH  two  spaces ", own);
+    ASSERT_TRUE(github && github->ownIndex());
+    EXPECT_EQ(*github->ownIndex(), 1u);
+    EXPECT_EQ(github->text, " two  spaces ");  // after the first space, as typed
+    EXPECT_EQ(searchByKeyword("!ddg ", own)->text, "");
+
+    for (const char* typed : {"!", "! cats", "!ddg", "!nope cats", "ddg cats", " !ddg cats", "!g\tcats", ""})
+        EXPECT_FALSE(searchByKeyword(typed, own)) << typed;
+}
+
+TEST(OwnEngines, EachFieldIsChecked) {
+    EXPECT_EQ(keywordProblem("a-Z_09abcdefghij"), "");
+    for (const char* bad : {"", "abcdefghijklmnopq", "d.dg", "d dg", "č", "g", "B", "w"})
+        EXPECT_NE(keywordProblem(bad), "") << bad;
+    EXPECT_EQ(nameProblem("Duck Duck Go"), "");
+    for (const char* bad : {"", "  ", "a|b", "a\tb", "a\xC2\x85"}) EXPECT_NE(nameProblem(bad), "") << bad;
+    for (const char* good : {"https://x/?q={q}", "HTTP://x/{q}/{q}", "https://ru.wikipedia.org/w?search={q}&ü=1"})
+        EXPECT_EQ(templateProblem(good), "") << good;
+    for (const char* bad :
+         {"ftp://x/{q}", "https://x/", "https:/x/{q}", "file:///c:/{q}", "{q}https://x", "https://x/?q={q} -a",
+          "https://x/?q=\"{q}", "https://x/\x7f{q}", "https://x/\n{q}", " https://x/{q}", "https://x/\xFF{q}"})
+        EXPECT_NE(templateProblem(bad), "") << bad;
+    const std::vector<OwnEngine> engines{kDdg};
+    EXPECT_TRUE(keywordTaken("DDG", engines));
+    EXPECT_FALSE(keywordTaken("DDG", engines, 0));  // editing that engine itself
+    EXPECT_NE(engineProblem({"ddg", "Other", "https://o/{q}"}, engines), "");
+}
+
+TEST(OwnEngines, ExpansionEncodesEveryByteButTheUnreserved) {
+    EXPECT_EQ(percentEncode("a b"), "a%20b");
+    EXPECT_EQ(percentEncode("東京"), "%E6%9D%B1%E4%BA%AC");
+    EXPECT_EQ(percentEncode("AZaz09-._~+&/?#%\"\\"), "AZaz09-._~%2B%26%2F%3F%23%25%22%5C");
+    EXPECT_EQ(expandTemplate("https://x/{q}?again={q}", "a b"), "https://x/a%20b?again=a%20b");
+    EXPECT_EQ(expandTemplate("HTTPS://x/?q={q}{q}", "{q}"), "HTTPS://x/?q=%7Bq%7D%7Bq%7D");
+    EXPECT_FALSE(expandTemplate("javascript:{q}", "x"));
+    EXPECT_FALSE(expandTemplate("https://x/ {q}", "x"));
+}
+
+TEST(OwnEngines, InvalidLinesAndLaterDuplicatesAreReportedAndKept) {
+    const std::string file =
+        "[Options]\r\nCompact=1\r\n\r\n"
+        "[Engines]\r\n; mine\r\n"
+        "ddg = DuckDuckGo | https://duckduckgo.com/?q={q}\r\n"
+        "bad=Bad|ftp://x/{q}\r\n"
+        "noBar=just text\r\n"
+        "DDG=Second|https://other/{q}\r\n"
+        "gh=GitHub|https://github.com/search?q={q}\r\n\r\n"
+        "[Pin]\r\nBrowser=2\r\n";
+    IniDocument doc = IniDocument::parse(file);
+    const EnginesRead read = readOwnEngines(doc);
+    EXPECT_EQ(read.engines, (std::vector<OwnEngine>{kDdg, {"gh", "GitHub", "https://github.com/search?q={q}"}}));
+    ASSERT_EQ(read.invalid.size(), 3u);
+    EXPECT_EQ(read.invalid[0].line, "bad=Bad|ftp://x/{q}");
+    EXPECT_EQ(read.invalid[2].line, "DDG=Second|https://other/{q}");
+    EXPECT_EQ(read.invalid[2].reason, "Another engine has this keyword.");
+
+    // Writing back what was read changes nothing but the blanks inside engine lines.
+    writeOwnEngines(doc, read.engines);
+    EXPECT_EQ(doc.serialize(), file.substr(0, file.find("ddg = ")) + engineLine(kDdg) + "\r\n" +
+                                   engineLine(read.engines[1]) + "\r\n" +
+                                   "bad=Bad|ftp://x/{q}\r\nnoBar=just text\r\nDDG=Second|https://other/{q}\r\n"
+                                   "\r\n[Pin]\r\nBrowser=2\r\n");
+
+    // Removing ddg must not bring the later duplicate back; a new one reads back after the kept ones.
+    const std::vector<OwnEngine> edited{read.engines[1], {"ddg", "Duck", "https://d/{q}"}};
+    writeOwnEngines(doc, edited);
+    EXPECT_EQ(readOwnEngines(doc).engines, edited);
+    EXPECT_EQ(readOwnEngines(doc).invalid.size(), 3u);
+    EXPECT_EQ(doc.readInteger("Pin", "Browser", 0), 2);
+}
+
+TEST(OwnEngines, WritingIntoAFileWithoutTheSection) {
+    IniDocument doc = IniDocument::parse("[Options]\r\nCompact=1\r\n");
+    writeOwnEngines(doc, {});
+    EXPECT_FALSE(doc.hasSection("Engines"));
+    writeOwnEngines(doc, std::vector<OwnEngine>{kDdg});
+    EXPECT_EQ(doc.serialize(), "[Options]\r\nCompact=1\r\n\r\n[Engines]\r\n" + engineLine(kDdg) + "\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace vask
