@@ -7,6 +7,16 @@
 #include "history/history_window.h"
 
 namespace vask {
+namespace {
+
+// Lines of [Engines] that are left out stay in the file as they are; the user hears which.
+std::string unusedEngineLines(const std::vector<InvalidEngineLine>& invalid) {
+    std::string text = "These lines of [Engines] in \"vask.cfg\" are not used:";
+    for (const InvalidEngineLine& line : invalid) text += "\n" + line.line + "\n    " + std::string(line.reason);
+    return text;
+}
+
+}  // namespace
 
 App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter, std::wstring appDataRoot)
     : data(std::move(programDir), appDataRoot), launcher(launcher), prompter(prompter) {}
@@ -27,6 +37,9 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     } catch (const std::exception& error) {
         problems.push_back(error.what());
     }
+    EnginesRead engines = readOwnEngines(startupSettings_);
+    ownEngines = std::move(engines.engines);
+    if (!engines.invalid.empty()) problems.push_back(unusedEngineLines(engines.invalid));
     if (!problems.empty()) {
         // Said once, all together; the windows then start from their defaults.
         std::string text;

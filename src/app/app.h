@@ -8,6 +8,7 @@
 
 #include "common/ini_document.h"
 #include "history/search_history.h"
+#include "search/own_engines.h"
 #include "search/search_options.h"
 #include "win/data_folder.h"
 #include "win/launcher.h"
@@ -47,6 +48,8 @@ public:
     bool advancedOpen = false;   // the advanced window is shown from the bar
     bool advancedDocked = true;  // the advanced window is attached to the bar
     int pinnedBrowserIndex = 0;
+    // One's own engines, from "vask.cfg" at start and from the Engines window.
+    std::vector<OwnEngine> ownEngines;
     // The run's searches, read from "hist.sdf" by createWindows; the history
     // window shows them once the user opens it.
     SearchHistory history{prompter};
