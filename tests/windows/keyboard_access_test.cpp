@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "advanced/advanced_window.h"
 #include "app/main_window.h"
+#include "history/history_window.h"
 #include "test_app.h"
 #include "win/com_ptr.h"
 
@@ -188,6 +190,36 @@ TEST(Keyboard, TabVisitsTheBarInOrderAndEnterOrSpaceClicksTheFocusedButton) {
     runLoopUntil([&] { return test.launcher.launches.size() == 2; });
     ASSERT_EQ(test.launcher.launches.size(), 2u) << "Space, then Enter, searched";
     EXPECT_EQ(test.launcher.launches[1].url, test.launcher.launches[0].url);
+}
+
+TEST(Keyboard, AdvancedAndHistoryWindowsTakeTabAndAccessKeys) {
+    TestApp test;
+    Tmainform& bar = activeBar(test);
+    press(VK_TAB);  // "Advanced Search", pressed with Space
+    press(VK_SPACE);
+    runLoopUntil([&] { return test.app->fext && test.app->advanced().eexact.focused(); });
+    Tfext& advanced = test.app->advanced();
+    ASSERT_TRUE(advanced.eexact.focused());
+    std::vector<HWND> visited;
+    for (int i = 0; i < 4; ++i) {
+        press(VK_TAB);
+        runLoopUntil([&] { return GetFocus() != (visited.empty() ? advanced.eexact.hwnd() : visited.back()); });
+        visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, (std::vector<HWND>{advanced.eexclude.hwnd(), advanced.edomain.hwnd(), advanced.sb1.hwnd(),
+                                          advanced.sb2.hwnd()}))
+        << "the parking field is no stop; the flat buttons are";
+
+    for (const char* text : {"first", "second"}) bar.dodajtabelo(text);
+    Tfhist& history = test.app->historyWindow();
+    history.Show();
+    SetForegroundWindow(history.hwnd());
+    history.tabela.setFocus();
+    runLoopUntil([] { return true; });
+    const int before = history.tabela.firstSelected();
+    sendKeys({{VK_MENU, true}, {'L', true}, {'L', false}, {VK_MENU, false}});  // "&Last record"
+    runLoopUntil([&] { return history.tabela.firstSelected() == 1; });
+    EXPECT_EQ(history.tabela.firstSelected(), 1) << "from " << before;
 }
 
 }  // namespace
