@@ -12,6 +12,9 @@
 #include "win/double_buffer.h"
 #include "win/dpi.h"
 #include "win/fonts.h"
+#include "win/accessible.h"
+#include "win/keyboard.h"
+#include "win/text.h"
 #include "win/file_dialogs.h"
 #include "win/files.h"
 #include "win/layered.h"
@@ -84,7 +87,6 @@ void Tfext::createControls() {
     RGPanel1->OnMouseUp = [this](UINT, POINT) { context_.docked = false; };
 
     const DWORD clip = WS_CLIPSIBLINGS;
-    // Creation order is the tab order.
     lb.create(hwnd(), IdLb, true);
     cb1.create(hwnd(), IdCb1);
     cb3.create(hwnd(), IdCb3);
@@ -113,10 +115,10 @@ void Tfext::createControls() {
     int labelId = IdLabel1;
     for (const auto& [label, text] : labels) label->create(hwnd(), text, labelId++, clip);
 
-    // Flat buttons that draw their glyphs and take no tab stop; their names are for automation.
+    // Flat buttons that draw their glyphs; their names are for automation and screen readers.
     const auto flat = [&](win::Button& button, const char* name, int id) {
         button.create(hwnd(), name, id, BS_OWNERDRAW | clip);
-        SetWindowLongPtrW(button.hwnd(), GWL_STYLE, GetWindowLongPtrW(button.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
+        win::nameForScreenReaders(button, {ROLE_SYSTEM_PUSHBUTTON, win::toWide(name)});
     };
     flat(sb1, "Save", IdSb1);
     flat(sb2, "Open", IdSb2);
@@ -146,6 +148,15 @@ void Tfext::createControls() {
     hints_.add(sb3.hwnd(), L"Clear all");
     hints_.add(sb4.hwnd(), L"Reset");
     for (win::Button* pin : pins) hints_.add(pin->hwnd(), L"Pin");
+
+    // Tab follows the window from the top, each list's pin after the list;
+    // the parking field is never a stop.
+    win::setTabStop(efocus.hwnd(), false);
+    win::setTabOrder({sb1.hwnd(),          sb2.hwnd(),    sb3.hwnd(),          sb4.hwnd(),
+                      sb100.hwnd(),        lb.hwnd(),     SpeedButton1.hwnd(), cb1.hwnd(),
+                      SpeedButton2.hwnd(), cb3.hwnd(),    SpeedButton3.hwnd(), cb2.hwnd(),
+                      SpeedButton4.hwnd(), cb6.hwnd(),    SpeedButton6.hwnd(), cb5.hwnd(),
+                      SpeedButton5.hwnd(), eexact.hwnd(), eexclude.hwnd(),     edomain.hwnd()});
 }
 
 // The option lists run parallel to the code tables; the browsers come from the registry when shown.
@@ -459,6 +470,7 @@ bool Tfext::drawItem(const DRAWITEMSTRUCT& item) {
         drawPinGlyph(buffer.dc(), area, bright_, dpi());
         break;
     }
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(buffer.dc(), &area);
     return true;
 }
 

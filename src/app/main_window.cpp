@@ -10,6 +10,7 @@
 #include "app/copy_data.h"
 #include "history/history_window.h"
 #include "app/search_snapshot.h"
+#include "win/accessible.h"
 #include "controls/about_window.h"
 #include "win/common_dialogs.h"
 #include "win/dpi.h"
@@ -17,6 +18,7 @@
 #include "win/double_buffer.h"
 #include "win/errors.h"
 #include "win/files.h"
+#include "win/keyboard.h"
 #include "win/layered.h"
 #include "win/text.h"
 
@@ -88,8 +90,25 @@ void Tmainform::createControls() {
     ingpop.create(hwnd(), IdIngpop, clip);
     ingpop.setArrowWidth(2);
     ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
-    SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) & ~WS_TABSTOP);
-    cb1.setChecked(true);
+    Image1.create(hwnd(), "Vask", IdImage1, clip);
+    Image1.OnPaint = [this](HDC dc, const RECT& area) {
+        win::fillRect(dc, area, resolvedBackColor());
+        drawLogo(dc, area, scheme_.bright, dpi());
+    };
+    selectEngine(state_.engine);
+
+    // Names for screen readers where the control shows a sign or a picture.
+    GradButton3.setAccessibleName("Advanced Search");
+    ingpop.setAccessibleName("Menu");
+    win::nameForScreenReaders(sbend, {ROLE_SYSTEM_PUSHBUTTON, L"Close"});
+    for (size_t i = 0; i < engineChoices_.size(); ++i)
+        win::nameForScreenReaders(*engineChoices_[i].radio,
+                                  {ROLE_SYSTEM_RADIOBUTTON, win::toWide(builtInEngines()[i].name)});
+    // Tab goes from the field along its row, then to the services and the
+    // close button; the arrow keys move within the services.
+    SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) | WS_GROUP);
+    win::setTabOrder({eurl.hwnd(), GradButton3.hwnd(), GradButton1.hwnd(), ingpop.hwnd(), cb1.hwnd(), cb2.hwnd(),
+                      cb4.hwnd(), sbend.hwnd()});
 
     // A service's radio button clicked or focused, or its label clicked, chooses it.
     for (size_t i = 0; i < engineChoices_.size(); ++i) {
@@ -105,6 +124,9 @@ void Tmainform::createControls() {
         if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
             return DLGC_WANTALLKEYS;
         if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
+        // Shift+F10 and the menu key open the bar's menu, not the field's.
+        if (message == WM_CONTEXTMENU && win::isKeyboardContextMenu(lParam))
+            return SendMessageW(hwnd(), message, wParam, lParam);
         return std::nullopt;
     });
 
@@ -128,6 +150,7 @@ void Tmainform::layOut() {
         place(*choice.label, choice.left + 13, 15, choice.labelWidth, 15);
     }
     place(sbend, 427, 5, 13, 13);
+    place(Image1, LogoArea.left, LogoArea.top, LogoArea.right - LogoArea.left, LogoArea.bottom - LogoArea.top);
     const int top = panelTop();
     place(ingpop, 420, top, 26, 20);
     place(eurl, Panel1Left + 3, top + 2, 341, 16);
@@ -142,24 +165,24 @@ void Tmainform::createMenu() {
     seng_ = CreatePopupMenu();
     sengOwner_.reset(seng_);
     for (size_t i = 0; i < builtInEngines().size(); ++i)
-        AppendMenuW(seng_, MF_STRING, Google1 + i, win::toWide(builtInEngines()[i].name).c_str());
+        AppendMenuW(seng_, MF_STRING, Google1 + i, (L"&" + win::toWide(builtInEngines()[i].name)).c_str());
     CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1, MF_BYCOMMAND);
 
     HMENU colors = CreatePopupMenu();
-    AppendMenuW(colors, MF_STRING, AliceBlue1, L"Select color");
-    AppendMenuW(colors, MF_STRING, Windowsdefault1, L"Windows default color");
+    AppendMenuW(colors, MF_STRING, AliceBlue1, L"&Select color");
+    AppendMenuW(colors, MF_STRING, Windowsdefault1, L"&Windows default color");
 
     HMENU menu = pop_.get();
-    AppendMenuW(menu, MF_STRING, History1, L"Show search history");
-    AppendMenuW(menu, MF_STRING, enahist, L"Enable search history");
+    AppendMenuW(menu, MF_STRING, History1, L"Show search &history");
+    AppendMenuW(menu, MF_STRING, enahist, L"&Enable search history");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(colors), L"Background color");
-    AppendMenuW(menu, MF_STRING, sbtransp, L"Transparent");
-    AppendMenuW(menu, MF_STRING, stbar, L"Show taskbar button");
-    AppendMenuW(menu, MF_STRING, Compact1, L"Compact");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(colors), L"&Background color");
+    AppendMenuW(menu, MF_STRING, sbtransp, L"&Transparent");
+    AppendMenuW(menu, MF_STRING, stbar, L"Show tas&kbar button");
+    AppendMenuW(menu, MF_STRING, Compact1, L"&Compact");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, About1, L"About ...");
-    AppendMenuW(menu, MF_STRING, Exit1, L"Exit");
+    AppendMenuW(menu, MF_STRING, About1, L"&About ...");
+    AppendMenuW(menu, MF_STRING, Exit1, L"E&xit");
     ingpop.PopupMenu = menu;
 }
 
@@ -170,7 +193,7 @@ void Tmainform::setCompactMenuVisible(bool visible) {
     if (visible == shown) return;
     if (visible) {
         InsertMenuW(pop_.get(), SengPosition, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(seng_),
-                    L"Search engine");
+                    L"&Search engine");
         sengOwner_.release();
     } else {
         RemoveMenu(pop_.get(), SengPosition, MF_BYPOSITION);
@@ -317,7 +340,7 @@ void Tmainform::nastavivisino() {
     for (win::Control* control :
          {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2), static_cast<win::Control*>(&cb4),
           static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
-          static_cast<win::Control*>(&sbend)})
+          static_cast<win::Control*>(&sbend), static_cast<win::Control*>(&Image1)})
         control->show(!compact);
     setCompactMenuVisible(compact);
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
@@ -383,7 +406,12 @@ void Tmainform::Windowsdefault1Click() {
 
 void Tmainform::selectEngine(SearchEngine engine) {
     state_.engine = engine;
-    for (size_t i = 0; i < engineChoices_.size(); ++i) engineChoices_[i].radio->setChecked(i == engineIndex(engine));
+    // Only the chosen service is a tab stop: Tab enters the group there.
+    for (size_t i = 0; i < engineChoices_.size(); ++i) {
+        const bool chosen = i == engineIndex(engine);
+        engineChoices_[i].radio->setChecked(chosen);
+        win::setTabStop(engineChoices_[i].radio->hwnd(), chosen);
+    }
 }
 
 void Tmainform::sbGoClick() {
@@ -478,10 +506,6 @@ void Tmainform::makeOpaque() {
 
 void Tmainform::paintPanel(HDC dc, const RECT& client) {
     win::fillRect(dc, client, resolvedBackColor());
-    if (!state_.compact) {
-        const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
-        drawLogo(dc, logo, scheme_.bright, dpi());
-    }
     const int top = scaled(panelTop());
     const RECT panel{scaled(Panel1Left), top, scaled(Panel1Left + Panel1Width), top + scaled(Panel1Height)};
     win::fillRect(dc, panel, White);
@@ -499,6 +523,7 @@ bool Tmainform::drawItem(const DRAWITEMSTRUCT& item) {
     win::fillRect(buffer.dc(), area, resolvedBackColor());
     if (item.hwndItem == sbend.hwnd()) {
         drawCloseGlyph(buffer.dc(), area, scheme_.bright, dpi());
+        if (item.itemState & ODS_FOCUS) DrawFocusRect(buffer.dc(), &area);
         return true;
     }
     return false;
@@ -563,6 +588,10 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_INITMENUPOPUP:
         showStateInMenu();
+        return 0;
+    case WM_CONTEXTMENU:
+        if (!win::isKeyboardContextMenu(lParam)) break;
+        ingpop.popUp();
         return 0;
     case WM_COMMAND:
         if (!lParam) onMenuCommand(LOWORD(wParam));

@@ -11,6 +11,7 @@
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
 #include "controls/grad_button.h"
+#include "controls/image.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
 #include "search/option_texts.h"
@@ -61,6 +62,7 @@ public:
         IdGradButton3,
         IdSbend,
         IdIngpop,
+        IdImage1,
     };
     // Each built-in service's radio button, label and menu item follow the services' order.
     static_assert(Wikipedia1 - Google1 + 1 == BuiltInEngineCount && IdCb4 - IdCb1 + 1 == BuiltInEngineCount &&
@@ -77,6 +79,7 @@ public:
     TGradButton GradButton1, GradButton3;  // "Search", "Advanced Search"
     win::Button sbend;
     TIngPopupButton ingpop;  // opens `pop`
+    TImage Image1;           // the logo
     HMENU pop() const { return pop_.get(); }
     bool menuChecked(MenuId item) const;  // as the menu shows it when it opens
     const BarState& state() const { return state_; }

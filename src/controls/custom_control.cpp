@@ -6,7 +6,9 @@
 
 #include <stdexcept>
 
+#include "win/accessible.h"
 #include "win/errors.h"
+#include "win/text.h"
 
 namespace vask {
 namespace {
@@ -66,6 +68,13 @@ LRESULT CustomControl::route(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
         paint(reinterpret_cast<HDC>(wParam));
         return 0;
+    case WM_GETOBJECT: {
+        const std::wstring name =
+            accessibleName_.empty() ? win::withoutAccessKeyMarks(win::toWide(text())) : win::toWide(accessibleName_);
+        if (const auto answer = win::answerAccessibleObject(hwnd(), wParam, lParam, {accessibleRole_, name}))
+            return *answer;
+        return handleMessage(message, wParam, lParam);
+    }
     default:
         return handleMessage(message, wParam, lParam);
     }

@@ -5,7 +5,9 @@
 // (bounds, text, font, focus) and only handles what makes it different.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "win/controls.h"
 
@@ -15,6 +17,10 @@ class CustomControl : public win::Control {
 public:
     CustomControl() = default;
     ~CustomControl() override;  // the window goes with the object
+
+    // The name a screen reader says, when the caption is not one (a sign, a
+    // picture); without it, the caption.
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
 
 protected:
     // Registers `className` once per process and makes the child window.
@@ -29,11 +35,15 @@ protected:
 
     // Tells the parent of a click as a standard button does.
     void notifyParentClicked();
+    // What kind of control a screen reader is told this is (ROLE_SYSTEM_...).
+    void setAccessibleRole(long role) { accessibleRole_ = role; }
 
 private:
     LRESULT route(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool attached_ = false;  // the window exists and routes to this object
+    long accessibleRole_ = 0;
+    std::string accessibleName_;
 };
 
 }  // namespace vask

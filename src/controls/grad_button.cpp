@@ -1,5 +1,6 @@
 #include "controls/grad_button.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "win/double_buffer.h"
 #include "win/errors.h"
 #include "win/handles.h"
+#include "win/keyboard.h"
 #include "win/text.h"
 
 namespace vask {
@@ -48,6 +50,7 @@ bool modifiersHeld() {
 
 void TGradButton::create(HWND parent, std::string_view caption, int id, DWORD extraStyle) {
     createCustom(parent, ClassName, caption, WS_VISIBLE | WS_TABSTOP | extraStyle, id);
+    setAccessibleRole(ROLE_SYSTEM_PUSHBUTTON);
     setBounds(0, 0, 75, 25);
     model_.enabled = IsWindowEnabled(hwnd()) != FALSE;
 }
@@ -94,8 +97,7 @@ void TGradButton::setHotTrack(bool on) {
 
 void TGradButton::setTabStop(bool on) {
     model_.tabStop = on;
-    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    win::setTabStop(hwnd(), on);
 }
 
 void TGradButton::setGlyph(HBITMAP bitmap) {

@@ -1,5 +1,6 @@
 #include "controls/ing_popup_button.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include "controls/popup_arrow.h"
@@ -14,7 +15,8 @@ constexpr wchar_t ClassName[] = L"TIngPopupButton";
 }  // namespace
 
 void TIngPopupButton::create(HWND parent, int id, DWORD extraStyle) {
-    createCustom(parent, ClassName, "", WS_VISIBLE | extraStyle, id);
+    createCustom(parent, ClassName, "", WS_VISIBLE | WS_TABSTOP | extraStyle, id);
+    setAccessibleRole(ROLE_SYSTEM_BUTTONMENU);
     setBounds(0, 0, 75, 25);
     OpenMenu = [this](HMENU menu, POINT at) {
         TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, GetParent(hwnd()), nullptr);
@@ -47,13 +49,33 @@ void TIngPopupButton::mouseDown(MouseButton button, POINT where) {
         repaint();
     }
     if (!PopupMenu) return;
+    openMenu();
+    // The menu's loop took the release: handle it as if it had come here.
+    mouseUp(button, where);
+}
+
+void TIngPopupButton::openMenu() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     POINT corner{0, client.bottom};
     ClientToScreen(hwnd(), &corner);
     OpenMenu(PopupMenu, corner);
-    // The menu's loop took the release: handle it as if it had come here.
-    mouseUp(button, where);
+}
+
+void TIngPopupButton::popUp() {
+    if (!PopupMenu || !IsWindowEnabled(hwnd())) return;
+    look_ = down_ ? Look::Exclusive : Look::Down;  // pressed while the menu is open
+    repaint();
+    openMenu();
+    look_ = down_ ? Look::Exclusive : Look::Up;
+    repaint();
+}
+
+// Enter is the button's own, not the window's default action.
+UINT TIngPopupButton::dialogCode(const MSG* message) const {
+    UINT code = DLGC_BUTTON;
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
 }
 
 void TIngPopupButton::mouseUp(MouseButton button, POINT where) {
@@ -106,6 +128,14 @@ void TIngPopupButton::paint(HDC target) {
     win::fillRect(dc, {arrow.faceLeft, arrow.faceTop, arrow.faceRight, arrow.faceBottom}, GetSysColor(COLOR_BTNFACE));
     const COLORREF ink = enabled ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNSHADOW);
     for (const HLine& line : arrow.lines) win::drawLine(dc, line.x1, line.y, line.x2, line.y, ink);
+
+    if (GetFocus() == hwnd()) {
+        RECT focus = area;
+        InflateRect(&focus, -1, -1);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 LRESULT TIngPopupButton::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -126,6 +156,15 @@ LRESULT TIngPopupButton::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_MOUSELEAVE:
         hot_ = false;
         repaint();
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        repaint();
+        return 0;
+    case WM_GETDLGCODE:
+        return dialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN || wParam == VK_SPACE) popUp();
         return 0;
     case WM_LBUTTONDOWN:
         mouseDown(MouseButton::Left, where);

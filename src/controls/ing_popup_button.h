@@ -1,7 +1,8 @@
 #pragma once
 // TIngPopupButton: a flat speed button that opens its popup menu under
 // itself on a press of any mouse button, and draws a small down arrow at its
-// right edge. The glyph is the owner's to draw.
+// right edge. The glyph is the owner's to draw. It is a tab stop: Enter or
+// Space opens the menu, and a focused button wears a dotted frame.
 #include <windows.h>
 
 #include <functional>
@@ -14,8 +15,11 @@ enum class MouseButton { Left, Right, Middle };
 
 class TIngPopupButton : public CustomControl {
 public:
-    // Made 75 x 25 at (0, 0) with ArrowWidth 13; it never takes the focus.
+    // Made 75 x 25 at (0, 0) with ArrowWidth 13; a press of the mouse
+    // leaves the focus where it was.
     void create(HWND parent, int id, DWORD extraStyle = 0);
+    // Opens the menu under the button as a press does, for the keyboard.
+    void popUp();
 
     int ArrowWidth() const { return arrowWidth_; }
     void setArrowWidth(int width);
@@ -47,6 +51,8 @@ private:
     enum class Look { Up, Down, Exclusive };  // Exclusive: pressed while latched down
     void mouseDown(MouseButton button, POINT where);
     void mouseUp(MouseButton button, POINT where);
+    void openMenu();
+    UINT dialogCode(const MSG* message) const;
 
     int arrowWidth_ = 13;
     bool flat_ = true;

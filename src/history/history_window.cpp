@@ -81,15 +81,16 @@ void Tfhist::createControls() {
     const HWND parent = hwnd();
     labels_[0].create(parent, "Find", IdFirstLabel);
     hurl.create(parent, IdHurl, WS_BORDER);
-    SpeedButton3.create(parent, "Search", IdSpeedButton3);
-    SpeedButton7.create(parent, "First record", IdSpeedButton7);
-    SpeedButton5.create(parent, "Prior record", IdSpeedButton5);
-    SpeedButton6.create(parent, "Next record", IdSpeedButton6);
-    SpeedButton8.create(parent, "Last record", IdSpeedButton8);
-    SpeedButton4.create(parent, "Run", IdSpeedButton4);
-    SpeedButton2.create(parent, "Multi select", IdSpeedButton2, BS_AUTOCHECKBOX | BS_PUSHLIKE);
-    SpeedButton1.create(parent, "Delete record", IdSpeedButton1);
-    sbclear.create(parent, "Clear all search history", IdSbclear);
+    // Alt and the underlined letter press a button; in the list, the letter alone.
+    SpeedButton3.create(parent, "&Search", IdSpeedButton3);
+    SpeedButton7.create(parent, "&First record", IdSpeedButton7);
+    SpeedButton5.create(parent, "&Prior record", IdSpeedButton5);
+    SpeedButton6.create(parent, "&Next record", IdSpeedButton6);
+    SpeedButton8.create(parent, "&Last record", IdSpeedButton8);
+    SpeedButton4.create(parent, "&Run", IdSpeedButton4);
+    SpeedButton2.create(parent, "&Multi select", IdSpeedButton2, BS_AUTOCHECKBOX | BS_PUSHLIKE);
+    SpeedButton1.create(parent, "&Delete record", IdSpeedButton1);
+    sbclear.create(parent, "&Clear all search history", IdSbclear);
     for (std::size_t i = 0; i < details_.size(); ++i) {
         labels_[i + 1].create(parent, DetailCaptions[i], IdFirstLabel + 1 + static_cast<int>(i));
         details_[i]->create(parent, IdFirstDetail + static_cast<int>(i), WS_BORDER);

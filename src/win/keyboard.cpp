@@ -1,0 +1,22 @@
+#include "win/keyboard.h"
+
+#include <windowsx.h>
+
+namespace vask::win {
+
+void setTabOrder(std::initializer_list<HWND> order) {
+    HWND after = HWND_TOP;
+    for (const HWND control : order) {
+        SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control;
+    }
+}
+
+void setTabStop(HWND control, bool on) {
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    SetWindowLongPtrW(control, GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+bool isKeyboardContextMenu(LPARAM where) { return GET_X_LPARAM(where) == -1 && GET_Y_LPARAM(where) == -1; }
+
+}  // namespace vask::win
