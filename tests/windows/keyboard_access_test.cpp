@@ -197,7 +197,7 @@ TEST(Keyboard, AdvancedAndHistoryWindowsTakeTabAndAccessKeys) {
     Tmainform& bar = activeBar(test);
     press(VK_TAB);  // "Advanced Search", pressed with Space
     press(VK_SPACE);
-    runLoopUntil([&] { return test.app->fext && test.app->advanced().eexact.focused(); });
+    runLoopUntil([&] { return test.app->advancedIfMade() && test.app->advanced().eexact.focused(); });
     Tfext& advanced = test.app->advanced();
     ASSERT_TRUE(advanced.eexact.focused());
     std::vector<HWND> visited;
