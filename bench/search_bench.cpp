@@ -29,6 +29,8 @@ public:
     void open(HWND, const std::string&, const std::string& url) override {
         if (!url.empty()) launchedAt = nowMs();
     }
+    void openWithSwitch(HWND, const std::string&, const std::string&, const std::string&) override {}
+    std::string defaultBrowserProgram() override { return {}; }
     double launchedAt = 0;
 };
 

@@ -2,7 +2,9 @@
 // The search bar's state: its position, look and switches, kept in
 // "vask.cfg" (sections "Velikost" and "Options"), and the service and the
 // transparent look, which every start begins without.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "common/geometry.h"
 #include "common/ini_document.h"
@@ -17,9 +19,12 @@ struct BarState {
     bool compact = true;
     bool showTaskbarButton = true;
     bool historyEnabled = true;
+    bool suggest = true;  // earlier searches are offered while typing
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;
     SearchEngine engine = SearchEngine::Google;
+    // One of one's own engines, chosen in place of `engine`.
+    std::optional<std::size_t> ownEngine;
 };
 
 // Missing keys take their defaults; a position off the screen is pulled back.

@@ -115,7 +115,7 @@ void Tmainform::createControls() {
         const auto choose = [this, engine = static_cast<SearchEngine>(i)] { selectEngine(engine); };
         engineChoices_[i].radio->onClick = engineChoices_[i].radio->onFocus = engineChoices_[i].label->onClick = choose;
     }
-    GradButton1.onClick = [this] { sbGoClick(); };
+    GradButton1.onClick = [this] { searchOrSearchPrivately(); };
     GradButton3.onClick = [this] { GradButton3Click(); };
     sbend.onClick = [this] { Exit1Click(); };
 
@@ -162,11 +162,7 @@ void Tmainform::layOut() {
 
 void Tmainform::createMenu() {
     pop_.reset(CreatePopupMenu());
-    seng_ = CreatePopupMenu();
-    sengOwner_.reset(seng_);
-    for (size_t i = 0; i < builtInEngines().size(); ++i)
-        AppendMenuW(seng_, MF_STRING, Google1 + i, (L"&" + win::toWide(builtInEngines()[i].name)).c_str());
-    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1, MF_BYCOMMAND);
+    engines_.list(app_.ownEngines);
 
     HMENU colors = CreatePopupMenu();
     AppendMenuW(colors, MF_STRING, AliceBlue1, L"&Select color");
@@ -180,25 +176,18 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_STRING, sbtransp, L"&Transparent");
     AppendMenuW(menu, MF_STRING, stbar, L"Show tas&kbar button");
     AppendMenuW(menu, MF_STRING, Compact1, L"&Compact");
+    AppendMenuW(menu, MF_STRING, Suggest1, L"Su&ggestions");
+    AppendMenuW(menu, MF_STRING, Engines1, L"E&ngines...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, About1, L"&About ...");
     AppendMenuW(menu, MF_STRING, Exit1, L"E&xit");
     ingpop.PopupMenu = menu;
 }
 
-// "Search engine" stands after the first separator, and only in compact mode.
-void Tmainform::setCompactMenuVisible(bool visible) {
-    constexpr UINT SengPosition = 3;
-    const bool shown = !sengOwner_;
-    if (visible == shown) return;
-    if (visible) {
-        InsertMenuW(pop_.get(), SengPosition, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(seng_),
-                    L"&Search engine");
-        sengOwner_.release();
-    } else {
-        RemoveMenu(pop_.get(), SengPosition, MF_BYPOSITION);
-        sengOwner_.reset(seng_);
-    }
+// "Search engine" (compact) or "More engines" (full) stands after the first separator.
+void Tmainform::showEngineMenu() {
+    constexpr UINT EngineMenuPosition = 3;
+    engines_.showIn(pop_.get(), EngineMenuPosition, state_.compact);
 }
 
 // The menu shows the bar's state; it is set when the menu opens, never read back.
@@ -210,13 +199,13 @@ void Tmainform::showStateInMenu() const {
     check(sbtransp, state_.transparent);
     check(stbar, state_.showTaskbarButton);
     check(Compact1, state_.compact);
-    CheckMenuRadioItem(seng_, Google1, Wikipedia1, Google1 + static_cast<UINT>(engineIndex(state_.engine)),
-                       MF_BYCOMMAND);
+    check(Suggest1, state_.suggest);
+    engines_.mark(chosenEngine());
 }
 
 bool Tmainform::menuChecked(MenuId item) const {
     showStateInMenu();
-    const HMENU menu = (item >= Google1 && item <= Wikipedia1) ? seng_ : pop_.get();
+    const HMENU menu = (item >= Google1 && item <= Wikipedia1) ? engines_.searchEngineMenu() : pop_.get();
     const UINT state = GetMenuState(menu, item, MF_BYCOMMAND);
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
 }
@@ -342,7 +331,7 @@ void Tmainform::nastavivisino() {
           static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
           static_cast<win::Control*>(&sbend), static_cast<win::Control*>(&Image1)})
         control->show(!compact);
-    setCompactMenuVisible(compact);
+    showEngineMenu();
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     layOut();
@@ -404,44 +393,6 @@ void Tmainform::Windowsdefault1Click() {
     NastaviBarve();
 }
 
-void Tmainform::selectEngine(SearchEngine engine) {
-    state_.engine = engine;
-    // Only the chosen service is a tab stop: Tab enters the group there.
-    for (size_t i = 0; i < engineChoices_.size(); ++i) {
-        const bool chosen = i == engineIndex(engine);
-        engineChoices_[i].radio->setChecked(chosen);
-        win::setTabStop(engineChoices_[i].radio->hwnd(), chosen);
-    }
-}
-
-void Tmainform::sbGoClick() {
-    // Recorded before the URL is composed, as the fields stand now. The text
-    // is read once: under Wine each message to a control costs a round trip.
-    std::string text = eurl.text();
-    if (state_.historyEnabled) dodajtabelo(text);
-    // An advanced window not made yet has every list at its first item, no
-    // browser and empty edits: the inputs' defaults.
-    const Tfext* advanced = app_.advancedIfMade();
-    SearchInputs inputs = advanced ? advanced->inputs() : SearchInputs{};
-    inputs.text = std::move(text);
-    inputs.engine = searchEngine();
-    inputs.advancedOpen = app_.advancedOpen;
-    const LaunchRequest request = composeSearch(app_.searchOptions, inputs);
-    app_.launcher.open(hwnd(), request.program, request.url);
-}
-
-void Tmainform::dodajtabelo(std::string searchText) {
-    app_.history.recordSearch(
-        makeHistoryRecord(takeSearchSnapshot(std::move(searchText), searchEngine(), shownOptions())));
-}
-
-// The advanced window's options while it is shown: a search records them.
-std::optional<OptionTexts> Tmainform::shownOptions() const {
-    const Tfext* advanced = app_.advancedIfMade();
-    if (!advanced || !advanced->isVisible()) return std::nullopt;
-    return advanced->shownOptions();
-}
-
 void Tmainform::History1Click() { app_.historyWindow().Show(); }
 
 void Tmainform::GradButton3Click() {
@@ -469,7 +420,7 @@ void Tmainform::MyMessage() {
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
     if (key != L'\r') return false;
-    sbGoClick();
+    searchOrSearchPrivately();
     return true;
 }
 
@@ -542,8 +493,11 @@ LRESULT Tmainform::controlColor(HDC dc, HWND control) {
 
 // The menu's items; the controls run their own handlers.
 void Tmainform::onMenuCommand(UINT id) {
-    if (id >= Google1 && id < Google1 + BuiltInEngineCount) {
-        selectEngine(static_cast<SearchEngine>(id - Google1));
+    if (const std::optional<ChosenEngine> engine = engines_.chosenBy(id)) {
+        if (const SearchEngine* builtIn = std::get_if<SearchEngine>(&*engine))
+            selectEngine(*builtIn);
+        else
+            selectOwnEngine(std::get<std::size_t>(*engine));
         return;
     }
     switch (id) {
@@ -553,6 +507,10 @@ void Tmainform::onMenuCommand(UINT id) {
     case enahist:
         state_.historyEnabled = !state_.historyEnabled;
         break;
+    case Suggest1:
+        state_.suggest = !state_.suggest;
+        break;
+
     case AliceBlue1:
         AliceBlue1Click();
         break;

@@ -10,12 +10,14 @@
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
+#include "app/engine_menu.h"
 #include "controls/grad_button.h"
 #include "controls/image.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
 #include "search/option_texts.h"
 #include "search/query.h"
+#include "search/search_plan.h"
 #include "win/controls.h"
 #include "win/handles.h"
 #include "win/tooltips.h"
@@ -48,6 +50,9 @@ public:
         Compact1,
         About1,
         Exit1,
+        Engines1,              // "Engines..."
+        Suggest1,              // "Suggestions"
+        FirstOwnEngine = 300,  // one's own engines follow, in their order
     };
     // Control IDs, so automation finds the controls.
     enum ControlId : int {
@@ -86,8 +91,13 @@ public:
 
     // Handlers, named after their control and event.
     void sbGoClick();
-    // "add to the table": records the search, with the text of eurl, at the top of the history
+    // The search in the browser's private window: never recorded, never suggested.
+    void searchPrivately();
+    void searchOrSearchPrivately();  // Enter or Search: privately while Shift is held
+    // "add to the table": records the search at the top of the history, with
+    // the text of eurl and the engine it went to (the bar's when none is given)
     void dodajtabelo(std::string searchText);
+    void dodajtabelo(std::string searchText, std::optional<SearchEngine> engine);
     void History1Click();     // "Show search history"
     void GradButton3Click();  // "Advanced Search": pinned lists, then show or hide
     void xexpandClick();      // shows the advanced window docked, or hides it
@@ -96,6 +106,11 @@ public:
     bool eurlKeyPress(wchar_t key);  // true when the key was taken
     void selectEngine(SearchEngine engine);
     SearchEngine searchEngine() const { return state_.engine; }
+    // One of one's own engines, by its place in App's list, until another is chosen.
+    void selectOwnEngine(std::size_t index);
+    ChosenEngine chosenEngine() const;
+    // The Engines window changed one's own engines: the menus follow.
+    void ownEnginesChanged();
     void AliceBlue1Click();
     void Windowsdefault1Click();
     void sbtranspClick();
@@ -142,7 +157,7 @@ private:
     bool historySavePending_ = false;  // the history's timer runs
     void applyTaskbarButton(bool showButton);
     void makeOpaque();
-    void setCompactMenuVisible(bool visible);
+    void showEngineMenu();
     void showStateInMenu() const;
     int barHeight() const;  // full or compact
     void makeHints();
@@ -152,6 +167,8 @@ private:
     void onMenuCommand(UINT id);
     int panelTop() const;
     std::optional<OptionTexts> shownOptions() const;
+    std::optional<SearchPlan> planCurrentSearch();
+    void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in
     // the services' order, and where they stand (96-DPI units).
@@ -174,8 +191,7 @@ private:
     ColorDialogState colorDialog_;
     std::unique_ptr<TRGPanel> RGPanel1;
     win::Menu pop_;
-    HMENU seng_ = nullptr;  // owned by pop_ while shown, by sengOwner_ while hidden
-    win::Menu sengOwner_;
+    EngineMenu engines_{Google1, FirstOwnEngine};  // gone before pop_, which shows one of its menus
     win::Brush backBrush_;
     win::Font font_, eurlFont_;
     win::Tooltips hints_;

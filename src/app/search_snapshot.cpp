@@ -21,7 +21,8 @@ std::string formatNow(bool date) {
 
 }  // namespace
 
-SearchSnapshot takeSearchSnapshot(std::string searchText, SearchEngine engine, std::optional<OptionTexts> options) {
+SearchSnapshot takeSearchSnapshot(std::string searchText, std::optional<SearchEngine> engine,
+                                  std::optional<OptionTexts> options) {
     return {.date = formatNow(true),
             .time = formatNow(false),
             .searchText = std::move(searchText),

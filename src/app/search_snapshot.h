@@ -8,6 +8,7 @@ namespace vask {
 
 // The date and time now in the user's short date and long time formats,
 // with what the bar and the advanced window hold.
-SearchSnapshot takeSearchSnapshot(std::string searchText, SearchEngine engine, std::optional<OptionTexts> options);
+SearchSnapshot takeSearchSnapshot(std::string searchText, std::optional<SearchEngine> engine,
+                                  std::optional<OptionTexts> options);
 
 }  // namespace vask

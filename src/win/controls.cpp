@@ -127,6 +127,10 @@ void Edit::create(HWND parent, int id, DWORD extraStyle) {
 
 void Edit::setReadOnly(bool readOnly) { SendMessageW(hwnd(), EM_SETREADONLY, readOnly, 0); }
 
+void Edit::setCue(std::string_view cue) {
+    SendMessageW(hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(toWide(cue).c_str()));
+}
+
 void Label::create(HWND parent, std::string_view text, int id, DWORD extraStyle) {
     Control::create(parent, L"STATIC", text, WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, id);
 }

@@ -71,6 +71,8 @@ class Edit : public Control {
 public:
     void create(HWND parent, int id, DWORD extraStyle = 0);
     void setReadOnly(bool readOnly);
+    // The grey text an empty field shows; empty: none.
+    void setCue(std::string_view cue);
 
 protected:
     std::function<void()>* handlerFor(UINT code) override;

@@ -17,6 +17,8 @@ void setTabStop(HWND control, bool on) {
     SetWindowLongPtrW(control, GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
+bool shiftIsDown() { return GetKeyState(VK_SHIFT) < 0; }
+
 bool isKeyboardContextMenu(LPARAM where) { return GET_X_LPARAM(where) == -1 && GET_Y_LPARAM(where) == -1; }
 
 }  // namespace vask::win

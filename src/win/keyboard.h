@@ -13,6 +13,9 @@ void setTabOrder(std::initializer_list<HWND> order);
 
 void setTabStop(HWND control, bool on);
 
+// Shift is held with the key or the click being handled.
+bool shiftIsDown();
+
 // WM_CONTEXTMENU sent for Shift+F10 or the menu key, not for the mouse.
 bool isKeyboardContextMenu(LPARAM where);
 

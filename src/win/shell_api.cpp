@@ -15,8 +15,10 @@ Function lookUp(HMODULE module, const char* name) {
 const ShellApi& shellApi() {
     // A known DLL: always taken from the system folder.
     static const Module shell32(LoadLibraryW(L"shell32.dll"));
+    static const Module shlwapi(LoadLibraryW(L"shlwapi.dll"));
     static const ShellApi api{lookUp<decltype(ShellApi::shellExecute)>(shell32.get(), "ShellExecuteW"),
-                              lookUp<decltype(ShellApi::getFolderPath)>(shell32.get(), "SHGetFolderPathW")};
+                              lookUp<decltype(ShellApi::getFolderPath)>(shell32.get(), "SHGetFolderPathW"),
+                              lookUp<decltype(ShellApi::assocQueryString)>(shlwapi.get(), "AssocQueryStringW")};
     return api;
 }
 

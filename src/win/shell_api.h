@@ -5,15 +5,17 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 namespace vask::win {
 
 struct ShellApi {
     decltype(&ShellExecuteW) shellExecute = nullptr;
     decltype(&SHGetFolderPathW) getFolderPath = nullptr;
+    decltype(&AssocQueryStringW) assocQueryString = nullptr;  // shlwapi's
 };
 
-// Null functions when shell32 cannot be loaded.
+// Null functions when shell32 (or shlwapi) cannot be loaded.
 const ShellApi& shellApi();
 
 }  // namespace vask::win

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <chrono>
+#include <set>
 #include <sstream>
 
 #include "app/main_window.h"
@@ -171,9 +173,55 @@ void typeText(const std::wstring& text) {
     }
 }
 
-void pressKey(WORD virtualKey) {
+void pressKey(WORD virtualKey, std::initializer_list<WORD> held) {
+    for (const WORD key : held) sendKey(key, 0, 0);
     sendKey(virtualKey, 0, 0);
     sendKey(virtualKey, 0, KEYEVENTF_KEYUP);
+    for (const WORD key : held) sendKey(key, 0, KEYEVENTF_KEYUP);
+}
+
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{processId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
+                search->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {
+    std::set<HWND> seen;
+    std::vector<std::string> texts;
+    auto quietSince = std::chrono::steady_clock::now();
+    const auto start = quietSince;
+    bar = nullptr;
+    while (std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
+        for (const HWND box : windowsOf(vask.processId(), L"#32770")) {
+            if (!seen.insert(box).second) continue;
+            wchar_t text[512] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 512);  // the static text of a message box
+            texts.push_back(win::toUtf8(text));
+            quietSince = std::chrono::steady_clock::now();
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        const auto bars = windowsOf(vask.processId(), L"Tmainform");
+        if (!bars.empty()) bar = bars[0];
+        if (bar && std::chrono::steady_clock::now() - quietSince > std::chrono::seconds(2)) break;
+        Sleep(50);
+    }
+    return texts;
 }
 
 void settle(HWND window) {

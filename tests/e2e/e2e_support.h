@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,7 +62,14 @@ private:
 
 // Keys as a user's keyboard sends them: to whatever window has the focus.
 void typeText(const std::wstring& text);
-void pressKey(WORD virtualKey);
+// `virtualKey` pressed while the keys `held` (Shift, say) are down.
+void pressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
+
+// The visible top-level windows of a class that belong to the process.
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className);
+// Lets the bar start, answering every message box it shows with OK, until the
+// bar is shown and two seconds pass without a new box. Returns the boxes' texts.
+std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar);
 
 // The pixels of a window's client area as the screen shows them, row by row.
 struct Picture {

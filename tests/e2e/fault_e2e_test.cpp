@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <random>
-#include <set>
 
 #include "e2e_support.h"
 #include "history/history_file.h"
@@ -129,53 +127,6 @@ TEST(FaultEndToEnd, ABarKilledSecondsAfterASearchHasItInTheHistoryFile) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(subItemOrEmpty(rows[0], HistoryItem::Search), "kept though killed");
     forgetLaunches();
-}
-
-// The top-level windows of a class that belong to the process.
-std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{processId, className, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
-                search->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Lets the bar start, answering every message box it shows with OK, until the
-// bar is shown and two seconds pass without a new box. Returns the boxes' texts.
-std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {
-    std::set<HWND> seen;
-    std::vector<std::string> texts;
-    auto quietSince = std::chrono::steady_clock::now();
-    const auto start = quietSince;
-    bar = nullptr;
-    while (std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
-        for (const HWND box : windowsOf(vask.processId(), L"#32770")) {
-            if (!seen.insert(box).second) continue;
-            wchar_t text[512] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 512);  // the static text of a message box
-            texts.push_back(win::toUtf8(text));
-            quietSince = std::chrono::steady_clock::now();
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
-        const auto bars = windowsOf(vask.processId(), L"Tmainform");
-        if (!bars.empty()) bar = bars[0];
-        if (bar && std::chrono::steady_clock::now() - quietSince > std::chrono::seconds(2)) break;
-        Sleep(50);
-    }
-    return texts;
 }
 
 TEST(FaultEndToEnd, DamagedFilesAtStartGiveTheBarAndAtMostOneMessage) {

@@ -22,6 +22,7 @@ namespace vask::test {
 struct Launch {
     std::string program;
     std::string url;
+    std::string browserSwitch = {};  // a private window's
 };
 
 class RecordingLauncher : public win::Launcher {
@@ -30,6 +31,12 @@ public:
         if (failure) throw std::runtime_error(*failure);
         launches.push_back({program, url});
     }
+    void openWithSwitch(HWND, const std::string& program, const std::string& browserSwitch,
+                        const std::string& url) override {
+        launches.push_back({program, url, browserSwitch});
+    }
+    std::string defaultBrowserProgram() override { return defaultBrowser; }
+    std::string defaultBrowser = "C:\\Program Files\\Mozilla Firefox\\firefox.exe";
     std::vector<Launch> launches;
     std::optional<std::string> failure;  // what the next launches throw
 };

@@ -1,0 +1,109 @@
+// The bar's searches: which engine a search goes to, what it opens and what
+// the history keeps of it.
+#include "advanced/advanced_window.h"
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/search_snapshot.h"
+#include "search/private_switch.h"
+#include "win/keyboard.h"
+
+namespace vask {
+
+void Tmainform::selectEngine(SearchEngine engine) {
+    state_.engine = engine;
+    state_.ownEngine.reset();
+    showChosenEngine();
+}
+
+void Tmainform::selectOwnEngine(std::size_t index) {
+    if (index >= app_.ownEngines.size()) return;
+    state_.ownEngine = index;
+    showChosenEngine();
+}
+
+ChosenEngine Tmainform::chosenEngine() const {
+    if (state_.ownEngine) return *state_.ownEngine;
+    return state_.engine;
+}
+
+// The radio buttons show a built-in engine; with one's own, none is checked
+// and the empty field names the engine.
+void Tmainform::showChosenEngine() {
+    const bool own = state_.ownEngine.has_value();
+    // Only the chosen service is a tab stop: Tab enters the group there (at
+    // the first when one's own engine is chosen).
+    for (size_t i = 0; i < engineChoices_.size(); ++i) {
+        const bool chosen = !own && i == engineIndex(state_.engine);
+        engineChoices_[i].radio->setChecked(chosen);
+        win::setTabStop(engineChoices_[i].radio->hwnd(), chosen || (own && i == 0));
+    }
+    eurl.setCue(own ? "Search " + app_.ownEngines[*state_.ownEngine].name : std::string{});
+}
+
+void Tmainform::ownEnginesChanged() {
+    engines_.list(app_.ownEngines);
+    showEngineMenu();
+    // An engine that is gone gives way to the built-in one chosen before it.
+    if (state_.ownEngine && *state_.ownEngine >= app_.ownEngines.size()) state_.ownEngine.reset();
+    showChosenEngine();
+}
+
+std::optional<SearchPlan> Tmainform::planCurrentSearch() {
+    // An advanced window not made yet has every list at its first item, no
+    // browser and empty edits: the inputs' defaults. The text is read once:
+    // under Wine each message to a control costs a round trip.
+    const Tfext* advanced = app_.advancedIfMade();
+    SearchInputs inputs = advanced ? advanced->inputs() : SearchInputs{};
+    inputs.text = eurl.text();
+    inputs.engine = searchEngine();
+    inputs.advancedOpen = app_.advancedOpen;
+    return planSearch(app_.searchOptions, std::move(inputs), chosenEngine(), app_.ownEngines);
+}
+
+// Enter and a click on Search; with Shift, in a private window.
+void Tmainform::searchOrSearchPrivately() {
+    if (win::shiftIsDown())
+        searchPrivately();
+    else
+        sbGoClick();
+}
+
+void Tmainform::sbGoClick() {
+    std::optional<SearchPlan> plan = planCurrentSearch();
+    if (!plan) return;
+    // Recorded before the launch, as the fields stand now.
+    if (state_.historyEnabled) dodajtabelo(std::move(plan->recordedText), plan->recordedEngine);
+    app_.launcher.open(hwnd(), plan->request.program, plan->request.url);
+}
+
+void Tmainform::searchPrivately() {
+    const std::optional<SearchPlan> plan = planCurrentSearch();
+    if (!plan) return;
+    const std::string program =
+        plan->request.program.empty() ? app_.launcher.defaultBrowserProgram() : plan->request.program;
+    const std::string_view privateSwitch = privateSwitchFor(program);
+    // Never a normal window in place of a private one.
+    if (privateSwitch.empty()) {
+        const std::string browser = program.empty() ? "no browser is registered for web addresses"
+                                                    : "\"" + program + "\" has no private window Vask knows of";
+        prompter().ask(hwnd(), "The private search was not opened: " + browser + ".", "Vask",
+                       MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    app_.launcher.openWithSwitch(hwnd(), program, std::string(privateSwitch), plan->request.url);
+}
+
+void Tmainform::dodajtabelo(std::string searchText) { dodajtabelo(std::move(searchText), searchEngine()); }
+
+void Tmainform::dodajtabelo(std::string searchText, std::optional<SearchEngine> engine) {
+    app_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(std::move(searchText), engine, shownOptions())));
+}
+
+// The advanced window's options while it is shown: a search records them.
+std::optional<OptionTexts> Tmainform::shownOptions() const {
+    const Tfext* advanced = app_.advancedIfMade();
+    if (!advanced || !advanced->isVisible()) return std::nullopt;
+    return advanced->shownOptions();
+}
+
+}  // namespace vask
