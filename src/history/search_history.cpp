@@ -17,6 +17,19 @@ std::optional<HistoryLoadResult> readAndParse(const std::wstring& file) {
     return loadHistory(std::move(*bytes), win::ansiDecoder());
 }
 
+// What suggestions offer of a row: its search text ("- - -" is no search).
+std::string_view suggestedText(const HistoryRecord& row) {
+    const std::string_view text = subItemOrEmpty(row, HistoryItem::Search);
+    return text == NoneValue ? std::string_view() : text;
+}
+
+void indexRows(SuggestionIndex& index, const HistoryRows& rows) {
+    std::vector<std::string_view> texts;
+    texts.reserve(rows.size());
+    for (const HistoryRecord& row : rows) texts.push_back(suggestedText(row));
+    index.rebuild(texts);
+}
+
 }  // namespace
 
 SearchHistory::~SearchHistory() {
@@ -28,7 +41,10 @@ void SearchHistory::startLoading(const std::wstring& file) {
     startupRead_ = std::make_unique<StartupRead>();
     startupRead_->file = file;
     // Only the worker touches `loaded` until it is joined.
-    startupRead_->worker = std::thread([read = startupRead_.get()] { read->loaded = readAndParse(read->file); });
+    startupRead_->worker = std::thread([read = startupRead_.get()] {
+        read->loaded = readAndParse(read->file);
+        if (read->loaded) indexRows(read->suggestions, read->loaded->rows);
+    });
 }
 
 void SearchHistory::finishLoading() {
@@ -36,7 +52,7 @@ void SearchHistory::finishLoading() {
     startupRead_->worker.join();
     const std::unique_ptr<StartupRead> read = std::move(startupRead_);
     try {
-        takeLoaded(read->file, std::move(read->loaded));
+        takeLoaded(read->file, std::move(read->loaded), &read->suggestions);
     } catch (const std::exception&) {
         // The history starts with the rows read so far.
     }
@@ -48,10 +64,11 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
                       MB_OK | MB_ICONERROR);
         return;
     }
-    takeLoaded(file, readAndParse(file));
+    takeLoaded(file, readAndParse(file), nullptr);
 }
 
-void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded) {
+void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded,
+                               SuggestionIndex* indexed) {
     const std::string name = win::toUtf8(win::bareFileName(file));
     if (!loaded) {
         keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
@@ -63,6 +80,10 @@ void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLo
         return;
     }
     rows_ = std::move(loaded->rows);
+    if (indexed)
+        suggestions_ = std::move(*indexed);
+    else
+        indexRows(suggestions_, rows_);
     changed(std::nullopt);
 }
 
@@ -92,17 +113,20 @@ void SearchHistory::SaveListViewToFile(const std::wstring& file) {
 
 void SearchHistory::recordSearch(HistoryRecord record) {
     const std::size_t before = rows_.size();
+    suggestions_.recordAtTop(suggestedText(record));
     rows_.recordAtTop(std::move(record));
     edited(selectionAfterRecording(before));
 }
 
 void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
     rows_.eraseRows(indices);
+    suggestions_.eraseRows(indices);
     edited(std::nullopt);
 }
 
 void SearchHistory::clear() {
     rows_.clear();
+    suggestions_.clear();
     edited(std::nullopt);
 }
 

@@ -1,0 +1,121 @@
+#include "app/suggestion_list.h"
+
+#include <windowsx.h>
+
+#include "win/double_buffer.h"
+#include "win/fonts.h"
+#include "win/text.h"
+
+namespace vask {
+namespace {
+
+constexpr wchar_t ClassName[] = L"VaskSuggestions";
+constexpr int RowHeight = 18, TextIndent = 6;
+
+}  // namespace
+
+SuggestionList::SuggestionList(HWND bar) : bar_(bar) {
+    registerClass(ClassName, CS_DROPSHADOW);
+    useDpiOf(bar);
+    create(ClassName, L"", WS_POPUP | WS_BORDER, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, 0, 0, 0, 0, bar);
+    font_ = win::uiFont(9, dpi());
+}
+
+void SuggestionList::show(std::vector<std::string> texts) {
+    texts_ = std::move(texts);
+    highlight_.reset();
+    place();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+}
+
+void SuggestionList::hide() {
+    ShowWindow(hwnd(), SW_HIDE);
+    highlight_.reset();
+}
+
+std::optional<std::string> SuggestionList::highlighted() const {
+    if (!highlight_) return std::nullopt;
+    return texts_[*highlight_];
+}
+
+void SuggestionList::moveHighlight(int step) {
+    if (texts_.empty()) return;
+    const int count = static_cast<int>(texts_.size());
+    // -1 stands for none: the cycle runs none, 0, 1, ... count - 1, none.
+    int at = highlight_ ? static_cast<int>(*highlight_) : -1;
+    at = (at + 1 + step + count + 1) % (count + 1) - 1;
+    highlight_ = at < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(at));
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+int SuggestionList::rowHeight() const { return scaled(RowHeight); }
+
+// As wide as the bar, under it, or above it in the lower half of its monitor.
+void SuggestionList::place() {
+    RECT bar{};
+    GetWindowRect(bar_, &bar);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(bar_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT frame{0, 0, 0, static_cast<LONG>(texts_.size()) * rowHeight()};
+    AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
+    const int height = frame.bottom - frame.top;
+    const bool above = (bar.top + bar.bottom) / 2 > (work.top + work.bottom) / 2;
+    SetWindowPos(hwnd(), HWND_TOPMOST, bar.left, above ? bar.top - height : bar.bottom, bar.right - bar.left, height,
+                 SWP_NOACTIVATE);
+}
+
+void SuggestionList::paint(HDC target) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    win::DoubleBuffer buffer(target, client.right, client.bottom);
+    const HDC dc = buffer.dc();
+    win::fillRect(dc, client, GetSysColor(COLOR_WINDOW));
+    const win::SelectedObject font(dc, font_.get());
+    SetBkMode(dc, TRANSPARENT);
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        RECT row{0, static_cast<LONG>(i) * rowHeight(), client.right, static_cast<LONG>(i + 1) * rowHeight()};
+        const bool lit = highlight_ == i;
+        if (lit) win::fillRect(dc, row, GetSysColor(COLOR_HIGHLIGHT));
+        SetTextColor(dc, GetSysColor(lit ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        row.left += scaled(TextIndent);
+        const std::wstring text = win::toWide(texts_[i]);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &row,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+}
+
+void SuggestionList::dpiChanged() {
+    font_ = win::uiFont(9, dpi());
+    if (shown()) place();
+}
+
+LRESULT SuggestionList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;  // the search field keeps the focus
+    case WM_LBUTTONDOWN: {
+        const auto row = static_cast<std::size_t>(GET_Y_LPARAM(lParam) / rowHeight());
+        if (row < texts_.size() && onPick) onPick(texts_[row]);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(hwnd(), &ps);
+        paint(dc);
+        EndPaint(hwnd(), &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    default:
+        return defaultProcedure(message, wParam, lParam);
+    }
+}
+
+}  // namespace vask
