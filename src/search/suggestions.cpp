@@ -1,7 +1,8 @@
 #include "search/suggestions.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstring>
+#include <span>
 #include <utility>
 
 #include "common/case_fold.h"
@@ -10,9 +11,10 @@ namespace vask {
 namespace {
 
 // A row whose text is not suggested: empty, or too long to be worth typing
-// again (which also keeps the index's offsets small).
+// again (which keeps an entry's sizes within two bytes).
 constexpr uint32_t NoEntry = UINT32_MAX;
 constexpr std::size_t MaxSuggestedText = 2048;
+constexpr std::size_t EntryHeader = 4;
 
 bool suggested(std::string_view text) { return !text.empty() && text.size() <= MaxSuggestedText; }
 
@@ -25,44 +27,90 @@ void makeRoom(Container& container, std::size_t more) {
     if (container.size() + more > container.capacity()) container.reserve(withRoom(container.size() + more));
 }
 
-template <class Container>
-void fitWithRoom(Container& container) {
-    if (container.capacity() <= withRoom(container.size())) return;
-    Container fitted;
-    fitted.reserve(withRoom(container.size()));
-    fitted.assign(container.begin(), container.end());
-    container.swap(fitted);
+uint16_t sizeAt(const std::string& texts, std::size_t at) {
+    return static_cast<uint16_t>(static_cast<unsigned char>(texts[at]) | static_cast<unsigned char>(texts[at + 1])
+                                                                             << 8);
+}
+
+void appendSize(std::string& texts, uint16_t size) {
+    texts += static_cast<char>(size & 0xFF);
+    texts += static_cast<char>(size >> 8);
+}
+
+// Eight bytes of a text from `depth` on (zeros past its end) as one number
+// that sorts as the bytes do.
+uint64_t windowOf(std::string_view text, std::size_t depth) {
+    unsigned char bytes[8] = {};
+    if (depth < text.size()) std::memcpy(bytes, text.data() + depth, std::min<std::size_t>(8, text.size() - depth));
+    uint64_t window = 0;
+    for (const unsigned char byte : bytes) window = window << 8 | byte;
+    return window;
+}
+
+// One row's folded text in the build's buffer.
+struct BuildKey {
+    uint64_t window;  // eight bytes of the folded text at the sort's current depth
+    uint32_t at;      // of the folded text, followed by the text unless `same`
+    uint32_t row;
+    uint16_t foldedSize, textSize;
+    bool same;  // folding changed nothing
+};
+
+// Sorts keys by their folded texts eight bytes at a time (Bentley and
+// Sedgewick's three-way quicksort for strings): texts that begin alike — a
+// history is full of them — are not compared again from their first byte.
+// Keys with the same folded text end up together, in any order. `windows`
+// fills in the keys' windows at a depth; they are there already at `depth`.
+template <class Windows>
+void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& windows) {
+    while (keys.size() > 1) {
+        const uint64_t pivot =
+            std::max(std::min(keys.front().window, keys.back().window),
+                     std::min(std::max(keys.front().window, keys.back().window), keys[keys.size() / 2].window));
+        std::size_t less = 0, i = 0, greater = keys.size();
+        while (i < greater) {
+            if (keys[i].window < pivot) {
+                std::swap(keys[less++], keys[i++]);
+            } else if (keys[i].window > pivot) {
+                std::swap(keys[i], keys[--greater]);
+            } else {
+                ++i;
+            }
+        }
+        sortByFolded(keys.first(less), depth, windows);
+        sortByFolded(keys.subspan(greater), depth, windows);
+        keys = keys.subspan(less, greater - less);
+        // The same eight bytes: the rest decides, unless every text ended here.
+        depth += 8;
+        if (std::all_of(keys.begin(), keys.end(), [depth](const BuildKey& key) { return key.foldedSize <= depth; }))
+            return;
+        windows(keys, depth);
+    }
 }
 
 }  // namespace
 
 SuggestionIndex::SuggestionIndex(std::size_t maxRows) : maxRows_(maxRows) {}
 
-std::string_view SuggestionIndex::textOf(uint32_t entry) const {
-    const Entry& e = entries_[entry];
-    return std::string_view(texts_).substr(e.offset, e.size);
+std::string_view SuggestionIndex::textOf(Entry entry) const {
+    return std::string_view(texts_).substr(entry + EntryHeader, sizeAt(texts_, entry));
 }
 
-std::string_view SuggestionIndex::foldedOf(uint32_t entry) const {
-    const Entry& e = entries_[entry];
-    if (e.foldedSize == SameAsText) return textOf(entry);
-    return std::string_view(texts_).substr(e.offset + e.size, e.foldedSize);
+std::string_view SuggestionIndex::foldedOf(Entry entry) const {
+    const uint16_t size = sizeAt(texts_, entry), foldedSize = sizeAt(texts_, entry + 2);
+    if (foldedSize == SameAsText) return textOf(entry);
+    return std::string_view(texts_).substr(entry + EntryHeader + size, foldedSize);
 }
 
-uint32_t SuggestionIndex::addEntry(std::string_view text) {
-    makeRoom(texts_, 2 * text.size());  // a folded text is at most half as long again
-    makeRoom(entries_, 1);
-    const auto offset = static_cast<uint32_t>(texts_.size());
+SuggestionIndex::Entry SuggestionIndex::addEntry(std::string_view text, std::string_view folded) {
+    const bool same = folded == text;
+    makeRoom(texts_, EntryHeader + text.size() + (same ? 0 : folded.size()));
+    const auto entry = static_cast<Entry>(texts_.size());
+    appendSize(texts_, static_cast<uint16_t>(text.size()));
+    appendSize(texts_, same ? SameAsText : static_cast<uint16_t>(folded.size()));
     texts_.append(text);
-    appendFolded(text, texts_);
-    const std::size_t foldedSize = texts_.size() - offset - text.size();
-    uint32_t stored = static_cast<uint32_t>(foldedSize);
-    if (std::string_view(texts_).substr(offset + text.size()) == text) {
-        texts_.resize(offset + text.size());
-        stored = SameAsText;
-    }
-    entries_.push_back({offset, static_cast<uint32_t>(text.size()), stored});
-    return static_cast<uint32_t>(entries_.size() - 1);
+    if (!same) texts_.append(folded);
+    return entry;
 }
 
 std::vector<SuggestionIndex::Slot>::const_iterator SuggestionIndex::findSlot(std::string_view folded,
@@ -72,45 +120,73 @@ std::vector<SuggestionIndex::Slot>::const_iterator SuggestionIndex::findSlot(std
         [this](const Slot& slot, auto key) { return std::pair(foldedOf(slot.entry), textOf(slot.entry)) < key; });
 }
 
-std::vector<SuggestionIndex::Slot>::iterator SuggestionIndex::findSlot(std::string_view folded, std::string_view text) {
-    return sorted_.begin() + (std::as_const(*this).findSlot(folded, text) - sorted_.cbegin());
-}
-
 void SuggestionIndex::clear() {
     texts_ = {};
-    entries_ = {};
     sorted_ = {};
     rows_ = {};
     top_ = 0;
+    droppedBytes_ = 0;
 }
 
 void SuggestionIndex::rebuild(std::span<const std::string_view> searchTextsNewestFirst) {
     clear();
     const auto texts = searchTextsNewestFirst.first(std::min(searchTextsNewestFirst.size(), maxRows_));
+    // Every row's folded text (and its text, when folding changed it) is
+    // copied into one buffer in the rows' order; the keys are sorted, and
+    // the texts stored in that order, so equal texts meet, and a query reads
+    // the texts in the order they stand. The rows' own texts lie scattered
+    // over the history's memory: they are read once, in order.
+    std::size_t textBytes = 0;
+    for (const std::string_view text : texts) textBytes += text.size();
+    std::string buffer;
+    buffer.reserve(textBytes + textBytes / 4);  // a few texts change when folded
+    std::vector<BuildKey> keys;
+    keys.reserve(texts.size());
+    for (std::size_t row = 0; row < texts.size(); ++row) {
+        const std::string_view text = texts[row];
+        if (!suggested(text)) continue;
+        const std::size_t at = buffer.size();
+        appendFolded(text, buffer);
+        const std::size_t foldedSize = buffer.size() - at;
+        const bool same = std::string_view(buffer).substr(at) == text;
+        if (!same) buffer.append(text);
+        keys.push_back({0, static_cast<uint32_t>(at), static_cast<uint32_t>(row), static_cast<uint16_t>(foldedSize),
+                        static_cast<uint16_t>(text.size()), same});
+    }
+    const auto foldedOfKey = [&buffer](const BuildKey& key) {
+        return std::string_view(buffer).substr(key.at, key.foldedSize);
+    };
+    const auto textOfKey = [&buffer](const BuildKey& key) {
+        return std::string_view(buffer).substr(key.same ? key.at : key.at + key.foldedSize, key.textSize);
+    };
+    const auto windows = [&](std::span<BuildKey> span, std::size_t depth) {
+        for (BuildKey& key : span) key.window = windowOf(foldedOfKey(key), depth);
+    };
+    windows(keys, 0);
+    sortByFolded(keys, 0, windows);
+    // Among the same folded text: by text, the newest row of each first.
+    for (auto run = keys.begin(); run != keys.end();) {
+        const auto end = std::find_if(run + 1, keys.end(),
+                                      [&](const BuildKey& key) { return foldedOfKey(key) != foldedOfKey(*run); });
+        std::sort(run, end, [&](const BuildKey& a, const BuildKey& b) {
+            return std::pair(textOfKey(a), a.row) < std::pair(textOfKey(b), b.row);
+        });
+        run = end;
+    }
+
+    const auto startsEntry = [&](std::size_t i) { return i == 0 || textOfKey(keys[i]) != textOfKey(keys[i - 1]); };
     std::size_t bytes = 0;
-    for (const std::string_view text : texts) bytes += suggested(text) ? text.size() : 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (startsEntry(i)) bytes += EntryHeader + keys[i].textSize + (keys[i].same ? 0 : keys[i].foldedSize);
+    }
     texts_.reserve(bytes);
     top_ = static_cast<uint32_t>(texts.size());
-    // The first row of a text is its newest.
-    std::unordered_map<std::string_view, uint32_t> ids(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!suggested(texts[i])) {
-            rows_.push_back(NoEntry);
-            continue;
-        }
-        const auto [at, added] = ids.try_emplace(texts[i], static_cast<uint32_t>(entries_.size()));
-        if (added) {
-            addEntry(texts[i]);
-            sorted_.push_back({at->second, static_cast<uint32_t>(top_ - i)});
-        }
-        rows_.push_back(at->second);
+    rows_.assign(texts.size(), NoEntry);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (startsEntry(i)) sorted_.push_back({addEntry(textOfKey(keys[i]), foldedOfKey(keys[i])), top_ - keys[i].row});
+        rows_[keys[i].row] = sorted_.back().entry;
     }
-    std::sort(sorted_.begin(), sorted_.end(), [this](const Slot& a, const Slot& b) {
-        return std::pair(foldedOf(a.entry), textOf(a.entry)) < std::pair(foldedOf(b.entry), textOf(b.entry));
-    });
-    fitWithRoom(texts_);
-    fitWithRoom(entries_);
-    fitWithRoom(sorted_);
+    sorted_.shrink_to_fit();
 }
 
 void SuggestionIndex::rebuildKeeping(const std::vector<bool>& dropped) {
@@ -128,34 +204,37 @@ void SuggestionIndex::rebuildKeeping(const std::vector<bool>& dropped) {
 void SuggestionIndex::recordAtTop(std::string_view searchText) {
     if (top_ == UINT32_MAX) rebuildKeeping({});  // stamps start again from the row count
     ++top_;
-    uint32_t id = NoEntry;
+    Entry entry = NoEntry;
     if (suggested(searchText)) {
         const std::string folded = foldCase(searchText);
         const auto slot = findSlot(folded, searchText);
+        const auto at = slot - sorted_.begin();
         if (slot != sorted_.end() && textOf(slot->entry) == searchText) {
-            slot->newest = top_;
-            id = slot->entry;
+            sorted_[at].newest = top_;
+            entry = slot->entry;
         } else {
-            const auto at = slot - sorted_.begin();
-            id = addEntry(searchText);
+            entry = addEntry(searchText, folded);
             makeRoom(sorted_, 1);
-            sorted_.insert(sorted_.begin() + at, {id, top_});
+            sorted_.insert(sorted_.begin() + at, {entry, top_});
         }
     }
-    rows_.push_front(id);
+    rows_.push_front(entry);
     if (rows_.size() > maxRows_) dropOldestRow();
     // Texts that left the history stay in texts_ until a rebuild packs them.
-    if (entries_.size() > 2 * sorted_.size() + 1024) rebuildKeeping({});
+    if (droppedBytes_ > texts_.size() / 8 + 4096) rebuildKeeping({});
 }
 
 void SuggestionIndex::dropOldestRow() {
-    const uint32_t id = rows_.back();
+    const Entry entry = rows_.back();
     const auto stamp = static_cast<uint32_t>(top_ - (rows_.size() - 1));
     rows_.pop_back();
-    if (id == NoEntry) return;
-    const auto slot = findSlot(foldedOf(id), textOf(id));
+    if (entry == NoEntry) return;
+    const auto slot = findSlot(foldedOf(entry), textOf(entry));
     // Its newest row was the oldest of all: the text has no other row.
-    if (slot->newest == stamp) sorted_.erase(slot);
+    if (slot->newest != stamp) return;
+    droppedBytes_ += EntryHeader + textOf(entry).size() +
+                     (foldedOf(entry).data() == textOf(entry).data() ? 0 : foldedOf(entry).size());
+    sorted_.erase(slot);
 }
 
 void SuggestionIndex::eraseRows(const std::vector<std::size_t>& indices) {
@@ -201,8 +280,7 @@ std::vector<std::string> SuggestionIndex::suggest(std::string_view typed) const 
 }
 
 std::size_t SuggestionIndex::memoryBytes() const {
-    return texts_.capacity() + entries_.capacity() * sizeof(Entry) + sorted_.capacity() * sizeof(Slot) +
-           rows_.size() * sizeof(uint32_t);
+    return texts_.capacity() + sorted_.capacity() * sizeof(Slot) + rows_.size() * sizeof(Entry);
 }
 
 }  // namespace vask
