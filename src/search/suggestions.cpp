@@ -50,10 +50,8 @@ uint64_t windowOf(std::string_view text, std::size_t depth) {
 // One row's folded text in the build's buffer.
 struct BuildKey {
     uint64_t window;  // eight bytes of the folded text at the sort's current depth
-    uint32_t at;      // of the folded text, followed by the text unless `same`
+    uint32_t entry;
     uint32_t row;
-    uint16_t foldedSize, textSize;
-    bool same;  // folding changed nothing
 };
 
 // Sorts keys by their folded texts eight bytes at a time (Bentley and
@@ -61,8 +59,8 @@ struct BuildKey {
 // history is full of them — are not compared again from their first byte.
 // Keys with the same folded text end up together, in any order. `windows`
 // fills in the keys' windows at a depth; they are there already at `depth`.
-template <class Windows>
-void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& windows) {
+template <class Windows, class FoldedSize>
+void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& windows, const FoldedSize& foldedSize) {
     while (keys.size() > 1) {
         const uint64_t pivot =
             std::max(std::min(keys.front().window, keys.back().window),
@@ -77,12 +75,12 @@ void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& wi
                 ++i;
             }
         }
-        sortByFolded(keys.first(less), depth, windows);
-        sortByFolded(keys.subspan(greater), depth, windows);
+        sortByFolded(keys.first(less), depth, windows, foldedSize);
+        sortByFolded(keys.subspan(greater), depth, windows, foldedSize);
         keys = keys.subspan(less, greater - less);
         // The same eight bytes: the rest decides, unless every text ended here.
         depth += 8;
-        if (std::all_of(keys.begin(), keys.end(), [depth](const BuildKey& key) { return key.foldedSize <= depth; }))
+        if (std::all_of(keys.begin(), keys.end(), [&](const BuildKey& key) { return foldedSize(key) <= depth; }))
             return;
         windows(keys, depth);
     }
@@ -102,15 +100,45 @@ std::string_view SuggestionIndex::foldedOf(Entry entry) const {
     return std::string_view(texts_).substr(entry + EntryHeader + size, foldedSize);
 }
 
-SuggestionIndex::Entry SuggestionIndex::addEntry(std::string_view text, std::string_view folded) {
-    const bool same = folded == text;
-    makeRoom(texts_, EntryHeader + text.size() + (same ? 0 : folded.size()));
+SuggestionIndex::Entry SuggestionIndex::addEntry(std::string_view text) {
+    makeRoom(texts_, EntryHeader + text.size() * 5 / 2);  // a folded text is at most half as long again
     const auto entry = static_cast<Entry>(texts_.size());
     appendSize(texts_, static_cast<uint16_t>(text.size()));
-    appendSize(texts_, same ? SameAsText : static_cast<uint16_t>(folded.size()));
+    appendSize(texts_, SameAsText);
     texts_.append(text);
-    if (!same) texts_.append(folded);
+    const std::size_t foldedAt = texts_.size();
+    appendFolded(text, texts_);
+    if (std::string_view(texts_).substr(foldedAt) == text) {
+        texts_.resize(foldedAt);
+    } else {
+        texts_[entry + 2] = static_cast<char>((texts_.size() - foldedAt) & 0xFF);
+        texts_[entry + 3] = static_cast<char>((texts_.size() - foldedAt) >> 8);
+    }
     return entry;
+}
+
+std::size_t SuggestionIndex::storedSize(Entry entry) const {
+    const uint16_t foldedSize = sizeAt(texts_, entry + 2);
+    return EntryHeader + sizeAt(texts_, entry) + (foldedSize == SameAsText ? 0 : foldedSize);
+}
+
+void SuggestionIndex::packTexts() {
+    std::string packed;
+    std::size_t bytes = 0;
+    for (const Slot& slot : sorted_) bytes += storedSize(slot.entry);
+    packed.reserve(withRoom(bytes));
+    for (Slot& slot : sorted_) {
+        const auto moved = static_cast<Entry>(packed.size());
+        packed.append(texts_, slot.entry, storedSize(slot.entry));
+        // The old header, no longer read, tells the rows where their text went.
+        std::memcpy(texts_.data() + slot.entry, &moved, sizeof moved);
+        slot.entry = moved;
+    }
+    for (Entry& row : rows_) {
+        if (row != NoEntry) std::memcpy(&row, texts_.data() + row, sizeof row);
+    }
+    texts_ = std::move(packed);
+    droppedBytes_ = 0;
 }
 
 std::vector<SuggestionIndex::Slot>::const_iterator SuggestionIndex::findSlot(std::string_view folded,
@@ -131,62 +159,49 @@ void SuggestionIndex::clear() {
 void SuggestionIndex::rebuild(std::span<const std::string_view> searchTextsNewestFirst) {
     clear();
     const auto texts = searchTextsNewestFirst.first(std::min(searchTextsNewestFirst.size(), maxRows_));
-    // Every row's folded text (and its text, when folding changed it) is
-    // copied into one buffer in the rows' order; the keys are sorted, and
-    // the texts stored in that order, so equal texts meet, and a query reads
-    // the texts in the order they stand. The rows' own texts lie scattered
-    // over the history's memory: they are read once, in order.
+    // Every row's text is stored in the rows' order (the rows' own texts lie
+    // scattered over the history's memory: they are read once, in order),
+    // the keys sorted by the folded texts, and the texts that several rows
+    // hold packed afterwards, when there are many. Under Wine every fresh
+    // megabyte costs milliseconds, so the build touches little else.
     std::size_t textBytes = 0;
-    for (const std::string_view text : texts) textBytes += text.size();
-    std::string buffer;
-    buffer.reserve(textBytes + textBytes / 4);  // a few texts change when folded
+    for (const std::string_view text : texts) textBytes += suggested(text) ? EntryHeader + text.size() : 0;
+    texts_.reserve(withRoom(textBytes));
     std::vector<BuildKey> keys;
     keys.reserve(texts.size());
     for (std::size_t row = 0; row < texts.size(); ++row) {
-        const std::string_view text = texts[row];
-        if (!suggested(text)) continue;
-        const std::size_t at = buffer.size();
-        appendFolded(text, buffer);
-        const std::size_t foldedSize = buffer.size() - at;
-        const bool same = std::string_view(buffer).substr(at) == text;
-        if (!same) buffer.append(text);
-        keys.push_back({0, static_cast<uint32_t>(at), static_cast<uint32_t>(row), static_cast<uint16_t>(foldedSize),
-                        static_cast<uint16_t>(text.size()), same});
+        if (suggested(texts[row])) keys.push_back({0, addEntry(texts[row]), static_cast<uint32_t>(row)});
     }
-    const auto foldedOfKey = [&buffer](const BuildKey& key) {
-        return std::string_view(buffer).substr(key.at, key.foldedSize);
-    };
-    const auto textOfKey = [&buffer](const BuildKey& key) {
-        return std::string_view(buffer).substr(key.same ? key.at : key.at + key.foldedSize, key.textSize);
-    };
-    const auto windows = [&](std::span<BuildKey> span, std::size_t depth) {
-        for (BuildKey& key : span) key.window = windowOf(foldedOfKey(key), depth);
+    const auto windows = [this](std::span<BuildKey> span, std::size_t depth) {
+        for (BuildKey& key : span) key.window = windowOf(foldedOf(key.entry), depth);
     };
     windows(keys, 0);
-    sortByFolded(keys, 0, windows);
+    sortByFolded(keys, 0, windows, [this](const BuildKey& key) { return foldedOf(key.entry).size(); });
     // Among the same folded text: by text, the newest row of each first.
     for (auto run = keys.begin(); run != keys.end();) {
         const auto end = std::find_if(run + 1, keys.end(),
-                                      [&](const BuildKey& key) { return foldedOfKey(key) != foldedOfKey(*run); });
-        std::sort(run, end, [&](const BuildKey& a, const BuildKey& b) {
-            return std::pair(textOfKey(a), a.row) < std::pair(textOfKey(b), b.row);
+                                      [&](const BuildKey& key) { return foldedOf(key.entry) != foldedOf(run->entry); });
+        std::sort(run, end, [this](const BuildKey& a, const BuildKey& b) {
+            return std::pair(textOf(a.entry), a.row) < std::pair(textOf(b.entry), b.row);
         });
         run = end;
     }
 
-    const auto startsEntry = [&](std::size_t i) { return i == 0 || textOfKey(keys[i]) != textOfKey(keys[i - 1]); };
-    std::size_t bytes = 0;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (startsEntry(i)) bytes += EntryHeader + keys[i].textSize + (keys[i].same ? 0 : keys[i].foldedSize);
-    }
-    texts_.reserve(bytes);
     top_ = static_cast<uint32_t>(texts.size());
     rows_.assign(texts.size(), NoEntry);
+    sorted_.reserve(keys.size());
+    std::size_t repeated = 0;  // bytes of texts stored again for an older row
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (startsEntry(i)) sorted_.push_back({addEntry(textOfKey(keys[i]), foldedOfKey(keys[i])), top_ - keys[i].row});
+        if (i == 0 || textOf(keys[i].entry) != textOf(keys[i - 1].entry)) {
+            sorted_.push_back({keys[i].entry, top_ - keys[i].row});
+        } else {
+            repeated += storedSize(keys[i].entry);
+        }
         rows_[keys[i].row] = sorted_.back().entry;
     }
-    sorted_.shrink_to_fit();
+    if (sorted_.capacity() > withRoom(sorted_.size())) std::vector<Slot>(sorted_.begin(), sorted_.end()).swap(sorted_);
+    droppedBytes_ = repeated;
+    if (repeated > texts_.size() / 8) packTexts();
 }
 
 void SuggestionIndex::rebuildKeeping(const std::vector<bool>& dropped) {
@@ -213,15 +228,15 @@ void SuggestionIndex::recordAtTop(std::string_view searchText) {
             sorted_[at].newest = top_;
             entry = slot->entry;
         } else {
-            entry = addEntry(searchText, folded);
+            entry = addEntry(searchText);
             makeRoom(sorted_, 1);
             sorted_.insert(sorted_.begin() + at, {entry, top_});
         }
     }
     rows_.push_front(entry);
     if (rows_.size() > maxRows_) dropOldestRow();
-    // Texts that left the history stay in texts_ until a rebuild packs them.
-    if (droppedBytes_ > texts_.size() / 8 + 4096) rebuildKeeping({});
+    // Texts that left the history stay in texts_ until they are packed.
+    if (droppedBytes_ > texts_.size() / 8 + 4096) packTexts();
 }
 
 void SuggestionIndex::dropOldestRow() {
@@ -232,8 +247,7 @@ void SuggestionIndex::dropOldestRow() {
     const auto slot = findSlot(foldedOf(entry), textOf(entry));
     // Its newest row was the oldest of all: the text has no other row.
     if (slot->newest != stamp) return;
-    droppedBytes_ += EntryHeader + textOf(entry).size() +
-                     (foldedOf(entry).data() == textOf(entry).data() ? 0 : foldedOf(entry).size());
+    droppedBytes_ += storedSize(entry);
     sorted_.erase(slot);
 }
 

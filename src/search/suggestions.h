@@ -63,12 +63,16 @@ private:
 
     std::string_view textOf(Entry entry) const;
     std::string_view foldedOf(Entry entry) const;
-    Entry addEntry(std::string_view text, std::string_view folded);
+    // Stores a text and its folding at the end of texts_.
+    Entry addEntry(std::string_view text);
+    std::size_t storedSize(Entry entry) const;
+    // Copies the entries in sorted_ into a new texts_, leaving out those no
+    // row refers to any more.
+    void packTexts();
     // The slot of `text` (folded as `folded`), or where it would go.
     std::vector<Slot>::const_iterator findSlot(std::string_view folded, std::string_view text) const;
     void dropOldestRow();
-    // Rebuilds from the rows' own texts, leaving out `dropped` rows: packs
-    // texts_ after texts have left the history.
+    // Rebuilds from the rows' own texts, leaving out `dropped` rows.
     void rebuildKeeping(const std::vector<bool>& dropped);
 
     std::size_t maxRows_;
