@@ -27,15 +27,17 @@ void makeRoom(Container& container, std::size_t more) {
     if (container.size() + more > container.capacity()) container.reserve(withRoom(container.size() + more));
 }
 
-uint16_t sizeAt(const std::string& texts, std::size_t at) {
+uint16_t sizeAt(const std::vector<char>& texts, std::size_t at) {
     return static_cast<uint16_t>(static_cast<unsigned char>(texts[at]) | static_cast<unsigned char>(texts[at + 1])
                                                                              << 8);
 }
 
-void appendSize(std::string& texts, uint16_t size) {
-    texts += static_cast<char>(size & 0xFF);
-    texts += static_cast<char>(size >> 8);
+void appendSize(std::vector<char>& texts, uint16_t size) {
+    texts.push_back(static_cast<char>(size & 0xFF));
+    texts.push_back(static_cast<char>(size >> 8));
 }
+
+void append(std::vector<char>& texts, std::string_view text) { texts.insert(texts.end(), text.begin(), text.end()); }
 
 // Eight bytes of a text from `depth` on (zeros past its end) as one number
 // that sorts as the bytes do.
@@ -91,29 +93,25 @@ void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& wi
 SuggestionIndex::SuggestionIndex(std::size_t maxRows) : maxRows_(maxRows) {}
 
 std::string_view SuggestionIndex::textOf(Entry entry) const {
-    return std::string_view(texts_).substr(entry + EntryHeader, sizeAt(texts_, entry));
+    return {texts_.data() + entry + EntryHeader, sizeAt(texts_, entry)};
 }
 
 std::string_view SuggestionIndex::foldedOf(Entry entry) const {
     const uint16_t size = sizeAt(texts_, entry), foldedSize = sizeAt(texts_, entry + 2);
     if (foldedSize == SameAsText) return textOf(entry);
-    return std::string_view(texts_).substr(entry + EntryHeader + size, foldedSize);
+    return {texts_.data() + entry + EntryHeader + size, foldedSize};
 }
 
 SuggestionIndex::Entry SuggestionIndex::addEntry(std::string_view text) {
     makeRoom(texts_, EntryHeader + text.size() * 5 / 2);  // a folded text is at most half as long again
     const auto entry = static_cast<Entry>(texts_.size());
+    folded_.clear();
+    appendFolded(text, folded_);
+    const bool same = folded_ == text;
     appendSize(texts_, static_cast<uint16_t>(text.size()));
-    appendSize(texts_, SameAsText);
-    texts_.append(text);
-    const std::size_t foldedAt = texts_.size();
-    appendFolded(text, texts_);
-    if (std::string_view(texts_).substr(foldedAt) == text) {
-        texts_.resize(foldedAt);
-    } else {
-        texts_[entry + 2] = static_cast<char>((texts_.size() - foldedAt) & 0xFF);
-        texts_[entry + 3] = static_cast<char>((texts_.size() - foldedAt) >> 8);
-    }
+    appendSize(texts_, same ? SameAsText : static_cast<uint16_t>(folded_.size()));
+    append(texts_, text);
+    if (!same) append(texts_, folded_);
     return entry;
 }
 
@@ -123,13 +121,13 @@ std::size_t SuggestionIndex::storedSize(Entry entry) const {
 }
 
 void SuggestionIndex::packTexts() {
-    std::string packed;
+    std::vector<char> packed;
     std::size_t bytes = 0;
     for (const Slot& slot : sorted_) bytes += storedSize(slot.entry);
     packed.reserve(withRoom(bytes));
     for (Slot& slot : sorted_) {
         const auto moved = static_cast<Entry>(packed.size());
-        packed.append(texts_, slot.entry, storedSize(slot.entry));
+        packed.insert(packed.end(), texts_.begin() + slot.entry, texts_.begin() + slot.entry + storedSize(slot.entry));
         // The old header, no longer read, tells the rows where their text went.
         std::memcpy(texts_.data() + slot.entry, &moved, sizeof moved);
         slot.entry = moved;

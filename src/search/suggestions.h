@@ -76,7 +76,8 @@ private:
     void rebuildKeeping(const std::vector<bool>& dropped);
 
     std::size_t maxRows_;
-    std::string texts_;
+    std::vector<char> texts_;       // not a string, whose reserve() doubles
+    std::string folded_;            // addEntry's folded text
     std::vector<Slot> sorted_;      // every text in the history, by folded text, then by text
     std::deque<Entry> rows_;        // entry of each row, top first
     uint32_t top_ = 0;              // the top row's stamp
