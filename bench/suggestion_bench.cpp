@@ -26,7 +26,7 @@ SuggestionIndex fullIndex() {
 
 const bool registered = [] {
     registerPair(
-        "suggestions/keystroke, 65535 rows",
+        "suggestions/keystroke 65535 rows",
         [](benchmark::State& state) {
             const SuggestionIndex index = fullIndex();
             std::size_t next = 0;
@@ -47,7 +47,7 @@ const bool registered = [] {
             }
         });
     registerPair(
-        "suggestions/build, 65535 rows",
+        "suggestions/build 65535 rows",
         [](benchmark::State& state) {
             SuggestionIndex index(HistoryRows::MaxRows);
             for (auto _ : state) index.rebuild(workload().searchTexts);
@@ -62,7 +62,7 @@ const bool registered = [] {
         },
         benchmark::kMillisecond);
     registerPair(
-        "suggestions/record a search, 65535 rows",
+        "suggestions/record 65535 rows",
         [](benchmark::State& state) {
             SuggestionIndex index = fullIndex();
             std::size_t n = 0;
