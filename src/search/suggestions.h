@@ -49,9 +49,11 @@ public:
     std::size_t memoryBytes() const;
 
 private:
-    // texts_ holds each distinct text once, at its entry's offset: the
-    // text's size and its folded size (two bytes each, little-endian), the
-    // text, and its folded text unless folding changes nothing.
+    // texts_ holds each text at its entry's offset: the text's size and its
+    // folded size (two bytes each, little-endian), the text, and its folded
+    // text unless folding changes nothing. Texts no row refers to any more
+    // (repeats left by a build, texts that left the history) stay until the
+    // entries in use are packed.
     using Entry = uint32_t;
     static constexpr uint16_t SameAsText = UINT16_MAX;
     // An entry in sorted order with the stamp of its newest row: larger is
