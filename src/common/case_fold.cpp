@@ -133,7 +133,6 @@ char32_t foldCase(char32_t c) {
 }
 
 void appendFolded(std::string_view utf8, std::string& out) {
-    out.reserve(out.size() + utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const char byte = utf8[i];
         if (static_cast<unsigned char>(byte) < 0x80) {

@@ -1,7 +1,8 @@
 #include "search/suggestions.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstring>
+#include <span>
 #include <utility>
 
 #include "common/case_fold.h"
@@ -10,9 +11,10 @@ namespace vask {
 namespace {
 
 // A row whose text is not suggested: empty, or too long to be worth typing
-// again (which also keeps the index's offsets small).
+// again (which keeps an entry's sizes within two bytes).
 constexpr uint32_t NoEntry = UINT32_MAX;
 constexpr std::size_t MaxSuggestedText = 2048;
+constexpr std::size_t EntryHeader = 4;
 
 bool suggested(std::string_view text) { return !text.empty() && text.size() <= MaxSuggestedText; }
 
@@ -25,44 +27,116 @@ void makeRoom(Container& container, std::size_t more) {
     if (container.size() + more > container.capacity()) container.reserve(withRoom(container.size() + more));
 }
 
-template <class Container>
-void fitWithRoom(Container& container) {
-    if (container.capacity() <= withRoom(container.size())) return;
-    Container fitted;
-    fitted.reserve(withRoom(container.size()));
-    fitted.assign(container.begin(), container.end());
-    container.swap(fitted);
+uint16_t sizeAt(const std::vector<char>& texts, std::size_t at) {
+    return static_cast<uint16_t>(static_cast<unsigned char>(texts[at]) | static_cast<unsigned char>(texts[at + 1])
+                                                                             << 8);
+}
+
+void appendSize(std::vector<char>& texts, uint16_t size) {
+    texts.push_back(static_cast<char>(size & 0xFF));
+    texts.push_back(static_cast<char>(size >> 8));
+}
+
+void append(std::vector<char>& texts, std::string_view text) { texts.insert(texts.end(), text.begin(), text.end()); }
+
+// Eight bytes of a text from `depth` on (zeros past its end) as one number
+// that sorts as the bytes do.
+uint64_t windowOf(std::string_view text, std::size_t depth) {
+    unsigned char bytes[8] = {};
+    if (depth < text.size()) std::memcpy(bytes, text.data() + depth, std::min<std::size_t>(8, text.size() - depth));
+    uint64_t window = 0;
+    for (const unsigned char byte : bytes) window = window << 8 | byte;
+    return window;
+}
+
+// One row's folded text in the build's buffer.
+struct BuildKey {
+    uint64_t window;  // eight bytes of the folded text at the sort's current depth
+    uint32_t entry;
+    uint32_t row;
+};
+
+// Sorts keys by their folded texts eight bytes at a time (Bentley and
+// Sedgewick's three-way quicksort for strings): texts that begin alike — a
+// history is full of them — are not compared again from their first byte.
+// Keys with the same folded text end up together, in any order. `windows`
+// fills in the keys' windows at a depth; they are there already at `depth`.
+template <class Windows, class FoldedSize>
+void sortByFolded(std::span<BuildKey> keys, std::size_t depth, const Windows& windows, const FoldedSize& foldedSize) {
+    while (keys.size() > 1) {
+        const uint64_t pivot =
+            std::max(std::min(keys.front().window, keys.back().window),
+                     std::min(std::max(keys.front().window, keys.back().window), keys[keys.size() / 2].window));
+        std::size_t less = 0, i = 0, greater = keys.size();
+        while (i < greater) {
+            if (keys[i].window < pivot) {
+                std::swap(keys[less++], keys[i++]);
+            } else if (keys[i].window > pivot) {
+                std::swap(keys[i], keys[--greater]);
+            } else {
+                ++i;
+            }
+        }
+        sortByFolded(keys.first(less), depth, windows, foldedSize);
+        sortByFolded(keys.subspan(greater), depth, windows, foldedSize);
+        keys = keys.subspan(less, greater - less);
+        // The same eight bytes: the rest decides, unless every text ended here.
+        depth += 8;
+        if (std::all_of(keys.begin(), keys.end(), [&](const BuildKey& key) { return foldedSize(key) <= depth; }))
+            return;
+        windows(keys, depth);
+    }
 }
 
 }  // namespace
 
 SuggestionIndex::SuggestionIndex(std::size_t maxRows) : maxRows_(maxRows) {}
 
-std::string_view SuggestionIndex::textOf(uint32_t entry) const {
-    const Entry& e = entries_[entry];
-    return std::string_view(texts_).substr(e.offset, e.size);
+std::string_view SuggestionIndex::textOf(Entry entry) const {
+    return {texts_.data() + entry + EntryHeader, sizeAt(texts_, entry)};
 }
 
-std::string_view SuggestionIndex::foldedOf(uint32_t entry) const {
-    const Entry& e = entries_[entry];
-    if (e.foldedSize == SameAsText) return textOf(entry);
-    return std::string_view(texts_).substr(e.offset + e.size, e.foldedSize);
+std::string_view SuggestionIndex::foldedOf(Entry entry) const {
+    const uint16_t size = sizeAt(texts_, entry), foldedSize = sizeAt(texts_, entry + 2);
+    if (foldedSize == SameAsText) return textOf(entry);
+    return {texts_.data() + entry + EntryHeader + size, foldedSize};
 }
 
-uint32_t SuggestionIndex::addEntry(std::string_view text) {
-    makeRoom(texts_, 2 * text.size());  // a folded text is at most half as long again
-    makeRoom(entries_, 1);
-    const auto offset = static_cast<uint32_t>(texts_.size());
-    texts_.append(text);
-    appendFolded(text, texts_);
-    const std::size_t foldedSize = texts_.size() - offset - text.size();
-    uint32_t stored = static_cast<uint32_t>(foldedSize);
-    if (std::string_view(texts_).substr(offset + text.size()) == text) {
-        texts_.resize(offset + text.size());
-        stored = SameAsText;
+SuggestionIndex::Entry SuggestionIndex::addEntry(std::string_view text) {
+    makeRoom(texts_, EntryHeader + text.size() * 5 / 2);  // a folded text is at most half as long again
+    const auto entry = static_cast<Entry>(texts_.size());
+    folded_.clear();
+    appendFolded(text, folded_);
+    const bool same = folded_ == text;
+    appendSize(texts_, static_cast<uint16_t>(text.size()));
+    appendSize(texts_, same ? SameAsText : static_cast<uint16_t>(folded_.size()));
+    append(texts_, text);
+    if (!same) append(texts_, folded_);
+    return entry;
+}
+
+std::size_t SuggestionIndex::storedSize(Entry entry) const {
+    const uint16_t foldedSize = sizeAt(texts_, entry + 2);
+    return EntryHeader + sizeAt(texts_, entry) + (foldedSize == SameAsText ? 0 : foldedSize);
+}
+
+void SuggestionIndex::packTexts() {
+    std::vector<char> packed;
+    std::size_t bytes = 0;
+    for (const Slot& slot : sorted_) bytes += storedSize(slot.entry);
+    packed.reserve(withRoom(bytes));
+    for (Slot& slot : sorted_) {
+        const auto moved = static_cast<Entry>(packed.size());
+        packed.insert(packed.end(), texts_.begin() + slot.entry, texts_.begin() + slot.entry + storedSize(slot.entry));
+        // The old header, no longer read, tells the rows where their text went.
+        std::memcpy(texts_.data() + slot.entry, &moved, sizeof moved);
+        slot.entry = moved;
     }
-    entries_.push_back({offset, static_cast<uint32_t>(text.size()), stored});
-    return static_cast<uint32_t>(entries_.size() - 1);
+    for (Entry& row : rows_) {
+        if (row != NoEntry) std::memcpy(&row, texts_.data() + row, sizeof row);
+    }
+    texts_ = std::move(packed);
+    droppedBytes_ = 0;
 }
 
 std::vector<SuggestionIndex::Slot>::const_iterator SuggestionIndex::findSlot(std::string_view folded,
@@ -72,45 +146,60 @@ std::vector<SuggestionIndex::Slot>::const_iterator SuggestionIndex::findSlot(std
         [this](const Slot& slot, auto key) { return std::pair(foldedOf(slot.entry), textOf(slot.entry)) < key; });
 }
 
-std::vector<SuggestionIndex::Slot>::iterator SuggestionIndex::findSlot(std::string_view folded, std::string_view text) {
-    return sorted_.begin() + (std::as_const(*this).findSlot(folded, text) - sorted_.cbegin());
-}
-
 void SuggestionIndex::clear() {
     texts_ = {};
-    entries_ = {};
     sorted_ = {};
     rows_ = {};
     top_ = 0;
+    droppedBytes_ = 0;
 }
 
 void SuggestionIndex::rebuild(std::span<const std::string_view> searchTextsNewestFirst) {
     clear();
     const auto texts = searchTextsNewestFirst.first(std::min(searchTextsNewestFirst.size(), maxRows_));
-    std::size_t bytes = 0;
-    for (const std::string_view text : texts) bytes += suggested(text) ? text.size() : 0;
-    texts_.reserve(bytes);
-    top_ = static_cast<uint32_t>(texts.size());
-    // The first row of a text is its newest.
-    std::unordered_map<std::string_view, uint32_t> ids(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!suggested(texts[i])) {
-            rows_.push_back(NoEntry);
-            continue;
-        }
-        const auto [at, added] = ids.try_emplace(texts[i], static_cast<uint32_t>(entries_.size()));
-        if (added) {
-            addEntry(texts[i]);
-            sorted_.push_back({at->second, static_cast<uint32_t>(top_ - i)});
-        }
-        rows_.push_back(at->second);
+    // Every row's text is stored in the rows' order (the rows' own texts lie
+    // scattered over the history's memory: they are read once, in order),
+    // the keys sorted by the folded texts, and the texts that several rows
+    // hold packed afterwards, when there are many. Under Wine every fresh
+    // megabyte costs milliseconds, so the build touches little else.
+    std::size_t textBytes = 0;
+    for (const std::string_view text : texts) textBytes += suggested(text) ? EntryHeader + text.size() : 0;
+    texts_.reserve(withRoom(textBytes));
+    std::vector<BuildKey> keys;
+    keys.reserve(texts.size());
+    for (std::size_t row = 0; row < texts.size(); ++row) {
+        if (suggested(texts[row])) keys.push_back({0, addEntry(texts[row]), static_cast<uint32_t>(row)});
     }
-    std::sort(sorted_.begin(), sorted_.end(), [this](const Slot& a, const Slot& b) {
-        return std::pair(foldedOf(a.entry), textOf(a.entry)) < std::pair(foldedOf(b.entry), textOf(b.entry));
-    });
-    fitWithRoom(texts_);
-    fitWithRoom(entries_);
-    fitWithRoom(sorted_);
+    const auto windows = [this](std::span<BuildKey> span, std::size_t depth) {
+        for (BuildKey& key : span) key.window = windowOf(foldedOf(key.entry), depth);
+    };
+    windows(keys, 0);
+    sortByFolded(keys, 0, windows, [this](const BuildKey& key) { return foldedOf(key.entry).size(); });
+    // Among the same folded text: by text, the newest row of each first.
+    for (auto run = keys.begin(); run != keys.end();) {
+        const auto end = std::find_if(run + 1, keys.end(),
+                                      [&](const BuildKey& key) { return foldedOf(key.entry) != foldedOf(run->entry); });
+        std::sort(run, end, [this](const BuildKey& a, const BuildKey& b) {
+            return std::pair(textOf(a.entry), a.row) < std::pair(textOf(b.entry), b.row);
+        });
+        run = end;
+    }
+
+    top_ = static_cast<uint32_t>(texts.size());
+    rows_.assign(texts.size(), NoEntry);
+    sorted_.reserve(keys.size());
+    std::size_t repeated = 0;  // bytes of texts stored again for an older row
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i == 0 || textOf(keys[i].entry) != textOf(keys[i - 1].entry)) {
+            sorted_.push_back({keys[i].entry, top_ - keys[i].row});
+        } else {
+            repeated += storedSize(keys[i].entry);
+        }
+        rows_[keys[i].row] = sorted_.back().entry;
+    }
+    if (sorted_.capacity() > withRoom(sorted_.size())) std::vector<Slot>(sorted_.begin(), sorted_.end()).swap(sorted_);
+    droppedBytes_ = repeated;
+    if (repeated > texts_.size() / 8) packTexts();
 }
 
 void SuggestionIndex::rebuildKeeping(const std::vector<bool>& dropped) {
@@ -128,34 +217,36 @@ void SuggestionIndex::rebuildKeeping(const std::vector<bool>& dropped) {
 void SuggestionIndex::recordAtTop(std::string_view searchText) {
     if (top_ == UINT32_MAX) rebuildKeeping({});  // stamps start again from the row count
     ++top_;
-    uint32_t id = NoEntry;
+    Entry entry = NoEntry;
     if (suggested(searchText)) {
         const std::string folded = foldCase(searchText);
         const auto slot = findSlot(folded, searchText);
+        const auto at = slot - sorted_.begin();
         if (slot != sorted_.end() && textOf(slot->entry) == searchText) {
-            slot->newest = top_;
-            id = slot->entry;
+            sorted_[at].newest = top_;
+            entry = slot->entry;
         } else {
-            const auto at = slot - sorted_.begin();
-            id = addEntry(searchText);
+            entry = addEntry(searchText);
             makeRoom(sorted_, 1);
-            sorted_.insert(sorted_.begin() + at, {id, top_});
+            sorted_.insert(sorted_.begin() + at, {entry, top_});
         }
     }
-    rows_.push_front(id);
+    rows_.push_front(entry);
     if (rows_.size() > maxRows_) dropOldestRow();
-    // Texts that left the history stay in texts_ until a rebuild packs them.
-    if (entries_.size() > 2 * sorted_.size() + 1024) rebuildKeeping({});
+    // Texts that left the history stay in texts_ until they are packed.
+    if (droppedBytes_ > texts_.size() / 8 + 4096) packTexts();
 }
 
 void SuggestionIndex::dropOldestRow() {
-    const uint32_t id = rows_.back();
+    const Entry entry = rows_.back();
     const auto stamp = static_cast<uint32_t>(top_ - (rows_.size() - 1));
     rows_.pop_back();
-    if (id == NoEntry) return;
-    const auto slot = findSlot(foldedOf(id), textOf(id));
+    if (entry == NoEntry) return;
+    const auto slot = findSlot(foldedOf(entry), textOf(entry));
     // Its newest row was the oldest of all: the text has no other row.
-    if (slot->newest == stamp) sorted_.erase(slot);
+    if (slot->newest != stamp) return;
+    droppedBytes_ += storedSize(entry);
+    sorted_.erase(slot);
 }
 
 void SuggestionIndex::eraseRows(const std::vector<std::size_t>& indices) {
@@ -201,8 +292,7 @@ std::vector<std::string> SuggestionIndex::suggest(std::string_view typed) const 
 }
 
 std::size_t SuggestionIndex::memoryBytes() const {
-    return texts_.capacity() + entries_.capacity() * sizeof(Entry) + sorted_.capacity() * sizeof(Slot) +
-           rows_.size() * sizeof(uint32_t);
+    return texts_.capacity() + sorted_.capacity() * sizeof(Slot) + rows_.size() * sizeof(Entry);
 }
 
 }  // namespace vask

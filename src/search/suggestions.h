@@ -49,37 +49,41 @@ public:
     std::size_t memoryBytes() const;
 
 private:
-    // One distinct text: its bytes, then, when folding changes it, its
-    // folded bytes, in texts_.
-    struct Entry {
-        uint32_t offset;
-        uint32_t size;
-        uint32_t foldedSize;  // SameAsText: folding changes nothing
-    };
-    static constexpr uint32_t SameAsText = UINT32_MAX;
+    // texts_ holds each text at its entry's offset: the text's size and its
+    // folded size (two bytes each, little-endian), the text, and its folded
+    // text unless folding changes nothing. Texts no row refers to any more
+    // (repeats left by a build, texts that left the history) stay until the
+    // entries in use are packed.
+    using Entry = uint32_t;
+    static constexpr uint16_t SameAsText = UINT16_MAX;
     // An entry in sorted order with the stamp of its newest row: larger is
     // newer. Row i (from the top) has the stamp top_ - i.
     struct Slot {
-        uint32_t entry;
+        Entry entry;
         uint32_t newest;
     };
 
-    std::string_view textOf(uint32_t entry) const;
-    std::string_view foldedOf(uint32_t entry) const;
-    uint32_t addEntry(std::string_view text);
+    std::string_view textOf(Entry entry) const;
+    std::string_view foldedOf(Entry entry) const;
+    // Stores a text and its folding at the end of texts_.
+    Entry addEntry(std::string_view text);
+    std::size_t storedSize(Entry entry) const;
+    // Copies the entries in sorted_ into a new texts_, leaving out those no
+    // row refers to any more.
+    void packTexts();
     // The slot of `text` (folded as `folded`), or where it would go.
-    std::vector<Slot>::iterator findSlot(std::string_view folded, std::string_view text);
     std::vector<Slot>::const_iterator findSlot(std::string_view folded, std::string_view text) const;
     void dropOldestRow();
     // Rebuilds from the rows' own texts, leaving out `dropped` rows.
     void rebuildKeeping(const std::vector<bool>& dropped);
 
     std::size_t maxRows_;
-    std::string texts_;
-    std::vector<Entry> entries_;  // by id; entries of dropped texts stay until the next rebuild
-    std::vector<Slot> sorted_;    // every live entry, by folded text, then by text
-    std::deque<uint32_t> rows_;   // entry of each row, top first
-    uint32_t top_ = 0;            // the top row's stamp
+    std::vector<char> texts_;       // not a string, whose reserve() doubles
+    std::string folded_;            // addEntry's folded text
+    std::vector<Slot> sorted_;      // every text in the history, by folded text, then by text
+    std::deque<Entry> rows_;        // entry of each row, top first
+    uint32_t top_ = 0;              // the top row's stamp
+    std::size_t droppedBytes_ = 0;  // of texts that left the history
 };
 
 }  // namespace vask

@@ -55,6 +55,12 @@ TEST(Suggestions, FollowRecordingDroppingAndShiftDelete) {
     EXPECT_EQ(index.rowCount(), 3u);
     index.clear();
     EXPECT_EQ(index.suggest(""), Texts{});
+
+    // Texts that leave a short history are packed away as searches go on.
+    SuggestionIndex few(2);
+    for (int i = 0; i < 5000; ++i) few.recordAtTop("search " + std::to_string(i));
+    EXPECT_EQ(few.suggest("SEARCH 499"), (Texts{"search 4999", "search 4998"}));
+    EXPECT_LT(few.memoryBytes(), 8192u);
 }
 
 // Any mix of changes leaves the index answering as a plain search of the rows does.
