@@ -69,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
     app.createWindows();
     app.historyWindow();  // as after the user has opened it: its list follows every search
     pumpMessages();
-    Tmainform& bar = *app.mainform;
+    Tmainform& bar = app.bar();
     const std::size_t rows = app.history.rows().size();
 
     // Enter in the search field, as the user presses it; the milliseconds until the launch.

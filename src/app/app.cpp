@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/startup_phases.h"
 #include "controls/about_window.h"
+#include "engines/engines_window.h"
 #include "history/history_window.h"
 
 namespace vask {
@@ -24,6 +25,7 @@ App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompt
 App::~App() {
     // The bar goes last: the other windows may still reach it while they close.
     history.onEdited = nullptr;
+    enginesWindow_.reset();
     about_.reset();
     historyWindow_.reset();
     advanced_.reset();
@@ -91,6 +93,22 @@ TfAbout& App::about() {
     // Owned by the bar, so it stays above the bar, which stays on top.
     if (!about_) about_ = std::make_unique<TfAbout>(bar_ ? bar_->hwnd() : nullptr, launcher, prompter);
     return *about_;
+}
+
+TfEngines& App::enginesWindow() {
+    if (!enginesWindow_)
+        enginesWindow_ = std::make_unique<TfEngines>(EnginesContext{
+            .bar = bar_->hwnd(),
+            .data = data,
+            .prompter = prompter,
+            .engines = ownEngines,
+            .changed =
+                [this](const std::vector<OwnEngine>& engines) {
+                    ownEngines = engines;
+                    if (onOwnEnginesChanged) onOwnEnginesChanged();
+                },
+        });
+    return *enginesWindow_;
 }
 
 void App::runFromHistory(const RunRestore& restore) {

@@ -20,6 +20,7 @@ class Tmainform;  // the search bar
 class Tfext;      // the advanced search window
 class TfAbout;    // the about box
 class Tfhist;     // the search history
+class TfEngines;  // one's own search engines
 struct RunRestore;
 
 class App {
@@ -50,6 +51,8 @@ public:
     int pinnedBrowserIndex = 0;
     // One's own engines, from "vask.cfg" at start and from the Engines window.
     std::vector<OwnEngine> ownEngines;
+    // Runs after the Engines window has saved a change to ownEngines.
+    std::function<void()> onOwnEnginesChanged;
     // The run's searches, read from "hist.sdf" by createWindows; the history
     // window shows them once the user opens it.
     SearchHistory history{prompter};
@@ -64,6 +67,7 @@ public:
     Tfhist& historyWindow();
     Tfhist* historyWindowIfMade() const { return historyWindow_.get(); }
     TfAbout& about();
+    TfEngines& enginesWindow();
 
 private:
     // The history's Run: the recorded search back into the bar and the advanced window.
@@ -74,6 +78,7 @@ private:
     std::unique_ptr<Tfext> advanced_;
     std::unique_ptr<Tfhist> historyWindow_;
     std::unique_ptr<TfAbout> about_;
+    std::unique_ptr<TfEngines> enginesWindow_;
 };
 
 }  // namespace vask

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,35 +62,6 @@ TEST(Accessibility, TheBarsOwnControlsSayWhatTheyAreAndWhatTheyAreCalled) {
     EXPECT_EQ(identityOf(bar.GradButton1.hwnd()).name, L"Search");
     CoUninitialize();
 }
-
-// The message loop of the program: each window's keys go through the dialog manager first.
-void runLoopUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 300 && !done(); ++i) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-            if (!root || !IsDialogMessageW(root, &message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
-        if (!done()) Sleep(10);
-    }
-}
-
-void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {  // key, down
-    std::vector<INPUT> inputs;
-    for (const auto& [key, down] : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void press(WORD key) { sendKeys({{key, true}, {key, false}}); }
 
 // The bar shown and active, its field focused, as after a start.
 Tmainform& activeBar(TestApp& test) {
@@ -217,7 +187,7 @@ TEST(Keyboard, AdvancedAndHistoryWindowsTakeTabAndAccessKeys) {
     history.tabela.setFocus();
     runLoopUntil([] { return true; });
     const int before = history.tabela.firstSelected();
-    sendKeys({{VK_MENU, true}, {'L', true}, {'L', false}, {VK_MENU, false}});  // "&Last record"
+    pressWithAlt('L');  // "&Last record"
     runLoopUntil([&] { return history.tabela.firstSelected() == 1; });
     EXPECT_EQ(history.tabela.firstSelected(), 1) << "from " << before;
 }

@@ -37,6 +37,49 @@ void pumpMessages() {
     }
 }
 
+void runLoopUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 300 && !done(); ++i) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+            if (!root || !IsDialogMessageW(root, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        if (!done()) Sleep(10);
+    }
+}
+
+void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
+    std::vector<INPUT> inputs;
+    for (const auto& [key, down] : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void press(WORD key) { sendKeys({{key, true}, {key, false}}); }
+
+void pressWithAlt(WORD key) { sendKeys({{VK_MENU, true}, {key, true}, {key, false}, {VK_MENU, false}}); }
+
+void typeText(std::wstring_view text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t character : text)
+        for (const DWORD up : {0UL, static_cast<DWORD>(KEYEVENTF_KEYUP)}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = character;
+            input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+            inputs.push_back(input);
+        }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 Picture render(HWND control, uint32_t background) {
     RECT client{};
     GetClientRect(control, &client);

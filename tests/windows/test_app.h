@@ -5,10 +5,14 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -68,6 +72,16 @@ int indexOf(const win::ComboBox& list, const std::string& item);
 
 // Lets the window thread handle what is waiting in its queue.
 void pumpMessages();
+
+// Runs the program's message loop (each window's keys go through the dialog
+// manager first) until `done`, for three seconds at most.
+void runLoopUntil(const std::function<bool()>& done);
+// Keys as the user's keyboard sends them, to whatever has the focus.
+void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys);  // key, down
+void press(WORD key);
+void pressWithAlt(WORD key);
+// Types `text` character by character, as an input method does.
+void typeText(std::wstring_view text);
 
 // A control's whole client area as painted through WM_PRINTCLIENT, as
 // 0x00BBGGRR; pixels it leaves alone keep `background`.

@@ -1,0 +1,111 @@
+// The Engines window: one's own engines typed in, checked, changed and
+// removed, each accepted change saved into [Engines] of "vask.cfg" at once.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "engines/engines_window.h"
+#include "test_app.h"
+#include "win/handles.h"
+
+namespace vask::test {
+namespace {
+
+constexpr char OtherSection[] = "[Other]\r\n; kept as written\r\nkey = value \r\n\r\n";
+constexpr char Ddg[] = "ddg=DuckDuckGo|https://duckduckgo.com/?q={q}";
+
+struct EnginesWindow : ::testing::Test {
+    EnginesWindow() : test(OtherSection), window(test.app->enginesWindow()) {
+        test.app->onOwnEnginesChanged = [this] { ++changes; };
+        window.Show();
+        runLoopUntil([&] { return GetForegroundWindow() == window.hwnd(); });
+    }
+    std::string file() const { return test.folder.read(L"vask.cfg"); }
+    void fill(const char* name, const char* keyword, const char* urlTemplate) {
+        window.eName.setText(name);
+        window.eKeyword.setText(keyword);
+        window.eTemplate.setText(urlTemplate);
+    }
+    TestApp test;
+    TfEngines& window;
+    int changes = 0;
+};
+
+TEST_F(EnginesWindow, AnEngineTypedInIsSavedIntoEnginesKeepingTheRestOfTheFile) {
+    ASSERT_EQ(window.lvEngines.count(), 3) << "the built-in engines";
+    pressWithAlt('N');  // "&Name:"
+    runLoopUntil([&] { return window.eName.focused(); });
+    typeText(L"DuckDuckGo");
+    press(VK_TAB);
+    typeText(L"ddg");
+    press(VK_TAB);
+    typeText(L"https://duckduckgo.com/?q={q}");
+    runLoopUntil([&] { return !window.eTemplate.text().empty(); });
+    pressWithAlt('A');  // "&Add"
+    runLoopUntil([&] { return changes == 1; });
+
+    EXPECT_TRUE(test.prompter.prompts.empty());
+    ASSERT_EQ(test.app->ownEngines, (std::vector<OwnEngine>{{"ddg", "DuckDuckGo", "https://duckduckgo.com/?q={q}"}}));
+    EXPECT_EQ(window.lvEngines.count(), 4);
+    const std::string saved = file();
+    EXPECT_NE(saved.find(std::string("[Engines]\r\n") + Ddg + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find(OtherSection), std::string::npos) << saved;
+
+    press(VK_ESCAPE);
+    runLoopUntil([&] { return !window.isVisible(); });
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(EnginesWindow, FieldsAreCheckedBuiltInRowsAreReadOnlyAndChangesAndRemovalsAreSaved) {
+    const std::string before = file();
+    const std::pair<const char*, const char*> refused[] = {{"calc", "C:\\Windows\\System32\\calc.exe {q}"},
+                                                           {"w", "https://duckduckgo.com/?q={q}"}};
+    for (const auto& [keyword, urlTemplate] : refused) {
+        fill("Bad", keyword, urlTemplate);
+        click(window.bAdd);
+        EXPECT_EQ(window.eTemplate.text(), urlTemplate) << "nothing typed is lost";
+    }
+    ASSERT_EQ(test.prompter.prompts.size(), 2u) << "one message each";
+    EXPECT_NE(test.prompter.prompts[0].text.find("http://"), std::string::npos);
+    EXPECT_NE(test.prompter.prompts[1].text.find("g, b and w"), std::string::npos);
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(changes, 0);
+
+    fill("DuckDuckGo", "ddg", "https://duckduckgo.com/?q={q}");
+    click(window.bAdd);
+    window.lvEngines.selectOnly(0);  // Google
+    EXPECT_EQ(window.eKeyword.text(), "g");
+    EXPECT_FALSE(IsWindowEnabled(window.bChange.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(window.bRemove.hwnd()));
+    click(window.bRemove);
+    EXPECT_EQ(window.lvEngines.count(), 4);
+
+    window.lvEngines.selectOnly(3);
+    ASSERT_EQ(window.eName.text(), "DuckDuckGo");
+    window.eName.setText(" Duck ");
+    click(window.bChange);
+    EXPECT_NE(file().find("ddg=Duck|https://duckduckgo.com/?q={q}\r\n"), std::string::npos) << file();
+    EXPECT_EQ(test.app->ownEngines.at(0).name, "Duck");
+
+    // A file that cannot be read is not overwritten, and the window keeps what it shows.
+    const std::string saved = file();
+    {
+        const win::FileHandle locked(CreateFileW(test.folder.file(L"vask.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        click(window.bRemove);
+    }
+    ASSERT_EQ(test.prompter.prompts.size(), 3u);
+    EXPECT_NE(test.prompter.prompts[2].text.find("vask.cfg"), std::string::npos);
+    EXPECT_EQ(file(), saved);
+    EXPECT_EQ(window.lvEngines.count(), 4);
+
+    click(window.bRemove);
+    EXPECT_TRUE(test.app->ownEngines.empty());
+    EXPECT_EQ(window.lvEngines.count(), 3);
+    EXPECT_EQ(file().find("ddg="), std::string::npos) << file();
+    EXPECT_NE(file().find(OtherSection), std::string::npos);
+    EXPECT_EQ(changes, 3);
+}
+
+}  // namespace
+}  // namespace vask::test
