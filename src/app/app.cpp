@@ -105,7 +105,7 @@ TfEngines& App::enginesWindow() {
             .changed =
                 [this](const std::vector<OwnEngine>& engines) {
                     ownEngines = engines;
-                    if (onOwnEnginesChanged) onOwnEnginesChanged();
+                    bar_->ownEnginesChanged();
                 },
         });
     return *enginesWindow_;

@@ -51,8 +51,6 @@ public:
     int pinnedBrowserIndex = 0;
     // One's own engines, from "vask.cfg" at start and from the Engines window.
     std::vector<OwnEngine> ownEngines;
-    // Runs after the Engines window has saved a change to ownEngines.
-    std::function<void()> onOwnEnginesChanged;
     // The run's searches, read from "hist.sdf" by createWindows; the history
     // window shows them once the user opens it.
     SearchHistory history{prompter};

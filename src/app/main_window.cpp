@@ -12,6 +12,7 @@
 #include "app/search_snapshot.h"
 #include "win/accessible.h"
 #include "controls/about_window.h"
+#include "engines/engines_window.h"
 #include "win/common_dialogs.h"
 #include "win/dpi.h"
 #include "win/fonts.h"
@@ -509,6 +510,9 @@ void Tmainform::onMenuCommand(UINT id) {
         break;
     case Suggest1:
         state_.suggest = !state_.suggest;
+        break;
+    case Engines1:
+        app_.enginesWindow().Show();
         break;
 
     case AliceBlue1:
