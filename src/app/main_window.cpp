@@ -117,14 +117,19 @@ void Tmainform::createControls() {
         engineChoices_[i].radio->onClick = engineChoices_[i].radio->onFocus = engineChoices_[i].label->onClick = choose;
     }
     GradButton1.onClick = [this] { searchOrSearchPrivately(); };
+    eurl.onChange = [this] { eurlChanged(); };
     GradButton3.onClick = [this] { GradButton3Click(); };
     sbend.onClick = [this] { Exit1Click(); };
 
     eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
-        // Enter belongs to the field, not to dialog navigation.
-        if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+        // Enter belongs to the field, and so does Escape while suggestions are shown.
+        if (message == WM_GETDLGCODE && lParam && wantsKey(reinterpret_cast<const MSG*>(lParam)->wParam))
             return DLGC_WANTALLKEYS;
         if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
+        if (message == WM_KEYDOWN && suggestionKey(wParam)) return 0;
+        // The Escape that closed the list leaves no character behind.
+        if (message == WM_CHAR && wParam == VK_ESCAPE && std::exchange(escapeClosedList_, false)) return 0;
+        if (message == WM_KILLFOCUS) hideSuggestions();
         // Shift+F10 and the menu key open the bar's menu, not the field's.
         if (message == WM_CONTEXTMENU && win::isKeyboardContextMenu(lParam))
             return SendMessageW(hwnd(), message, wParam, lParam);
@@ -421,6 +426,7 @@ void Tmainform::MyMessage() {
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
     if (key != L'\r') return false;
+    hideSuggestions();
     searchOrSearchPrivately();
     return true;
 }
@@ -571,6 +577,7 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return TRUE;
     case WM_MOVE:
+        hideSuggestions();
         MyMessage();
         return 0;
     case WM_SIZE:

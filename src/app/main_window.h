@@ -11,6 +11,7 @@
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
+#include "app/suggestion_list.h"
 #include "controls/grad_button.h"
 #include "controls/image.h"
 #include "controls/ing_popup_button.h"
@@ -75,7 +76,7 @@ public:
 
     // The search field's text.
     std::string searchText() const { return eurl.text(); }
-    void setSearchText(std::string_view text) { eurl.setText(text); }
+    void setSearchText(std::string_view text);
 
     // Controls the tests reach.
     win::Edit eurl;
@@ -88,6 +89,8 @@ public:
     HMENU pop() const { return pop_.get(); }
     bool menuChecked(MenuId item) const;  // as the menu shows it when it opens
     const BarState& state() const { return state_; }
+    // The earlier searches offered under the field; null until the first.
+    const SuggestionList* suggestionList() const { return suggestionList_.get(); }
 
     // Handlers, named after their control and event.
     void sbGoClick();
@@ -168,6 +171,11 @@ private:
     int panelTop() const;
     std::optional<OptionTexts> shownOptions() const;
     std::optional<SearchPlan> planCurrentSearch();
+    void eurlChanged();
+    void updateSuggestions();
+    void hideSuggestions();
+    bool suggestionKey(WPARAM key);   // true when the list took the key
+    bool wantsKey(WPARAM key) const;  // eurl's own rather than the dialog manager's
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in
@@ -196,6 +204,11 @@ private:
     win::Font font_, eurlFont_;
     win::Tooltips hints_;
     bool hintsMade_ = false;
+    std::unique_ptr<SuggestionList> suggestionList_;
+    std::string typed_;                       // what the user typed, before moving through the list
+    void showInField(std::string_view text);  // without suggesting anything for it
+    bool settingText_ = false;                // the program, not the user, writes the field
+    bool escapeClosedList_ = false;
 };
 
 }  // namespace vask

@@ -127,6 +127,8 @@ void Edit::create(HWND parent, int id, DWORD extraStyle) {
 
 void Edit::setReadOnly(bool readOnly) { SendMessageW(hwnd(), EM_SETREADONLY, readOnly, 0); }
 
+void Edit::selectAll() { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
+
 void Edit::setCue(std::string_view cue) {
     SendMessageW(hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(toWide(cue).c_str()));
 }

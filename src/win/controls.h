@@ -73,6 +73,7 @@ public:
     void setReadOnly(bool readOnly);
     // The grey text an empty field shows; empty: none.
     void setCue(std::string_view cue);
+    void selectAll();
 
 protected:
     std::function<void()>* handlerFor(UINT code) override;

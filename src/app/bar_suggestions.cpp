@@ -1,0 +1,85 @@
+// Suggestions while typing: earlier searches that begin with what is typed,
+// in a list the search field's keys move through.
+#include "app/app.h"
+#include "app/main_window.h"
+#include "app/suggestion_list.h"
+#include "win/keyboard.h"
+
+namespace vask {
+
+void Tmainform::setSearchText(std::string_view text) {
+    hideSuggestions();
+    showInField(text);
+}
+
+void Tmainform::showInField(std::string_view text) {
+    settingText_ = true;
+    eurl.setText(text);
+    settingText_ = false;
+}
+
+void Tmainform::eurlChanged() {
+    // Only typing asks for suggestions.
+    if (settingText_) return;
+    typed_ = eurl.text();
+    updateSuggestions();
+}
+
+void Tmainform::updateSuggestions() {
+    std::vector<std::string> texts;
+    if (state_.suggest && !typed_.empty()) texts = app_.history.suggestions().suggest(typed_);
+    if (texts.empty()) {
+        hideSuggestions();
+        return;
+    }
+    // Made with the first suggestion: most runs never need the window.
+    if (!suggestionList_) {
+        suggestionList_ = std::make_unique<SuggestionList>(hwnd());
+        suggestionList_->onPick = [this](const std::string& text) {
+            setSearchText(text);
+            eurl.selectAll();
+            eurl.setFocus();
+        };
+    }
+    suggestionList_->show(std::move(texts));
+}
+
+void Tmainform::hideSuggestions() {
+    if (suggestionList_) suggestionList_->hide();
+}
+
+bool Tmainform::wantsKey(WPARAM key) const {
+    return key == VK_RETURN || (key == VK_ESCAPE && suggestionList_ && suggestionList_->shown());
+}
+
+bool Tmainform::suggestionKey(WPARAM key) {
+    if (!suggestionList_ || !suggestionList_->shown()) return false;
+    SuggestionList& list = *suggestionList_;
+    switch (key) {
+    case VK_DOWN:
+    case VK_UP: {
+        list.moveHighlight(key == VK_DOWN ? 1 : -1);
+        showInField(list.highlighted().value_or(typed_));
+        eurl.selectAll();
+        return true;
+    }
+    case VK_ESCAPE:
+        hideSuggestions();
+        escapeClosedList_ = true;
+        return true;
+    case VK_DELETE: {
+        // Shift+Delete forgets the highlighted text: every row that holds it.
+        const std::optional<std::string> text = list.highlighted();
+        if (!win::shiftIsDown() || !text) return false;
+        app_.history.eraseRows(app_.history.suggestions().rowsWithText(*text));
+        showInField(typed_);
+        eurl.selectAll();
+        updateSuggestions();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace vask
