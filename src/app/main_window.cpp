@@ -456,6 +456,18 @@ void Tmainform::handleCopyData(const void* data, size_t size) {
     }
 }
 
+void Tmainform::searchFor(const SearchRequest& request) {
+    if (request.engine) selectEngine(*request.engine);
+    eurl.setText(request.text);
+    sbGoClick();
+}
+
+bool Tmainform::handleSearchRequest(const void* data, size_t size) {
+    const std::optional<SearchRequest> request = decodeSearchRequest(data, size);
+    if (request) searchFor(*request);
+    return request.has_value();
+}
+
 void Tmainform::restoreFromMinimised() {
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()), SWP_NOMOVE | SWP_NOZORDER);
     makeOpaque();
@@ -593,6 +605,7 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COPYDATA: {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data && data->dwData == SearchRequestTag) return handleSearchRequest(data->lpData, data->cbData);
         if (data) handleCopyData(data->lpData, data->cbData);
         return TRUE;
     }

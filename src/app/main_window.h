@@ -14,6 +14,7 @@
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
 #include "search/query.h"
+#include "search/search_request.h"
 #include "win/controls.h"
 #include "win/handles.h"
 #include "win/tooltips.h"
@@ -95,6 +96,10 @@ public:
     void stbarClick();
     void Exit1Click();
     void handleCopyData(const void* data, size_t size);
+    // A search handed over from the command line runs as one typed into eurl
+    // with Enter pressed, with its service chosen first when it names one.
+    void searchFor(const SearchRequest& request);
+    bool handleSearchRequest(const void* data, size_t size);  // false when refused
     void restoreFromMinimised();
 
     void NastaviBarve();   // applies the light or dark scheme for the background colour

@@ -35,7 +35,8 @@ public:
     // copies from one folder run the same file) and starts it there. A copy
     // started suspended runs once resume() is called.
     enum Start { WaitUntilIdle, Suspended };
-    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle);
+    // `arguments` follow the program's name on its command line, as written.
+    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle, const std::wstring& arguments = {});
     ~VaskProcess();  // ends the process if it still runs
     VaskProcess(const VaskProcess&) = delete;
     VaskProcess& operator=(const VaskProcess&) = delete;
@@ -58,6 +59,10 @@ private:
     win::KernelHandle thread_;
     DWORD processId_ = 0;
 };
+
+// The visible top-level windows of a class that belong to the process
+// ("#32770" for its message boxes).
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className);
 
 // Keys as a user's keyboard sends them: to whatever window has the focus.
 void typeText(const std::wstring& text);

@@ -131,28 +131,6 @@ TEST(FaultEndToEnd, ABarKilledSecondsAfterASearchHasItInTheHistoryFile) {
     forgetLaunches();
 }
 
-// The top-level windows of a class that belong to the process.
-std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{processId, className, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
-                search->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Lets the bar start, answering every message box it shows with OK, until the
 // bar is shown and two seconds pass without a new box. Returns the boxes' texts.
 std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {
