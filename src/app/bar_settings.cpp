@@ -34,6 +34,7 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
     bar.compact = readFlag(settings, "Compact");
     bar.showTaskbarButton = readFlag(settings, "stbar");
     bar.historyEnabled = readFlag(settings, "Enahist");
+    bar.hotkey = settings.readString(kOptions, "Hotkey", bar.hotkey);
     return bar;
 }
 
@@ -44,6 +45,7 @@ void saveBarSettings(IniDocument& settings, const BarState& bar) {
     writeFlag(settings, "Compact", bar.compact);
     writeFlag(settings, "stbar", bar.showTaskbarButton);
     writeFlag(settings, "Enahist", bar.historyEnabled);
+    settings.writeString(kOptions, "Hotkey", bar.hotkey);
 }
 
 }  // namespace vask

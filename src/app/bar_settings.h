@@ -3,6 +3,7 @@
 // "vask.cfg" (sections "Velikost" and "Options"), and the service and the
 // transparent look, which every start begins without.
 #include <cstdint>
+#include <string>
 
 #include "common/geometry.h"
 #include "common/ini_document.h"
@@ -17,6 +18,7 @@ struct BarState {
     bool compact = true;
     bool showTaskbarButton = true;
     bool historyEnabled = true;
+    std::string hotkey = "Ctrl+Alt+Space";  // as written in "vask.cfg"; empty: none
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;
     SearchEngine engine = SearchEngine::Google;

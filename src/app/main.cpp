@@ -48,6 +48,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
         SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);
+        app.mainform->registerHotkey();
         if (search) app.mainform->searchFor(*search);
 
         MSG message;

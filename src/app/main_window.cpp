@@ -8,6 +8,7 @@
 #include "app/bar_buttons.h"
 #include "app/bar_glyphs.h"
 #include "app/copy_data.h"
+#include "app/hotkey_window.h"
 #include "history/history_window.h"
 #include "app/search_snapshot.h"
 #include "controls/about_window.h"
@@ -93,7 +94,9 @@ void Tmainform::createControls() {
 
     eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
         // Enter belongs to the field, not to dialog navigation.
-        if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+        if (message == WM_GETDLGCODE && lParam &&
+            (reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN ||
+             reinterpret_cast<const MSG*>(lParam)->wParam == VK_ESCAPE))
             return DLGC_WANTALLKEYS;
         if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
         return std::nullopt;
@@ -148,6 +151,7 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_STRING, sbtransp, L"Transparent");
     AppendMenuW(menu, MF_STRING, stbar, L"Show taskbar button");
     AppendMenuW(menu, MF_STRING, Compact1, L"Compact");
+    AppendMenuW(menu, MF_STRING, Hotkey1, L"Hotkey...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, About1, L"About ...");
     AppendMenuW(menu, MF_STRING, Exit1, L"Exit");
@@ -431,9 +435,47 @@ void Tmainform::MyMessage() {
 }
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
+    if (key == L'\x1B') {
+        hotkey_.giveBack();  // Escape: back to where the hotkey called the bar from
+        return true;
+    }
     if (key != L'\r') return false;
     sbGoClick();
     return true;
+}
+
+void Tmainform::registerHotkey() {
+    const std::optional<Hotkey> hotkey = parseHotkey(state_.hotkey, windowsKeyName);
+    const char* howToChange = " Vask works without it; choose another with \"Hotkey...\" in the bar's menu.";
+    if (!hotkey)
+        app_.prompter.ask(hwnd(), "The hotkey \"" + state_.hotkey + "\" in vask.cfg cannot be read." + howToChange,
+                          "Vask", MB_OK | MB_ICONWARNING);
+    else if (!hotkey_.take(hwnd(), *hotkey))
+        app_.prompter.ask(hwnd(), "The hotkey " + state_.hotkey + " is taken by another program." + howToChange, "Vask",
+                          MB_OK | MB_ICONWARNING);
+}
+
+void Tmainform::hotkeyPressed() {
+    if (GetForegroundWindow() == hwnd()) {
+        hotkey_.giveBack();
+        return;
+    }
+    hotkey_.remember(GetForegroundWindow());
+    if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    makeOpaque();
+    SetForegroundWindow(hwnd());
+    eurl.setFocus();
+    SendMessageW(eurl.hwnd(), EM_SETSEL, 0, -1);
+}
+
+void Tmainform::Hotkey1Click() {
+    // Released meanwhile, so that its own keys reach the dialog's field.
+    hotkey_.release();
+    TfHotkey dialog(hwnd(), resolvedBackColor(), scheme_, app_.prompter);
+    const std::optional<Hotkey> shown = parseHotkey(state_.hotkey, windowsKeyName);
+    if (const std::optional<Hotkey> chosen = dialog.ShowModal(shown.value_or(Hotkey{})))
+        state_.hotkey = hotkeyText(*chosen, windowsKeyName).value_or("");
+    registerHotkey();
 }
 
 void Tmainform::FormActivate() { eurl.setFocus(); }
@@ -557,6 +599,9 @@ void Tmainform::onCommand(UINT id, UINT code, HWND) {
     case About1:
         app_.about().ShowModal();
         break;
+    case Hotkey1:
+        Hotkey1Click();
+        break;
     case Exit1:
         Exit1Click();
         break;
@@ -618,6 +663,9 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == HistorySaveTimer) saveHistoryWhenIdle();
+        return 0;
+    case WM_HOTKEY:
+        if (wParam == BarHotkey::Id) hotkeyPressed();
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;

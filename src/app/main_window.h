@@ -10,6 +10,7 @@
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
+#include "app/hotkey.h"
 #include "controls/grad_button.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
@@ -47,6 +48,7 @@ public:
         Compact1,
         About1,
         Exit1,
+        Hotkey1,
     };
     // Control IDs, so automation finds the controls.
     enum ControlId : int {
@@ -96,6 +98,10 @@ public:
     void stbarClick();
     void Exit1Click();
     void handleCopyData(const void* data, size_t size);
+    // The hotkey of "vask.cfg", once the bar is shown; says when it cannot be had.
+    void registerHotkey();
+    void hotkeyPressed();  // calls the bar, or gives the activation back
+    void Hotkey1Click();   // "Hotkey...": choose another
     // A search handed over from the command line runs as one typed into eurl
     // with Enter pressed, with its service chosen first when it names one.
     void searchFor(const SearchRequest& request);
@@ -165,6 +171,7 @@ private:
 
     App& app_;
     BarState state_;
+    BarHotkey hotkey_;
     BarScheme scheme_;
     BYTE alphaValue_ = TransparentAlpha;
     bool minimised_ = false;
