@@ -456,16 +456,17 @@ void Tmainform::registerHotkey() {
 }
 
 void Tmainform::hotkeyPressed() {
-    if (GetForegroundWindow() == hwnd()) {
+    const HWND active = GetForegroundWindow();
+    if (active == hwnd()) {
         hotkey_.giveBack();
         return;
     }
-    hotkey_.remember(GetForegroundWindow());
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
     makeOpaque();
+    // The activation puts the focus into eurl (FormActivate); the rest waits until the bar is in front.
     SetForegroundWindow(hwnd());
-    eurl.setFocus();
     SendMessageW(eurl.hwnd(), EM_SETSEL, 0, -1);
+    hotkey_.remember(active);
 }
 
 void Tmainform::Hotkey1Click() {
