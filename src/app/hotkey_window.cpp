@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
 #include "app/bar_buttons.h"
 #include "app/hotkey.h"
 #include "win/fonts.h"

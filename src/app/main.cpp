@@ -48,8 +48,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
         SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);
-        app.mainform->registerHotkey();
         if (search) app.mainform->searchFor(*search);
+        app.mainform->registerHotkey();
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
