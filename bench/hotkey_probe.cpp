@@ -4,7 +4,7 @@
 // the foreground window with the keyboard's focus in an edit field.
 //   hotkey_probe RUNS LABEL CLASS EXE [LABEL CLASS EXE ...]
 // Only one program can hold the hotkey, so each runs alone for a block of
-// presses; the programs take turns block after block (three blocks), and
+// presses; the programs take turns block after block (seven blocks), and
 // before every press the probe's own window is made active again. One line
 // per program, tab-separated: label, median ms.
 #include <windows.h>
@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int Blocks = 3;
+constexpr int Blocks = 7;
 
 struct Subject {
     std::wstring label, windowClass, exe;
