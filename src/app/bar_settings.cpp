@@ -35,6 +35,7 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
     bar.showTaskbarButton = readFlag(settings, "stbar");
     bar.historyEnabled = readFlag(settings, "Enahist");
     bar.suggest = readFlag(settings, "Suggest");
+    bar.hotkey = settings.readString(kOptions, "Hotkey", bar.hotkey);
     return bar;
 }
 
@@ -46,6 +47,7 @@ void saveBarSettings(IniDocument& settings, const BarState& bar) {
     writeFlag(settings, "stbar", bar.showTaskbarButton);
     writeFlag(settings, "Enahist", bar.historyEnabled);
     writeFlag(settings, "Suggest", bar.suggest);
+    settings.writeString(kOptions, "Hotkey", bar.hotkey);
 }
 
 }  // namespace vask

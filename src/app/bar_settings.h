@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "common/geometry.h"
 #include "common/ini_document.h"
@@ -19,7 +20,8 @@ struct BarState {
     bool compact = true;
     bool showTaskbarButton = true;
     bool historyEnabled = true;
-    bool suggest = true;  // earlier searches are offered while typing
+    bool suggest = true;                    // earlier searches are offered while typing
+    std::string hotkey = "Ctrl+Alt+Space";  // as written in "vask.cfg"; empty: none
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;
     SearchEngine engine = SearchEngine::Google;

@@ -48,10 +48,6 @@ void Tmainform::hideSuggestions() {
     if (suggestionList_) suggestionList_->hide();
 }
 
-bool Tmainform::wantsKey(WPARAM key) const {
-    return key == VK_RETURN || (key == VK_ESCAPE && suggestionList_ && suggestionList_->shown());
-}
-
 bool Tmainform::suggestionKey(WPARAM key) {
     if (!suggestionList_ || !suggestionList_->shown()) return false;
     SuggestionList& list = *suggestionList_;

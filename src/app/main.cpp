@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app.h"
+#include "app/command_line_start.h"
 #include "app/main_window.h"
 #include "app/startup_phases.h"
 #include "controls/instance_control.h"
@@ -19,6 +20,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&controls);
 
     win::SystemPrompter prompter;
+    // "vask.exe [--engine NAME] [--private] [--] TEXT...": a search, or the usage instead of a bar.
+    const std::vector<std::string> words = commandLineWords();
+    const CommandLineSearch asked =
+        parseSearchArguments(words, words.empty() ? std::vector<OwnEngine>{} : ownEnginesAtStart());
+    if (asked.action == CommandLineSearch::Action::Help || asked.action == CommandLineSearch::Action::Error)
+        return showSearchUsage(prompter, asked);
+    std::optional<SearchRequest> search;
+    if (asked.action == CommandLineSearch::Action::Search)
+        search = SearchRequest{asked.engine, asked.text, asked.privately};
     try {
         win::ShellLauncher launcher;
         App app(win::programDirectory(), launcher, prompter);
@@ -26,12 +36,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         // same program file brings the running bar to the front and ends as soon
         // as its own bar exists, before that is ever shown.
         TInstanceControl InstanceControl1;
-        if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) return 0;
+        // A second copy hands its search to the running bar.
+        bool handedOver = true;
+        InstanceControl1.OnMaxInstancesReached = [&](TInstanceControl&, HWND running) {
+            if (search) handedOver = handOverSearch(running, *search);
+        };
+        if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) {
+            if (handedOver) return 0;
+            prompter.ask(nullptr, "The running Vask did not take the search.", "Vask", MB_OK | MB_ICONERROR);
+            return 1;
+        }
         startup::mark(startup::Phase::HistoryRead);
         const HWND bar = app.bar().hwnd();
         ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
         SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);
+        if (search) app.bar().searchFor(*search);
+        app.bar().registerHotkey();
 
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -8,6 +8,7 @@
 #include "app/bar_buttons.h"
 #include "controls/bar_glyphs.h"
 #include "app/copy_data.h"
+#include "app/hotkey_window.h"
 #include "history/history_window.h"
 #include "app/search_snapshot.h"
 #include "win/accessible.h"
@@ -122,13 +123,15 @@ void Tmainform::createControls() {
     sbend.onClick = [this] { Exit1Click(); };
 
     eurl.setMessageHook([this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
-        // Enter belongs to the field, and so does Escape while suggestions are shown.
-        if (message == WM_GETDLGCODE && lParam && wantsKey(reinterpret_cast<const MSG*>(lParam)->wParam))
+        // Enter and Escape belong to the field, not to dialog navigation.
+        if (message == WM_GETDLGCODE && lParam &&
+            (reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN ||
+             reinterpret_cast<const MSG*>(lParam)->wParam == VK_ESCAPE))
             return DLGC_WANTALLKEYS;
-        if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
         if (message == WM_KEYDOWN && suggestionKey(wParam)) return 0;
-        // The Escape that closed the list leaves no character behind.
+        // The Escape that closed the list does nothing more.
         if (message == WM_CHAR && wParam == VK_ESCAPE && std::exchange(escapeClosedList_, false)) return 0;
+        if (message == WM_CHAR && eurlKeyPress(static_cast<wchar_t>(wParam))) return 0;
         if (message == WM_KILLFOCUS) hideSuggestions();
         // Shift+F10 and the menu key open the bar's menu, not the field's.
         if (message == WM_CONTEXTMENU && win::isKeyboardContextMenu(lParam))
@@ -184,6 +187,7 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_STRING, Compact1, L"&Compact");
     AppendMenuW(menu, MF_STRING, Suggest1, L"Su&ggestions");
     AppendMenuW(menu, MF_STRING, Engines1, L"E&ngines...");
+    AppendMenuW(menu, MF_STRING, Hotkey1, L"H&otkey...");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, About1, L"&About ...");
     AppendMenuW(menu, MF_STRING, Exit1, L"E&xit");
@@ -425,10 +429,49 @@ void Tmainform::MyMessage() {
 }
 
 bool Tmainform::eurlKeyPress(wchar_t key) {
+    if (key == L'\x1B') {
+        hotkey_.giveBack();  // Escape: back to where the hotkey called the bar from
+        return true;
+    }
     if (key != L'\r') return false;
     hideSuggestions();
     searchOrSearchPrivately();
     return true;
+}
+
+void Tmainform::registerHotkey() {
+    const std::optional<Hotkey> hotkey = parseHotkey(state_.hotkey, windowsKeyName);
+    const char* howToChange = " Vask works without it; choose another with \"Hotkey...\" in the bar's menu.";
+    if (!hotkey)
+        app_.prompter.ask(hwnd(), "The hotkey \"" + state_.hotkey + "\" in vask.cfg cannot be read." + howToChange,
+                          "Vask", MB_OK | MB_ICONWARNING);
+    else if (!hotkey_.take(hwnd(), *hotkey))
+        app_.prompter.ask(hwnd(), "The hotkey " + state_.hotkey + " is taken by another program." + howToChange, "Vask",
+                          MB_OK | MB_ICONWARNING);
+}
+
+void Tmainform::hotkeyPressed() {
+    const HWND active = GetForegroundWindow();
+    if (active == hwnd()) {
+        hotkey_.giveBack();
+        return;
+    }
+    if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+    makeOpaque();
+    // The activation puts the focus into eurl (FormActivate); the rest waits until the bar is in front.
+    SetForegroundWindow(hwnd());
+    SendMessageW(eurl.hwnd(), EM_SETSEL, 0, -1);
+    hotkey_.remember(active);
+}
+
+void Tmainform::Hotkey1Click() {
+    // Released meanwhile, so that its own keys reach the dialog's field.
+    hotkey_.release();
+    TfHotkey dialog(hwnd(), resolvedBackColor(), scheme_, app_.prompter);
+    const std::optional<Hotkey> shown = parseHotkey(state_.hotkey, windowsKeyName);
+    if (const std::optional<Hotkey> chosen = dialog.ShowModal(shown.value_or(Hotkey{})))
+        state_.hotkey = hotkeyText(*chosen, windowsKeyName).value_or("");
+    registerHotkey();
 }
 
 void Tmainform::FormActivate() { eurl.setFocus(); }
@@ -449,6 +492,23 @@ void Tmainform::handleCopyData(const void* data, size_t size) {
     case CopyDataCommand::None:
         break;
     }
+}
+
+void Tmainform::searchFor(const SearchRequest& request) {
+    if (request.engine) selectEngine(*request.engine);
+    setSearchText(request.text);
+    if (request.privately)
+        searchPrivately();
+    else
+        sbGoClick();
+}
+
+bool Tmainform::handleSearchRequest(const void* data, size_t size, bool privately) {
+    std::optional<SearchRequest> request = decodeSearchRequest(data, size);
+    if (!request) return false;
+    request->privately = privately;
+    searchFor(*request);
+    return true;
 }
 
 void Tmainform::restoreFromMinimised() {
@@ -539,6 +599,9 @@ void Tmainform::onMenuCommand(UINT id) {
     case About1:
         app_.about().ShowModal();
         break;
+    case Hotkey1:
+        Hotkey1Click();
+        break;
     case Exit1:
         Exit1Click();
         break;
@@ -592,6 +655,8 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COPYDATA: {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data && (data->dwData == SearchRequestTag || data->dwData == PrivateSearchRequestTag))
+            return handleSearchRequest(data->lpData, data->cbData, data->dwData == PrivateSearchRequestTag);
         if (data) handleCopyData(data->lpData, data->cbData);
         return TRUE;
     }
@@ -604,6 +669,9 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == HistorySaveTimer) saveHistoryWhenIdle();
+        return 0;
+    case WM_HOTKEY:
+        if (wParam == BarHotkey::Id) hotkeyPressed();
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;

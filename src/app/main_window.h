@@ -12,6 +12,7 @@
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
 #include "app/suggestion_list.h"
+#include "app/hotkey.h"
 #include "controls/grad_button.h"
 #include "controls/image.h"
 #include "controls/ing_popup_button.h"
@@ -19,6 +20,7 @@
 #include "search/option_texts.h"
 #include "search/query.h"
 #include "search/search_plan.h"
+#include "search/search_request.h"
 #include "win/controls.h"
 #include "win/handles.h"
 #include "win/tooltips.h"
@@ -53,6 +55,7 @@ public:
         Exit1,
         Engines1,              // "Engines..."
         Suggest1,              // "Suggestions"
+        Hotkey1,               // "Hotkey..."
         FirstOwnEngine = 300,  // one's own engines follow, in their order
     };
     // Control IDs, so automation finds the controls.
@@ -121,6 +124,14 @@ public:
     void stbarClick();
     void Exit1Click();
     void handleCopyData(const void* data, size_t size);
+    // The hotkey of "vask.cfg", once the bar is shown; says when it cannot be had.
+    void registerHotkey();
+    void hotkeyPressed();  // calls the bar, or gives the activation back
+    void Hotkey1Click();   // "Hotkey...": choose another
+    // A search handed over from the command line runs as one typed into eurl
+    // with Enter pressed, with its service chosen first when it names one.
+    void searchFor(const SearchRequest& request);
+    bool handleSearchRequest(const void* data, size_t size, bool privately);  // false when refused
     void restoreFromMinimised();
 
     void NastaviBarve();   // applies the light or dark scheme for the background colour
@@ -174,8 +185,7 @@ private:
     void eurlChanged();
     void updateSuggestions();
     void hideSuggestions();
-    bool suggestionKey(WPARAM key);   // true when the list took the key
-    bool wantsKey(WPARAM key) const;  // eurl's own rather than the dialog manager's
+    bool suggestionKey(WPARAM key);  // true when the list took the key
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in
@@ -193,6 +203,7 @@ private:
 
     App& app_;
     BarState state_;
+    BarHotkey hotkey_;
     BarScheme scheme_;
     BYTE alphaValue_ = TransparentAlpha;
     bool minimised_ = false;

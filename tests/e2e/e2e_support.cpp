@@ -92,11 +92,12 @@ bool waitUntil(const std::function<bool()>& condition) {
     return false;
 }
 
-VaskProcess::VaskProcess(const std::wstring& folder, Start start) {
+VaskProcess::VaskProcess(const std::wstring& folder, Start start, const std::wstring& arguments) {
     const std::wstring target = folder + L"vask.exe";
     if (!win::fileExists(target) && !CopyFileW(vaskExe().c_str(), target.c_str(), FALSE))
         throw std::runtime_error("cannot copy vask.exe");
     std::wstring commandLine = L"\"" + target + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -107,6 +108,27 @@ VaskProcess::VaskProcess(const std::wstring& folder, Start start) {
     process_.reset(info.hProcess);
     processId_ = info.dwProcessId;
     if (start == WaitUntilIdle) WaitForInputIdle(info.hProcess, 10000);
+}
+
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* className;
+        std::vector<HWND> found;
+    } search{processId, className, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
+                search->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void VaskProcess::resume() const { ResumeThread(thread_.get()); }
@@ -178,27 +200,6 @@ void pressKey(WORD virtualKey, std::initializer_list<WORD> held) {
     sendKey(virtualKey, 0, 0);
     sendKey(virtualKey, 0, KEYEVENTF_KEYUP);
     for (const WORD key : held) sendKey(key, 0, KEYEVENTF_KEYUP);
-}
-
-std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{processId, className, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (owner == search->processId && std::wstring(name) == search->className && IsWindowVisible(window))
-                search->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {

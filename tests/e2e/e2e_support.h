@@ -36,7 +36,8 @@ public:
     // copies from one folder run the same file) and starts it there. A copy
     // started suspended runs once resume() is called.
     enum Start { WaitUntilIdle, Suspended };
-    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle);
+    // `arguments` follow the program's name on its command line, as written.
+    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle, const std::wstring& arguments = {});
     ~VaskProcess();  // ends the process if it still runs
     VaskProcess(const VaskProcess&) = delete;
     VaskProcess& operator=(const VaskProcess&) = delete;
@@ -60,13 +61,15 @@ private:
     DWORD processId_ = 0;
 };
 
+// The visible top-level windows of a class that belong to the process
+// ("#32770" for its message boxes).
+std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className);
+
 // Keys as a user's keyboard sends them: to whatever window has the focus.
 void typeText(const std::wstring& text);
 // `virtualKey` pressed while the keys `held` (Shift, say) are down.
 void pressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
-// The visible top-level windows of a class that belong to the process.
-std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className);
 // Lets the bar start, answering every message box it shows with OK, until the
 // bar is shown and two seconds pass without a new box. Returns the boxes' texts.
 std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar);

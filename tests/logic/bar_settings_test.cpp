@@ -67,10 +67,11 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     bar.backColor = 0xFF00000F;  // system button face
     bar.compact = false;
     bar.historyEnabled = false;
+    bar.hotkey = "";  // no hotkey: kept as an empty value, not as a missing key
     saveBarSettings(doc, bar);
     EXPECT_EQ(doc.serialize(),
               "[Pin]\r\nBrowser=2\r\n\r\n"
-              "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\n\r\n"
+              "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\nHotkey=\r\n\r\n"
               "[Velikost]\r\nGor=700\r\nLevo=-3\r\n\r\n");
 
     const BarState back = loadBarSettings(doc, kScreen, kBarWidth, kBarHeight);
@@ -80,6 +81,8 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     EXPECT_FALSE(back.compact);
     EXPECT_TRUE(back.showTaskbarButton);
     EXPECT_FALSE(back.historyEnabled);
+    EXPECT_EQ(back.hotkey, "");
+    EXPECT_EQ(loadBarSettings({}, kScreen, kBarWidth, kBarHeight).hotkey, "Ctrl+Alt+Space");
 }
 
 }  // namespace

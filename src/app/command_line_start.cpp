@@ -1,0 +1,46 @@
+#include "app/command_line_start.h"
+
+#include <shellapi.h>
+
+#include "win/data_folder.h"
+#include "win/files.h"
+#include "win/text.h"
+
+namespace vask {
+
+std::vector<std::string> commandLineWords() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    if (!words) return result;
+    for (int i = 1; i < count; ++i) result.push_back(win::toUtf8(words[i]));
+    LocalFree(words);
+    return result;
+}
+
+std::vector<OwnEngine> ownEnginesAtStart() {
+    try {
+        return readOwnEngines(win::DataFolder(win::programDirectory()).readSettings()).engines;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+int showSearchUsage(win::Prompter& prompter, const CommandLineSearch& asked) {
+    const bool mistake = asked.action == CommandLineSearch::Action::Error;
+    const std::string text = mistake ? asked.error + "\n\n" + searchUsage() : searchUsage();
+    prompter.ask(nullptr, text, "Vask", MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
+    return mistake ? 2 : 0;
+}
+
+bool handOverSearch(HWND runningBar, const SearchRequest& request) {
+    const std::string bytes = encodeSearchRequest(request);
+    COPYDATASTRUCT data{searchRequestTag(request), static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
+    DWORD_PTR taken = FALSE;
+    // A bar that hangs must not hang this copy too.
+    return SendMessageTimeoutW(runningBar, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000,
+                               &taken) &&
+           taken == TRUE;
+}
+
+}  // namespace vask

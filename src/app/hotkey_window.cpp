@@ -1,0 +1,152 @@
+#include "app/hotkey_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+#include "app/bar_buttons.h"
+#include "app/hotkey.h"
+#include "win/fonts.h"
+#include "win/modal_loop.h"
+
+namespace vask {
+namespace {
+
+constexpr wchar_t ClassName[] = L"TfHotkey";
+constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
+
+// The hotkey control's modifier flags beside RegisterHotKey's.
+constexpr std::pair<unsigned, BYTE> FieldModifiers[] = {
+    {Hotkey::Shift, HOTKEYF_SHIFT}, {Hotkey::Ctrl, HOTKEYF_CONTROL}, {Hotkey::Alt, HOTKEYF_ALT}};
+
+WORD fieldValue(const Hotkey& hotkey) {
+    BYTE flags = 0;
+    for (const auto& [modifier, flag] : FieldModifiers)
+        if (hotkey.modifiers & modifier) flags |= flag;
+    return MAKEWORD(hotkey.key, flags);
+}
+
+Hotkey hotkeyOf(WORD value) {
+    Hotkey hotkey{0, LOBYTE(value)};
+    for (const auto& [modifier, flag] : FieldModifiers)
+        if (HIBYTE(value) & flag) hotkey.modifiers |= modifier;
+    return hotkey.none() ? Hotkey{} : hotkey;
+}
+
+}  // namespace
+
+TfHotkey::TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win::Prompter& prompter)
+    : background_(background), scheme_(scheme), backBrush_(CreateSolidBrush(background)) {
+    setPrompter(prompter);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+    registerClass(ClassName);
+    create(ClassName, L"Hotkey", Style, ExStyle, 0, 0, 0, 0, owner);
+    Label1.create(hwnd(), "Press the keys that call Vask:", IdLabel, SS_LEFTNOWORDWRAP);
+    field.create(hwnd(), HOTKEY_CLASSW, "", WS_VISIBLE | WS_TABSTOP | WS_BORDER, IdField);
+    const auto colors = barButtonColors(background);
+    for (auto [button, caption, id] : {std::tuple{&okButton, "OK", IdOk}, std::tuple{&cancelButton, "Cancel", IdCancel},
+                                       std::tuple{&noneButton, "None", IdNone}}) {
+        button->create(hwnd(), caption, id);
+        for (int index = 0; index < ColorCount; ++index) button->setColor(index, colors[index]);
+    }
+    okButton.setDefault(true);
+    cancelButton.setCancel(true);
+    layOut();
+}
+
+void TfHotkey::layOut() {
+    RECT frame{0, 0, scaled(ClientWidth), scaled(ClientHeight)};
+    AdjustWindowRectEx(&frame, Style, FALSE, ExStyle);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_ = win::uiFont(8, dpi());
+    for (win::Control* control : {static_cast<win::Control*>(&Label1), &field, static_cast<win::Control*>(&okButton),
+                                  static_cast<win::Control*>(&cancelButton), static_cast<win::Control*>(&noneButton)})
+        control->setFont(font_.get());
+    Label1.setBounds(scaled(12), scaled(12), scaled(238), scaled(15));
+    field.setBounds(scaled(12), scaled(31), scaled(238), scaled(21));
+    okButton.setBounds(scaled(12), scaled(62), scaled(75), scaled(23));
+    cancelButton.setBounds(scaled(93), scaled(62), scaled(75), scaled(23));
+    noneButton.setBounds(scaled(175), scaled(62), scaled(75), scaled(23));
+}
+
+std::optional<Hotkey> TfHotkey::ShowModal(const Hotkey& current) {
+    SendMessageW(field.hwnd(), HKM_SETHOTKEY, fieldValue(current), 0);
+    // Over the middle of the bar, inside the screen.
+    RECT owner{}, frame = windowRect();
+    GetWindowRect(GetWindow(hwnd(), GW_OWNER), &owner);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const int x =
+        std::clamp<int>((owner.left + owner.right - width) / 2, 0, std::max(0, GetSystemMetrics(SM_CXSCREEN) - width));
+    const int y = std::clamp<int>((owner.top + owner.bottom - height) / 2, 0,
+                                  std::max(0, GetSystemMetrics(SM_CYSCREEN) - height));
+    SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    done_ = false;
+    choice_.reset();
+    win::runModal(hwnd(), [this] { return done_; });
+    return choice_;
+}
+
+void TfHotkey::closeWith(std::optional<Hotkey> choice) {
+    choice_ = choice;
+    done_ = true;
+    PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the modal loop
+}
+
+void TfHotkey::okClick() {
+    const Hotkey chosen = hotkeyOf(static_cast<WORD>(SendMessageW(field.hwnd(), HKM_GETHOTKEY, 0, 0)));
+    if (!hotkeyText(chosen, windowsKeyName)) {
+        prompter().ask(hwnd(), "This key has no name that Vask can keep. Please choose another.", "Vask",
+                       MB_OK | MB_ICONWARNING);
+        return;
+    }
+    closeWith(chosen);
+}
+
+void TfHotkey::dpiChanged() { layOut(); }
+
+LRESULT TfHotkey::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IdOk:
+            okClick();
+            return 0;
+        case IdCancel:
+            closeWith(std::nullopt);
+            return 0;
+        case IdNone:
+            closeWith(Hotkey{});
+            return 0;
+        default:
+            return 0;
+        }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) field.setFocus();  // the keys go to the field
+        return 0;
+    case WM_CLOSE:
+        closeWith(std::nullopt);
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, backBrush_.get());
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC: {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, scheme_.labelText);
+        SetBkColor(dc, background_);
+        return reinterpret_cast<LRESULT>(backBrush_.get());
+    }
+    default:
+        break;
+    }
+    return defaultProcedure(message, wParam, lParam);
+}
+
+}  // namespace vask

@@ -1,0 +1,51 @@
+#pragma once
+// TfHotkey: the small dialog of the bar's "Hotkey..." item — the system's
+// hotkey field with OK, Cancel and None, in the bar's colours.
+#include <windows.h>
+
+#include <optional>
+
+#include "app/bar_scheme.h"
+#include "common/hotkey_text.h"
+#include "controls/grad_button.h"
+#include "win/controls.h"
+#include "win/handles.h"
+#include "win/prompter.h"
+#include "win/window.h"
+
+namespace vask {
+
+class TfHotkey : public win::Window {
+public:
+    // Owned by the bar, whose resolved `background` colour and scheme it wears.
+    TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win::Prompter& prompter);
+
+    static constexpr int ClientWidth = 262, ClientHeight = 94;
+    enum ControlId : int { IdOk = IDOK, IdCancel = IDCANCEL, IdLabel = 10, IdField, IdNone };
+
+    // Shows `current` and returns the choice: a hotkey, no hotkey (None),
+    // or nothing when cancelled.
+    std::optional<Hotkey> ShowModal(const Hotkey& current);
+
+    win::Label Label1;
+    win::Control field;  // the system's hotkey control
+    TGradButton okButton, cancelButton, noneButton;
+
+protected:
+    void dpiChanged() override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void layOut();
+    void closeWith(std::optional<Hotkey> choice);
+    void okClick();
+
+    COLORREF background_;
+    BarScheme scheme_;
+    win::Brush backBrush_;
+    win::Font font_;
+    bool done_ = false;
+    std::optional<Hotkey> choice_;
+};
+
+}  // namespace vask

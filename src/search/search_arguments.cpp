@@ -1,0 +1,82 @@
+#include "search/search_arguments.h"
+
+#include "common/utf8.h"
+#include "search/keyword_search.h"
+
+namespace vask {
+namespace {
+
+CommandLineSearch failure(std::string reason) {
+    CommandLineSearch result;
+    result.action = CommandLineSearch::Action::Error;
+    result.error = std::move(reason);
+    return result;
+}
+
+}  // namespace
+
+std::optional<SearchEngine> engineNamed(std::string_view name) {
+    // Every name a service answers to is looked up here; keywords join the built-in names.
+    const std::string wanted = asciiUpper(name);
+    for (std::size_t i = 0; i < builtInEngines().size(); ++i)
+        if (asciiUpper(builtInEngines()[i].name) == wanted) return static_cast<SearchEngine>(i);
+    return std::nullopt;
+}
+
+CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::span<const OwnEngine> ownEngines) {
+    CommandLineSearch result;
+    if (words.empty()) return result;
+    std::string keyword;
+    std::size_t next = 0;
+    for (; next < words.size(); ++next) {
+        const std::string& word = words[next];
+        if (word == "--") {
+            ++next;
+            break;
+        }
+        if (word == "--help" || word == "-h" || word == "/?") {
+            result.action = CommandLineSearch::Action::Help;
+            return result;
+        }
+        if (word == "--engine") {
+            if (++next == words.size()) return failure("--engine needs the name of a search engine.");
+            const std::string& name = words[next];
+            result.engine = engineNamed(name);
+            // Any other name is a keyword: the search goes as "!keyword text" would.
+            keyword.clear();
+            if (!result.engine) {
+                if (name.find(' ') != std::string::npos || !searchByKeyword("!" + name + " ", ownEngines))
+                    return failure("\"" + name + "\" is not a search engine.");
+                keyword = "!" + name + " ";
+            }
+            continue;
+        }
+        if (word == "--private") {
+            result.privately = true;
+            continue;
+        }
+        if (word.size() > 1 && word[0] == '-') return failure("\"" + word + "\" is not an option of Vask.");
+        break;
+    }
+    if (next == words.size()) return failure("There is no text to search.");
+    result.action = CommandLineSearch::Action::Search;
+    result.text = keyword;
+    for (std::size_t i = next; i < words.size(); ++i) result.text += (i == next ? "" : " ") + words[i];
+    return result;
+}
+
+std::string searchUsage() {
+    std::string engines;
+    for (const Engine& engine : builtInEngines()) engines += (engines.empty() ? "" : ", ") + std::string(engine.name);
+    return "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
+           "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
+           "pressed. When Vask already runs, that bar searches it.\n\n"
+           "--engine NAME\tsearch with NAME: " +
+           engines +
+           " (any case), or an engine's keyword\n"
+           "--private\topen the search in the browser's private window, unrecorded\n"
+           "--\t\tthe words that follow are text, even when they begin with \"-\"\n"
+           "--help, -h, /?\tshow this message";
+}
+
+}  // namespace vask

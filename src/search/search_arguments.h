@@ -1,0 +1,44 @@
+#pragma once
+// The words after the program's name on its command line:
+//   vask.exe [--engine NAME] [--private] [--] TEXT...
+// searches TEXT, its words joined by single spaces, with the service NAME
+// (a built-in service's name or any engine's keyword), in the browser's
+// private window with --private.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "search/own_engines.h"
+#include "search/query.h"
+
+namespace vask {
+
+struct CommandLineSearch {
+    enum class Action {
+        Start,   // no words: the bar starts as usual
+        Search,  // search `text`, with `engine` or the bar's service
+        Help,    // show the usage
+        Error,   // show the usage with `error`; nothing is searched
+    };
+    Action action = Action::Start;
+    std::optional<SearchEngine> engine;
+    std::string text;  // an engine named by keyword stands before it ("!ddg cats")
+    bool privately = false;
+    std::string error;
+};
+
+// Options stand before the first word of the text; "--" ends them, so a text
+// may begin with "-". A word of the text that begins with "-" later on is
+// text ("red -apple").
+// `ownEngines`: the engines whose keywords NAME may be.
+CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::span<const OwnEngine> ownEngines);
+
+// The service of a name as the command line and a handed-over search give it:
+// a built-in service's name in any case.
+std::optional<SearchEngine> engineNamed(std::string_view name);
+
+// What the program takes on its command line, for the usage message.
+std::string searchUsage();
+
+}  // namespace vask

@@ -1,0 +1,169 @@
+// Searches given on the real vask.exe's command line: run by a new bar, or
+// handed to the bar already running from the same folder; as one exact
+// argument however hostile the text; and the usage instead of a bar for
+// help and for mistakes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "advanced/advanced_window.h"
+#include "e2e_support.h"
+#include "history/history_file.h"
+#include "search/command_line.h"
+#include "search/query.h"
+#include "temp_folder.h"
+#include "win/text.h"
+
+namespace vask::e2e {
+namespace {
+
+constexpr char RedApple[] = "http://wikipedia.org/w/index.php?search=red+apple";
+
+std::wstring quoted(const std::string& text) { return win::toWide(quoteArgument(text)); }
+
+std::string simpleUrl(const std::string& text) {
+    SearchOptions options;
+    SearchInputs inputs;
+    inputs.text = text;
+    return composeSearch(options, inputs).url;
+}
+
+std::vector<std::string> historySearches(const test::TempFolder& folder) {
+    std::vector<std::string> searches;
+    for (const HistoryRecord& row : loadHistory(folder.read(L"hist.sdf"), latin1ToUtf8).rows)
+        searches.emplace_back(subItemOrEmpty(row, HistoryItem::Search));
+    return searches;
+}
+
+// A second copy that hands its search over and ends at once, as it should.
+void handOver(const test::TempFolder& folder, const std::wstring& arguments) {
+    VaskProcess second(folder.path(), VaskProcess::WaitUntilIdle, arguments);
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.exitCode(), 0u);
+    EXPECT_TRUE(windowsOf(second.processId(), L"Tmainform").empty());
+}
+
+TEST(CommandLineEndToEnd, ASearchRunsOnceWhetherACopyRunsOrNotAndIsRecorded) {
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess first(folder.path(), VaskProcess::WaitUntilIdle, L"--engine wikipedia red apple");
+    ASSERT_NE(first.bar(), nullptr);
+    EXPECT_EQ(waitForLaunches(L"default", 1), std::vector<LaunchArgs>{{RedApple}});
+
+    handOver(folder, L"--engine WIKIPEDIA red apple");
+    EXPECT_EQ(waitForLaunches(L"default", 2), (std::vector<LaunchArgs>{{RedApple}, {RedApple}}));
+    Sleep(1000);  // a launch too many would come by now
+    EXPECT_EQ(launchesOf(L"default").size(), 2u);
+    EXPECT_FALSE(first.waitForExit(0));
+
+    first.sendCopyData("202");
+    ASSERT_TRUE(first.waitForExit());
+    EXPECT_EQ(historySearches(folder), (std::vector<std::string>{"red apple", "red apple"}));
+    forgetLaunches();
+}
+
+TEST(CommandLineEndToEnd, HostileTextsArriveAsExactlyOneArgument) {
+    forgetLaunches();
+    const std::vector<std::string> texts{
+        "a\"b\\",
+        "say \"hello\" --incognito \"x",
+        "C:\\Program Files\\ and \\\\server\\share\\",
+        "100% %PATH% %1 %% %20 %%22",
+        "東京 Москва العربية हिन्दी café 😀",
+    };
+    test::TempFolder folder;
+    {
+        // No copy runs: the new bar searches the first text itself.
+        VaskProcess first(folder.path(), VaskProcess::WaitUntilIdle, L"-- " + quoted(texts[0]));
+        ASSERT_EQ(waitForLaunches(L"default", 1), std::vector<LaunchArgs>{{simpleUrl(texts[0])}});
+        first.sendCopyData("202");
+        ASSERT_TRUE(first.waitForExit());
+    }
+    VaskProcess running(folder.path());
+    const HWND bar = running.bar();
+    ASSERT_NE(bar, nullptr);
+    for (size_t i = 1; i < texts.size(); ++i) {
+        handOver(folder, L"-- " + quoted(texts[i]));
+        const auto launches = waitForLaunches(L"default", i + 1);
+        ASSERT_EQ(launches.size(), i + 1) << "no launch for text " << i;
+        EXPECT_EQ(launches.back(), LaunchArgs{simpleUrl(texts[i])}) << texts[i];
+    }
+
+    // 30,000 characters go to a named browser: Wine's ShellExecuteW ends a
+    // program that hands the default browser a URL that long.
+    const HWND advanced = openAdvanced(bar);
+    ASSERT_NE(advanced, nullptr);
+    const HWND browsers = GetDlgItem(advanced, Tfext::IdLb);
+    SendMessageW(
+        browsers, CB_SETCURSEL,
+        SendMessageW(browsers, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Firefox")), 0);
+    // Few quotes: each takes one more character on the command line, which holds 32,767.
+    std::wstring longText = L"\"quoted\" ";
+    while (longText.size() < 29999) longText += L"lorem & ipsum #tag 50% ž東Ж ";
+    longText.resize(29999);
+    longText += L"\\";
+    handOver(folder, L"--engine bing -- " + quoted(win::toUtf8(longText)));
+    SearchOptions options;
+    SearchInputs inputs;
+    inputs.text = win::toUtf8(longText);
+    inputs.engine = SearchEngine::Bing;
+    inputs.advancedOpen = true;
+    inputs.browserItem = "Firefox";
+    const std::string expected = composeSearch(options, inputs).url;
+    const auto launches = waitForLaunches(L"firefox", 1);
+    ASSERT_EQ(launches.size(), 1u);
+    ASSERT_EQ(launches[0].size(), 1u);
+    const std::string& got = launches[0][0];
+    // Said by where they part: the URLs are too long to print whole.
+    const auto parted = std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(got == expected) << got.size() << " bytes, " << expected.size() << " expected; they part at byte "
+                                 << (parted.first - got.begin()) << ": \"" << got.substr(parted.first - got.begin(), 40)
+                                 << "\" for \"" << expected.substr(parted.second - expected.begin(), 40) << "\"";
+    running.sendCopyData("202");
+    EXPECT_TRUE(running.waitForExit());
+    forgetLaunches();
+}
+
+// The message boxes the process shows until it ends, each answered with OK.
+std::vector<std::string> messagesUntilExit(const VaskProcess& vask) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 300 && !vask.waitForExit(50); ++i)
+        for (const HWND box : windowsOf(vask.processId(), L"#32770")) {
+            wchar_t text[2048] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 2048);
+            texts.push_back(win::toUtf8(text));
+            SendMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    return texts;
+}
+
+TEST(CommandLineEndToEnd, HelpAndMistakesShowTheUsageAndLaunchNothing) {
+    forgetLaunches();
+    test::TempFolder folder;
+    const struct {
+        const wchar_t* arguments;
+        DWORD exitCode;
+        const char* reason;
+    } cases[] = {
+        {L"--bogus red", 2, "\"--bogus\" is not an option"},
+        {L"--engine", 2, "--engine needs the name"},
+        {L"--engine yahoo red", 2, "\"yahoo\" is not a search engine"},
+        {L"/?", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(win::toUtf8(c.arguments));
+        VaskProcess vask(folder.path(), VaskProcess::Suspended, c.arguments);
+        vask.resume();
+        const std::vector<std::string> messages = messagesUntilExit(vask);
+        ASSERT_TRUE(vask.waitForExit(0));
+        EXPECT_EQ(vask.exitCode(), c.exitCode);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].find(c.reason), 0u) << messages[0];
+        EXPECT_NE(messages[0].find("Usage: vask.exe [--engine NAME] [--] TEXT..."), std::string::npos);
+    }
+    EXPECT_TRUE(launchesOf(L"default").empty());
+    EXPECT_FALSE(folder.exists(L"vask.cfg"));  // no bar ever ran
+}
+
+}  // namespace
+}  // namespace vask::e2e
