@@ -159,7 +159,7 @@ TEST(CommandLineEndToEnd, HelpAndMistakesShowTheUsageAndLaunchNothing) {
         EXPECT_EQ(vask.exitCode(), c.exitCode);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].find(c.reason), 0u) << messages[0];
-        EXPECT_NE(messages[0].find("Usage: vask.exe [--engine NAME] [--] TEXT..."), std::string::npos);
+        EXPECT_NE(messages[0].find("Usage: vask.exe [--engine NAME] [--private] [--] TEXT..."), std::string::npos);
     }
     EXPECT_TRUE(launchesOf(L"default").empty());
     EXPECT_FALSE(folder.exists(L"vask.cfg"));  // no bar ever ran

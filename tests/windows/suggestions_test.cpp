@@ -1,0 +1,86 @@
+// Suggestions while typing, with the keys a user presses: earlier searches
+// that begin with the typed text, newest first, to move through, search,
+// close or forget.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "test_app.h"
+
+namespace vask::test {
+namespace {
+
+// The bar active with the focus in its field, with these searches recorded, the last newest.
+Tmainform& barWithSearches(TestApp& test, std::initializer_list<const char*> searches) {
+    Tmainform& bar = test.app->bar();
+    for (const char* text : searches) bar.dodajtabelo(text);
+    ShowWindow(bar.hwnd(), SW_SHOW);
+    SetForegroundWindow(bar.hwnd());
+    bar.eurl.setFocus();
+    runLoopUntil([&] { return bar.eurl.focused(); });
+    return bar;
+}
+
+bool listShown(const Tmainform& bar) { return bar.suggestionList() && bar.suggestionList()->shown(); }
+
+TEST(Suggestions, TypedTextOffersEarlierSearchesNewestFirstAndDownAndEnterSearchOne) {
+    TestApp test;
+    Tmainform& bar = barWithSearches(test, {"red car", "Ωmega red", "RED apple", "blue sky", "red car"});
+    typeText(L"re");
+    runLoopUntil([&] { return listShown(bar); });
+    ASSERT_TRUE(listShown(bar));
+    EXPECT_EQ(bar.suggestionList()->texts(), (std::vector<std::string>{"red car", "RED apple"}));
+    // In any script: "ω" finds "Ω".
+    bar.setSearchText("");
+    typeText(L"ω");
+    runLoopUntil([&] { return listShown(bar) && bar.suggestionList()->texts().size() == 1; });
+    EXPECT_EQ(bar.suggestionList()->texts(), (std::vector<std::string>{"Ωmega red"}));
+
+    bar.setSearchText("");
+    typeText(L"re");
+    runLoopUntil([&] { return listShown(bar); });
+    press(VK_DOWN);
+    press(VK_DOWN);
+    runLoopUntil([&] { return bar.searchText() == "RED apple"; });
+    EXPECT_EQ(bar.searchText(), "RED apple") << "the field shows the highlighted text";
+    press(VK_RETURN);
+    runLoopUntil([&] { return !test.launcher.launches.empty(); });
+    ASSERT_EQ(test.launcher.launches.size(), 1u);
+    EXPECT_NE(test.launcher.launches[0].url.find("q=RED apple"), std::string::npos) << test.launcher.launches[0].url;
+    EXPECT_FALSE(listShown(bar));
+
+    // Switched off in the menu, typing offers nothing.
+    SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::Suggest1, 0);
+    bar.setSearchText("");
+    typeText(L"re");
+    runLoopUntil([&] { return bar.searchText() == "re"; });
+    EXPECT_FALSE(listShown(bar));
+}
+
+TEST(Suggestions, ShiftDeleteForgetsEveryRowOfTheTextAndEscapeClosesTheList) {
+    TestApp test;
+    Tmainform& bar = barWithSearches(test, {"cats", "dogs", "cats", "Cats"});
+    typeText(L"c");
+    runLoopUntil([&] { return listShown(bar); });
+    ASSERT_EQ(bar.suggestionList()->texts(), (std::vector<std::string>{"Cats", "cats"}));
+    press(VK_DOWN);
+    press(VK_DOWN);
+    sendKeys({{VK_SHIFT, true}, {VK_DELETE, true}, {VK_DELETE, false}, {VK_SHIFT, false}});
+    runLoopUntil([&] { return test.app->history.rows().size() == 2; });
+    ASSERT_EQ(test.app->history.rows().size(), 2u) << "both rows of \"cats\" went, \"Cats\" stays";
+    EXPECT_EQ(subItemOrEmpty(test.app->history.rows()[0], HistoryItem::Search), "Cats");
+    EXPECT_EQ(subItemOrEmpty(test.app->history.rows()[1], HistoryItem::Search), "dogs");
+    EXPECT_EQ(bar.searchText(), "c") << "the field goes back to what was typed";
+    ASSERT_TRUE(listShown(bar));
+    EXPECT_EQ(bar.suggestionList()->texts(), (std::vector<std::string>{"Cats"}));
+
+    press(VK_ESCAPE);
+    runLoopUntil([&] { return !listShown(bar); });
+    EXPECT_FALSE(listShown(bar));
+    EXPECT_EQ(GetForegroundWindow(), bar.hwnd()) << "Escape closed only the list";
+    EXPECT_EQ(bar.searchText(), "c");
+}
+
+}  // namespace
+}  // namespace vask::test
