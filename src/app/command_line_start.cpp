@@ -1,6 +1,6 @@
 #include "app/command_line_start.h"
 
-#include <shellapi.h>
+#include <stdlib.h>
 
 #include "win/data_folder.h"
 #include "win/files.h"
@@ -9,12 +9,11 @@
 namespace vask {
 
 std::vector<std::string> commandLineWords() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    // The C runtime has split the command line already, by the rules
+    // CommandLineToArgvW follows; shell32, which has that function, would
+    // cost every start its three DLLs.
     std::vector<std::string> result;
-    if (!words) return result;
-    for (int i = 1; i < count; ++i) result.push_back(win::toUtf8(words[i]));
-    LocalFree(words);
+    for (int i = 1; i < __argc && __wargv; ++i) result.push_back(win::toUtf8(__wargv[i]));
     return result;
 }
 

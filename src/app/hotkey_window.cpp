@@ -55,6 +55,9 @@ TfHotkey::TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win
     }
     okButton.setDefault(true);
     cancelButton.setCancel(true);
+    okButton.onClick = [this] { okClick(); };
+    cancelButton.onClick = [this] { closeWith(std::nullopt); };
+    noneButton.onClick = [this] { closeWith(Hotkey{}); };
     layOut();
 }
 
@@ -112,19 +115,10 @@ void TfHotkey::dpiChanged() { layOut(); }
 LRESULT TfHotkey::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IdOk:
-            okClick();
-            return 0;
-        case IdCancel:
-            closeWith(std::nullopt);
-            return 0;
-        case IdNone:
-            closeWith(Hotkey{});
-            return 0;
-        default:
-            return 0;
-        }
+        // Enter and Escape from the dialog manager, when it finds no button to hand them.
+        if (LOWORD(wParam) == IDOK) okClick();
+        if (LOWORD(wParam) == IDCANCEL) closeWith(std::nullopt);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) field.setFocus();  // the keys go to the field
         return 0;

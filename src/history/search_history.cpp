@@ -23,17 +23,20 @@ std::string_view suggestedText(const HistoryRecord& row) {
     return text == NoneValue ? std::string_view() : text;
 }
 
-void indexRows(SuggestionIndex& index, const HistoryRows& rows) {
-    std::vector<std::string_view> texts;
-    texts.reserve(rows.size());
-    for (const HistoryRecord& row : rows) texts.push_back(suggestedText(row));
-    index.rebuild(texts);
-}
-
 }  // namespace
 
 SearchHistory::~SearchHistory() {
     if (startupRead_) startupRead_->worker.join();
+}
+
+const SuggestionIndex& SearchHistory::suggestions() const {
+    if (!suggestions_) {
+        std::vector<std::string_view> texts;
+        texts.reserve(rows_.size());
+        for (const HistoryRecord& row : rows_) texts.push_back(suggestedText(row));
+        suggestions_.emplace(HistoryRows::MaxRows).rebuild(texts);
+    }
+    return *suggestions_;
 }
 
 void SearchHistory::startLoading(const std::wstring& file) {
@@ -41,10 +44,7 @@ void SearchHistory::startLoading(const std::wstring& file) {
     startupRead_ = std::make_unique<StartupRead>();
     startupRead_->file = file;
     // Only the worker touches `loaded` until it is joined.
-    startupRead_->worker = std::thread([read = startupRead_.get()] {
-        read->loaded = readAndParse(read->file);
-        if (read->loaded) indexRows(read->suggestions, read->loaded->rows);
-    });
+    startupRead_->worker = std::thread([read = startupRead_.get()] { read->loaded = readAndParse(read->file); });
 }
 
 void SearchHistory::finishLoading() {
@@ -52,7 +52,7 @@ void SearchHistory::finishLoading() {
     startupRead_->worker.join();
     const std::unique_ptr<StartupRead> read = std::move(startupRead_);
     try {
-        takeLoaded(read->file, std::move(read->loaded), &read->suggestions);
+        takeLoaded(read->file, std::move(read->loaded));
     } catch (const std::exception&) {
         // The history starts with the rows read so far.
     }
@@ -64,11 +64,10 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
                       MB_OK | MB_ICONERROR);
         return;
     }
-    takeLoaded(file, readAndParse(file), nullptr);
+    takeLoaded(file, readAndParse(file));
 }
 
-void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded,
-                               SuggestionIndex* indexed) {
+void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded) {
     const std::string name = win::toUtf8(win::bareFileName(file));
     if (!loaded) {
         keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
@@ -80,10 +79,7 @@ void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLo
         return;
     }
     rows_ = std::move(loaded->rows);
-    if (indexed)
-        suggestions_ = std::move(*indexed);
-    else
-        indexRows(suggestions_, rows_);
+    suggestions_.reset();
     changed(std::nullopt);
 }
 
@@ -113,20 +109,20 @@ void SearchHistory::SaveListViewToFile(const std::wstring& file) {
 
 void SearchHistory::recordSearch(HistoryRecord record) {
     const std::size_t before = rows_.size();
-    suggestions_.recordAtTop(suggestedText(record));
+    if (suggestions_) suggestions_->recordAtTop(suggestedText(record));
     rows_.recordAtTop(std::move(record));
     edited(selectionAfterRecording(before));
 }
 
 void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
     rows_.eraseRows(indices);
-    suggestions_.eraseRows(indices);
+    if (suggestions_) suggestions_->eraseRows(indices);
     edited(std::nullopt);
 }
 
 void SearchHistory::clear() {
     rows_.clear();
-    suggestions_.clear();
+    if (suggestions_) suggestions_->clear();
     edited(std::nullopt);
 }
 

@@ -30,8 +30,10 @@ public:
     SearchHistory& operator=(const SearchHistory&) = delete;
 
     const HistoryRows& rows() const { return rows_; }
-    // The rows' search texts, for suggestions while typing; kept in step with every change.
-    const SuggestionIndex& suggestions() const { return suggestions_; }
+    // The rows' search texts, for suggestions while typing: made from the
+    // rows when first asked (not at start, which it would slow), then kept in
+    // step with every change.
+    const SuggestionIndex& suggestions() const;
     // The row a list of the history selects after the last change: the
     // previous top row after a recording (the new row when it was alone),
     // none after a load, a deletion or a clear.
@@ -68,20 +70,18 @@ private:
     void keepDamagedFile(const std::wstring& file);
 
     // What was read of a file into the history: none when it could not be read.
-    // `indexed`: the suggestions of the loaded rows, made along with them.
-    void takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded, SuggestionIndex* indexed);
+    void takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded);
 
     win::Prompter& prompter_;
     // The start-up read while it runs.
     struct StartupRead {
         std::wstring file;
         std::optional<HistoryLoadResult> loaded;  // none: the file cannot be read
-        SuggestionIndex suggestions{HistoryRows::MaxRows};
         std::thread worker;
     };
     std::unique_ptr<StartupRead> startupRead_;
     HistoryRows rows_;
-    SuggestionIndex suggestions_{HistoryRows::MaxRows};
+    mutable std::optional<SuggestionIndex> suggestions_;
     std::optional<std::size_t> selectedRow_;
     bool unsaved_ = false;
     std::string lastSaveFailure_;

@@ -2,13 +2,14 @@
 
 #include "win/errors.h"
 #include "win/handles.h"
+#include "win/proc_address.h"
 
 namespace vask::win {
 namespace {
 
 template <typename Function>
 void lookUp(HMODULE module, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    function = procAddress<Function>(module, name);
     if (!function) throwLastError(std::string("comdlg32.dll: ") + name);
 }
 

@@ -1,16 +1,9 @@
 #include "win/oleacc_api.h"
 
 #include "win/handles.h"
+#include "win/proc_address.h"
 
 namespace vask::win {
-namespace {
-
-template <typename Function>
-Function lookUp(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
-
-}  // namespace
 
 const OleaccApi& oleaccApi() {
     // Known DLLs: always taken from the system folder.
@@ -18,10 +11,10 @@ const OleaccApi& oleaccApi() {
     static const Module ole32(LoadLibraryW(L"ole32.dll"));
     static const Module oleaut32(LoadLibraryW(L"oleaut32.dll"));
     static const OleaccApi api{
-        lookUp<decltype(OleaccApi::createStdAccessibleObject)>(oleacc.get(), "CreateStdAccessibleObject"),
-        lookUp<decltype(OleaccApi::lresultFromObject)>(oleacc.get(), "LresultFromObject"),
-        lookUp<decltype(OleaccApi::coInitializeEx)>(ole32.get(), "CoInitializeEx"),
-        lookUp<decltype(OleaccApi::sysAllocString)>(oleaut32.get(), "SysAllocString"),
+        procAddress<decltype(OleaccApi::createStdAccessibleObject)>(oleacc.get(), "CreateStdAccessibleObject"),
+        procAddress<decltype(OleaccApi::lresultFromObject)>(oleacc.get(), "LresultFromObject"),
+        procAddress<decltype(OleaccApi::coInitializeEx)>(ole32.get(), "CoInitializeEx"),
+        procAddress<decltype(OleaccApi::sysAllocString)>(oleaut32.get(), "SysAllocString"),
     };
     return api;
 }
