@@ -78,25 +78,21 @@ void Tmainform::createControls() {
     RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
 
     const auto clip = WS_CLIPSIBLINGS;
+    // Creation order is the tab order: from the field along its row, then the
+    // services (one group for the arrow keys) and the close button.
     eurl.create(hwnd(), IdEurl, clip);
-    // The radio buttons first, one group for the arrow keys, then their labels.
+    GradButton3.create(hwnd(), "+", IdGradButton3, clip);
+    GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
+    ingpop.create(hwnd(), IdIngpop, clip);
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         engineChoices_[i].radio->create(hwnd(), "", IdCb1 + static_cast<int>(i),
                                         BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0) | clip);
+    sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | WS_GROUP | clip);
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         engineChoices_[i].label->create(hwnd(), std::string(" ").append(builtInEngines()[i].name),
                                         IdLabel1 + static_cast<int>(i), clip);
-    GradButton3.create(hwnd(), "+", IdGradButton3, clip);
-    GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
-    sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | clip);
-    ingpop.create(hwnd(), IdIngpop, clip);
     ingpop.setArrowWidth(2);
     ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
-    Image1.create(hwnd(), "Vask", IdImage1, clip);
-    Image1.OnPaint = [this](HDC dc, const RECT& area) {
-        win::fillRect(dc, area, resolvedBackColor());
-        drawLogo(dc, area, scheme_.bright, dpi());
-    };
     selectEngine(state_.engine);
 
     // Names for screen readers where the control shows a sign or a picture.
@@ -106,11 +102,6 @@ void Tmainform::createControls() {
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         win::nameForScreenReaders(*engineChoices_[i].radio,
                                   {ROLE_SYSTEM_RADIOBUTTON, win::toWide(builtInEngines()[i].name)});
-    // Tab goes from the field along its row, then to the services and the
-    // close button; the arrow keys move within the services.
-    SetWindowLongPtrW(sbend.hwnd(), GWL_STYLE, GetWindowLongPtrW(sbend.hwnd(), GWL_STYLE) | WS_GROUP);
-    win::setTabOrder({eurl.hwnd(), GradButton3.hwnd(), GradButton1.hwnd(), ingpop.hwnd(), cb1.hwnd(), cb2.hwnd(),
-                      cb4.hwnd(), sbend.hwnd()});
 
     // A service's radio button clicked or focused, or its label clicked, chooses it.
     for (size_t i = 0; i < engineChoices_.size(); ++i) {
@@ -159,7 +150,8 @@ void Tmainform::layOut() {
         place(*choice.label, choice.left + 13, 15, choice.labelWidth, 15);
     }
     place(sbend, 427, 5, 13, 13);
-    place(Image1, LogoArea.left, LogoArea.top, LogoArea.right - LogoArea.left, LogoArea.bottom - LogoArea.top);
+    if (Image1.hwnd())
+        place(Image1, LogoArea.left, LogoArea.top, LogoArea.right - LogoArea.left, LogoArea.bottom - LogoArea.top);
     const int top = panelTop();
     place(ingpop, 420, top, 26, 20);
     place(eurl, Panel1Left + 3, top + 2, 341, 16);
@@ -339,8 +331,9 @@ void Tmainform::nastavivisino() {
     for (win::Control* control :
          {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2), static_cast<win::Control*>(&cb4),
           static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
-          static_cast<win::Control*>(&sbend), static_cast<win::Control*>(&Image1)})
+          static_cast<win::Control*>(&sbend)})
         control->show(!compact);
+    if (Image1.hwnd()) Image1.show(!compact);
     showEngineMenu();
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -522,8 +515,27 @@ void Tmainform::makeOpaque() {
     if (state_.transparent) win::setAlphaBlend(hwnd(), true, alphaValue_);
 }
 
+// The logo's control, over the logo the panel paints, says what the logo is
+// to screen readers. Made when one first asks: a window more would slow
+// every start.
+void Tmainform::makeLogoControl() {
+    if (Image1.hwnd()) return;
+    Image1.create(hwnd(), "Vask", IdImage1, WS_CLIPSIBLINGS);
+    Image1.OnPaint = [this](HDC dc, const RECT& area) {
+        win::fillRect(dc, area, resolvedBackColor());
+        drawLogo(dc, area, scheme_.bright, dpi());
+    };
+    Image1.setBounds(scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right - LogoArea.left),
+                     scaled(LogoArea.bottom - LogoArea.top));
+    Image1.show(!state_.compact);
+}
+
 void Tmainform::paintPanel(HDC dc, const RECT& client) {
     win::fillRect(dc, client, resolvedBackColor());
+    if (!state_.compact) {
+        const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
+        drawLogo(dc, logo, scheme_.bright, dpi());
+    }
     const int top = scaled(panelTop());
     const RECT panel{scaled(Panel1Left), top, scaled(Panel1Left + Panel1Width), top + scaled(Panel1Height)};
     win::fillRect(dc, panel, White);
@@ -616,6 +628,9 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETCURSOR:
         makeHints();  // the mouse is over the bar or one of its controls
+        break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) makeLogoControl();  // a screen reader asks
         break;
     case WM_INITMENUPOPUP:
         showStateInMenu();

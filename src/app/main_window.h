@@ -88,7 +88,7 @@ public:
     TGradButton GradButton1, GradButton3;  // "Search", "Advanced Search"
     win::Button sbend;
     TIngPopupButton ingpop;  // opens `pop`
-    TImage Image1;           // the logo
+    TImage Image1;           // the logo, for screen readers: made when one first asks
     HMENU pop() const { return pop_.get(); }
     bool menuChecked(MenuId item) const;  // as the menu shows it when it opens
     const BarState& state() const { return state_; }
@@ -175,6 +175,7 @@ private:
     void showStateInMenu() const;
     int barHeight() const;  // full or compact
     void makeHints();
+    void makeLogoControl();
     void paintPanel(HDC dc, const RECT& client);
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);

@@ -55,6 +55,7 @@ TEST(Accessibility, TheBarsOwnControlsSayWhatTheyAreAndWhatTheyAreCalled) {
     EXPECT_EQ(identityOf(bar.GradButton3.hwnd()), (Identity{ROLE_SYSTEM_PUSHBUTTON, L"Advanced Search"}));
     EXPECT_EQ(identityOf(bar.ingpop.hwnd()), (Identity{ROLE_SYSTEM_BUTTONMENU, L"Menu"}));
     EXPECT_EQ(identityOf(bar.sbend.hwnd()), (Identity{ROLE_SYSTEM_PUSHBUTTON, L"Close"}));
+    identityOf(bar.hwnd());  // a screen reader starts with the window
     EXPECT_EQ(identityOf(bar.Image1.hwnd()), (Identity{ROLE_SYSTEM_GRAPHIC, L"Vask"}));
     EXPECT_EQ(identityOf(bar.cb2.hwnd()), (Identity{ROLE_SYSTEM_RADIOBUTTON, L"Bing"}));
     // A caption's access key mark is not read.
