@@ -5,6 +5,7 @@
 #include "win/errors.h"
 #include "win/handles.h"
 #include "win/text.h"
+#include "win/window.h"
 
 namespace vask::win {
 
@@ -12,31 +13,19 @@ namespace vask::win {
 // it must not reach an object that is gone.
 Control::~Control() {
     if (subclassed_) RemoveWindowSubclass(hwnd_, &Control::subclassProcedure, 1);
+    if (owner_) owner_->forgetControl(hwnd_);
 }
 
 void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle) {
     hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throwLastError("CreateWindow");
-    // The subclass ties the window to this object: of() finds it there.
-    subclassed_ = SetWindowSubclass(hwnd_, &Control::subclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    // The window it sits in hands it its notifications. No subclass unless a
+    // hook asks for one: under Wine a subclass costs every message a trip to
+    // the server, which slowed the bar's start by a tenth.
+    owner_ = Window::fromHandle(parent);
+    if (owner_) owner_->keepControl(hwnd_, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-}
-
-namespace {
-
-// Answered by the subclass of every control with its object; any other window answers 0.
-UINT controlObjectMessage() {
-    static const UINT message = RegisterWindowMessageW(L"Vask.ControlObject");
-    return message;
-}
-
-}  // namespace
-
-Control* Control::of(HWND window) {
-    // Only a window of this thread: another's object is not ours to touch.
-    if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
-    return reinterpret_cast<Control*>(SendMessageW(window, controlObjectMessage(), 0, 0));
 }
 
 bool Control::reflectCommand(UINT code) {
@@ -100,7 +89,11 @@ void Control::setFocus() { SetFocus(hwnd_); }
 bool Control::focused() const { return GetFocus() == hwnd_; }
 void Control::invalidate() { InvalidateRect(hwnd_, nullptr, TRUE); }
 
-void Control::setMessageHook(MessageHook hook) { hook_ = std::move(hook); }
+void Control::setMessageHook(MessageHook hook) {
+    hook_ = std::move(hook);
+    if (!subclassed_)
+        subclassed_ = SetWindowSubclass(hwnd_, &Control::subclassProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+}
 
 LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR data) {
@@ -110,7 +103,6 @@ LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wP
         self->subclassed_ = false;
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    if (message == controlObjectMessage() && message) return reinterpret_cast<LRESULT>(self);
     try {
         if (self->hook_)
             if (const auto result = self->hook_(message, wParam, lParam)) return *result;

@@ -15,6 +15,8 @@
 
 namespace vask::win {
 
+class Window;
+
 class Control {
 public:
     Control() = default;
@@ -42,6 +44,7 @@ public:
     void invalidate();
 
     // Sees every message of the control first; a returned value ends it there.
+    // The owner window stops handing notifications to a control whose object has gone.
     using MessageHook = std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)>;
     void setMessageHook(MessageHook hook);
 
@@ -51,8 +54,6 @@ public:
     // The notifications of controls that send WM_NOTIFY; nothing: the window's default.
     std::function<std::optional<LRESULT>(NMHDR&)> onNotify;
 
-    // The object of a control made by create(); null for any other window.
-    static Control* of(HWND window);
     // Runs the handler of a WM_COMMAND notification; false when none is set.
     bool reflectCommand(UINT code);
 
@@ -61,9 +62,11 @@ protected:
     virtual std::function<void()>* handlerFor(UINT code);
 
 private:
+    friend class Window;  // which forgets its controls when it goes first
     static LRESULT CALLBACK subclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;  // until the window goes
+    Window* owner_ = nullptr;  // the program's window it sits in, which hands it its notifications
+    bool subclassed_ = false;  // a hook is set, until the window goes
     MessageHook hook_;
 };
 

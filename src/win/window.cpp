@@ -9,7 +9,20 @@
 
 namespace vask::win {
 
+Window* Window::fromHandle(HWND window) {
+    // The class's procedure, which a subclass of the window leaves as it is.
+    if (!window || GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::procedure))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+Control* Window::controlOf(HWND handle) const {
+    const auto found = controls_.find(handle);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
 Window::~Window() {
+    for (const auto& [handle, control] : controls_) control->owner_ = nullptr;
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(std::exchange(hwnd_, nullptr));
@@ -90,11 +103,11 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         }
         // A control's notifications run the control's own handlers first.
         if (message == WM_COMMAND)
-            if (Control* control = Control::of(reinterpret_cast<HWND>(lParam)))
+            if (Control* control = self->controlOf(reinterpret_cast<HWND>(lParam)))
                 if (control->reflectCommand(HIWORD(wParam))) return 0;
         if (message == WM_NOTIFY) {
             NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (Control* control = Control::of(header.hwndFrom); control && control->onNotify)
+            if (Control* control = self->controlOf(header.hwndFrom); control && control->onNotify)
                 if (const std::optional<LRESULT> result = control->onNotify(header)) return *result;
         }
         if (message == WM_DPICHANGED) {

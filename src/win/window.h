@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <unordered_map>
 
 #include "win/prompter.h"
 
@@ -18,6 +19,12 @@ public:
     virtual ~Window();
 
     HWND hwnd() const { return hwnd_; }
+    // The program's window of a handle; null for any other window.
+    static Window* fromHandle(HWND window);
+    // The controls made on this window, whose notifications it hands them.
+    void keepControl(HWND handle, class Control* control) { controls_[handle] = control; }
+    void forgetControl(HWND handle) { controls_.erase(handle); }
+    class Control* controlOf(HWND handle) const;
     bool isVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
     RECT windowRect() const;
     // The DPI the window is laid out for: its monitor's.
@@ -51,6 +58,7 @@ private:
     HWND hwnd_ = nullptr;
     mutable UINT dpi_ = 0;  // 0 until first asked: the system's
     Prompter* prompter_ = nullptr;
+    std::unordered_map<HWND, class Control*> controls_;
 };
 
 }  // namespace vask::win
