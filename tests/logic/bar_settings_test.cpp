@@ -67,11 +67,13 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     bar.backColor = 0xFF00000F;  // system button face
     bar.compact = false;
     bar.historyEnabled = false;
+    bar.suggest = false;
     bar.hotkey = "";  // no hotkey: kept as an empty value, not as a missing key
     saveBarSettings(doc, bar);
     EXPECT_EQ(doc.serialize(),
               "[Pin]\r\nBrowser=2\r\n\r\n"
-              "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\nHotkey=\r\n\r\n"
+              "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\nSuggest=0\r\n"
+              "Hotkey=\r\n\r\n"
               "[Velikost]\r\nGor=700\r\nLevo=-3\r\n\r\n");
 
     const BarState back = loadBarSettings(doc, kScreen, kBarWidth, kBarHeight);
