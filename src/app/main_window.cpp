@@ -6,6 +6,7 @@
 #include "advanced/pins.h"
 #include "app/app.h"
 #include "app/bar_buttons.h"
+#include "app/bar_layout.h"
 #include "controls/bar_glyphs.h"
 #include "app/copy_data.h"
 #include "app/hotkey_window.h"
@@ -33,11 +34,6 @@ constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF EurlText = 4408131;
 constexpr COLORREF RuleColor = 15790320;
 
-// Where each child sits, in 96-DPI units; the edit row moves with the layout.
-constexpr RECT LogoArea{10, 7, 94, 33};
-constexpr int FullPanelTop = 39, CompactPanelTop = 7;
-constexpr int Panel1Left = 4, Panel1Width = 413, Panel1Height = 20;
-
 constexpr UINT_PTR HistorySaveTimer = 1;
 
 // Each failed save's file and the system's reason, one to a line.
@@ -54,43 +50,43 @@ Tmainform::Tmainform(App& app) : app_(app) {
     registerClass(ClassName, CS_DBLCLKS);
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, scaled(LayoutWidth),
            scaled(layoutHeight), nullptr);
-    // Sized again even at the same DPI: a bar never resized after creation
-    // wakes up a dozen times a second under Wine while idle (make bench).
-    // Not activated: the bar is activated once it is shown, when its field
-    // exists to take the focus.
-    SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(layoutHeight),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    // The order of the bar's creation.
-    createControls();
-    createMenu();
+    // The order of the bar's creation. The controls are made once the
+    // settings are read, in their places and shown or hidden for the layout
+    // they choose, which leaves of nastavivisino only the menu: under Wine
+    // every later move would cost a trip to the server.
     loadColorDialog();
     LoadSettings();
+    createControls();
+    createMenu();
     NastaviBarve();
-    nastavivisino();
+    showEngineMenu();
     applyTaskbarButton(state_.showTaskbarButton);
 }
-
-int Tmainform::panelTop() const { return state_.compact ? CompactPanelTop : FullPanelTop; }
 
 void Tmainform::createControls() {
     RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
     RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
 
+    const BarLayout layout = barLayout(state_.compact);
+    const auto at = [this](const RECT& units, bool visible = true) { return win::Placement{scaled(units), visible}; };
+    const bool services = layout.servicesShown;
     const auto clip = WS_CLIPSIBLINGS;
     // Creation order is the tab order: from the field along its row, then the
     // services (one group for the arrow keys) and the close button.
-    eurl.create(hwnd(), IdEurl, clip);
-    GradButton3.create(hwnd(), "+", IdGradButton3, clip);
-    GradButton1.create(hwnd(), "Search", IdGradButton1, clip);
-    ingpop.create(hwnd(), IdIngpop, clip);
+    eurl.create(hwnd(), IdEurl, clip, at(layout.eurl));
+    GradButton3.create(hwnd(), "+", IdGradButton3, clip, at(layout.GradButton3));
+    GradButton1.create(hwnd(), "Search", IdGradButton1, clip, at(layout.GradButton1));
+    ingpop.create(hwnd(), IdIngpop, clip, at(layout.ingpop));
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         engineChoices_[i].radio->create(hwnd(), "", IdCb1 + static_cast<int>(i),
-                                        BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0) | clip);
-    sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | WS_GROUP | clip);
+                                        BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0) | clip,
+                                        at(layout.radios[i], services));
+    sbend.create(hwnd(), "", IdSbend, BS_OWNERDRAW | WS_GROUP | clip, at(layout.sbend, services));
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         engineChoices_[i].label->create(hwnd(), std::string(" ").append(builtInEngines()[i].name),
-                                        IdLabel1 + static_cast<int>(i), clip);
+                                        IdLabel1 + static_cast<int>(i), clip, at(layout.labels[i], services));
+    setFonts();
     ingpop.setArrowWidth(2);
     ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
     selectEngine(state_.engine);
@@ -129,11 +125,9 @@ void Tmainform::createControls() {
             return SendMessageW(hwnd(), message, wParam, lParam);
         return std::nullopt;
     });
-
-    // Fonts and places come once, with nastavivisino, after the settings are read.
 }
 
-void Tmainform::layOut() {
+void Tmainform::setFonts() {
     font_ = win::uiFont(8, dpi());
     eurlFont_ = win::uiFont(10, dpi(), FW_BOLD);
     for (win::Control* control :
@@ -141,22 +135,23 @@ void Tmainform::layOut() {
           static_cast<win::Control*>(&GradButton1), static_cast<win::Control*>(&GradButton3)})
         control->setFont(font_.get());
     eurl.setFont(eurlFont_.get());
+}
 
-    const auto place = [this](win::Control& control, int x, int y, int width, int height) {
-        control.setBounds(scaled(x), scaled(y), scaled(width), scaled(height));
-    };
-    for (const EngineChoice& choice : engineChoices_) {
-        place(*choice.radio, choice.left, 14, 13, 17);
-        place(*choice.label, choice.left + 13, 15, choice.labelWidth, 15);
+void Tmainform::layOut() {
+    if (!eurl.hwnd()) return;  // not made yet: they are made in their places
+    setFonts();
+    const BarLayout layout = barLayout(state_.compact);
+    const auto place = [this](win::Control& control, const RECT& units) { control.setBounds(scaled(units)); };
+    for (size_t i = 0; i < engineChoices_.size(); ++i) {
+        place(*engineChoices_[i].radio, layout.radios[i]);
+        place(*engineChoices_[i].label, layout.labels[i]);
     }
-    place(sbend, 427, 5, 13, 13);
-    if (Image1.hwnd())
-        place(Image1, LogoArea.left, LogoArea.top, LogoArea.right - LogoArea.left, LogoArea.bottom - LogoArea.top);
-    const int top = panelTop();
-    place(ingpop, 420, top, 26, 20);
-    place(eurl, Panel1Left + 3, top + 2, 341, 16);
-    place(GradButton3, Panel1Left + 346, top + 1, 20, 18);
-    place(GradButton1, Panel1Left + 367, top + 1, 45, 18);
+    place(sbend, layout.sbend);
+    if (Image1.hwnd()) place(Image1, layout.Image1);
+    place(ingpop, layout.ingpop);
+    place(eurl, layout.eurl);
+    place(GradButton3, layout.GradButton3);
+    place(GradButton1, layout.GradButton1);
     // The picture under the controls is the panel's: it and every control are drawn anew.
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -216,7 +211,12 @@ void Tmainform::LoadSettings() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const RECT bar = windowRect();
     state_ = loadBarSettings(app_.startupSettings(), screen, bar.right - bar.left, bar.bottom - bar.top);
-    SetWindowPos(hwnd(), nullptr, state_.left, state_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Moved and given the layout's height at once. Sized even when the size
+    // stays: a bar never resized after creation wakes up a dozen times a
+    // second under Wine while idle (make bench). Not activated: the bar is
+    // activated once it is shown, when its field exists to take the focus.
+    SetWindowPos(hwnd(), nullptr, state_.left, state_.top, scaled(LayoutWidth), scaled(barHeight()),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Tmainform::SaveSettings() {
@@ -324,16 +324,16 @@ void Tmainform::makeHints() {
     hints_.add(GradButton3.hwnd(), L"Advanced Search");
 }
 
-int Tmainform::barHeight() const { return state_.compact ? layoutHeight - CompactReduction : layoutHeight; }
+int Tmainform::barHeight() const { return barLayout(state_.compact).height; }
 
 void Tmainform::nastavivisino() {
-    const bool compact = state_.compact;
+    const bool shown = barLayout(state_.compact).servicesShown;
     for (win::Control* control :
          {static_cast<win::Control*>(&cb1), static_cast<win::Control*>(&cb2), static_cast<win::Control*>(&cb4),
           static_cast<win::Control*>(&Label1), static_cast<win::Control*>(&Label2), static_cast<win::Control*>(&Label3),
           static_cast<win::Control*>(&sbend)})
-        control->show(!compact);
-    if (Image1.hwnd()) Image1.show(!compact);
+        control->show(shown);
+    if (Image1.hwnd()) Image1.show(shown);
     showEngineMenu();
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -520,24 +520,19 @@ void Tmainform::makeOpaque() {
 // every start.
 void Tmainform::makeLogoControl() {
     if (Image1.hwnd()) return;
-    Image1.create(hwnd(), "Vask", IdImage1, WS_CLIPSIBLINGS);
+    const BarLayout layout = barLayout(state_.compact);
+    Image1.create(hwnd(), "Vask", IdImage1, WS_CLIPSIBLINGS, {scaled(layout.Image1), layout.servicesShown});
     Image1.OnPaint = [this](HDC dc, const RECT& area) {
         win::fillRect(dc, area, resolvedBackColor());
         drawLogo(dc, area, scheme_.bright, dpi());
     };
-    Image1.setBounds(scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right - LogoArea.left),
-                     scaled(LogoArea.bottom - LogoArea.top));
-    Image1.show(!state_.compact);
 }
 
 void Tmainform::paintPanel(HDC dc, const RECT& client) {
     win::fillRect(dc, client, resolvedBackColor());
-    if (!state_.compact) {
-        const RECT logo{scaled(LogoArea.left), scaled(LogoArea.top), scaled(LogoArea.right), scaled(LogoArea.bottom)};
-        drawLogo(dc, logo, scheme_.bright, dpi());
-    }
-    const int top = scaled(panelTop());
-    const RECT panel{scaled(Panel1Left), top, scaled(Panel1Left + Panel1Width), top + scaled(Panel1Height)};
+    const BarLayout layout = barLayout(state_.compact);
+    if (layout.servicesShown) drawLogo(dc, scaled(layout.Image1), scheme_.bright, dpi());
+    const RECT panel = scaled(layout.Panel1);
     win::fillRect(dc, panel, White);
     const RECT rule{panel.left, panel.top, panel.right, panel.bottom};
     win::Brush ruleBrush(CreateSolidBrush(RuleColor));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bar_layout.h"
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
 #include "app/color_stream.h"
@@ -34,9 +35,8 @@ class Tmainform : public win::Window {
 public:
     explicit Tmainform(App& app);
 
-    static constexpr int LayoutWidth = 452;
-    static constexpr int layoutHeight = 64;  // the bar's full height; compact is 29 less
-    static constexpr int CompactReduction = 29;
+    static constexpr int LayoutWidth = BarLayout::Width;
+    static constexpr int layoutHeight = BarLayout::FullHeight;  // compact is BarLayout::CompactReduction less
     static constexpr BYTE TransparentAlpha = 150;
 
     // Menu items of `pop`; their check marks show the bar's state.
@@ -159,6 +159,7 @@ protected:
 private:
     void createControls();
     void createMenu();
+    void setFonts();
     void layOut();
     void LoadSettings();
     void SaveSettings();
@@ -180,7 +181,6 @@ private:
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
     void onMenuCommand(UINT id);
-    int panelTop() const;
     std::optional<OptionTexts> shownOptions() const;
     std::optional<SearchPlan> planCurrentSearch();
     void eurlChanged();
@@ -189,17 +189,15 @@ private:
     bool suggestionKey(WPARAM key);  // true when the list took the key
     void showChosenEngine();
 
-    // The radio button and the label that choose each built-in service, in
-    // the services' order, and where they stand (96-DPI units).
+    // The radio button and the label that choose each built-in service, in the services' order.
     struct EngineChoice {
         win::CheckButton* radio;
         win::Label* label;
-        int left, labelWidth;
     };
     const std::array<EngineChoice, BuiltInEngineCount> engineChoices_{{
-        {&cb1, &Label1, 101, 62},
-        {&cb2, &Label2, 194, 62},
-        {&cb4, &Label3, 285, 80},
+        {&cb1, &Label1},
+        {&cb2, &Label2},
+        {&cb4, &Label3},
     }};
 
     App& app_;

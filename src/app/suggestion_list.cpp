@@ -15,7 +15,7 @@ constexpr int RowHeight = 18, TextIndent = 6;
 }  // namespace
 
 SuggestionList::SuggestionList(HWND bar) : bar_(bar) {
-    registerClass(ClassName, CS_DROPSHADOW);
+    registerClass(ClassName, CS_DROPSHADOW, nullptr, ClassIcon::none);
     useDpiOf(bar);
     create(ClassName, L"", WS_POPUP | WS_BORDER, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, 0, 0, 0, 0, bar);
     font_ = win::uiFont(9, dpi());

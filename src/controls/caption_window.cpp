@@ -10,7 +10,7 @@ constexpr wchar_t ClassName[] = L"Tfals";
 }  // namespace
 
 Tfals::Tfals(HWND bar) {
-    registerClass(ClassName);
+    registerClass(ClassName, 0, nullptr, ClassIcon::none);
     const UINT dpi = win::dpiForWindow(bar);
     create(ClassName, L"ALSTEXT   ", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, win::scale(LayoutWidth, dpi),
            win::scale(LayoutHeight, dpi), bar);

@@ -2,8 +2,6 @@
 
 #include "win/handles.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
 
 #include "win/accessible.h"
@@ -13,15 +11,13 @@
 namespace vask {
 namespace {
 
-constexpr UINT_PTR SubclassId = 0x7661;  // apart from Control's message hook
-
-void registerControlClass(const wchar_t* className) {
+void registerControlClass(const wchar_t* className, WNDPROC procedure) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className;
@@ -32,19 +28,23 @@ void registerControlClass(const wchar_t* className) {
 
 CustomControl::~CustomControl() {
     if (!attached_) return;
-    RemoveWindowSubclass(hwnd(), &CustomControl::procedure, SubclassId);
+    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
     DestroyWindow(hwnd());
 }
 
-void CustomControl::createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id) {
-    registerControlClass(className);
-    create(parent, className, text, style, id);
-    SetWindowSubclass(hwnd(), &CustomControl::procedure, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+// The class's own procedure finds the object in the window's user data: a
+// subclass would cost every message a trip to the Wine server. Until the
+// object is attached (the messages of creation) the window is the default one.
+void CustomControl::createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
+                                 win::Placement placement) {
+    registerControlClass(className, &CustomControl::procedure);
+    create(parent, className, text, style, id, 0, placement);
+    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     attached_ = true;
 }
 
 LRESULT CustomControl::defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd(), message, wParam, lParam);
+    return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 void CustomControl::notifyParentClicked() {
@@ -52,6 +52,7 @@ void CustomControl::notifyParentClicked() {
 }
 
 void CustomControl::repaint() {
+    if (!IsWindowVisible(hwnd())) return;  // drawn whole when it shows
     win::WindowDc dc(hwnd());
     paint(dc.get());
 }
@@ -80,13 +81,13 @@ LRESULT CustomControl::route(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<CustomControl*>(data);
+LRESULT CALLBACK CustomControl::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CustomControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         self->attached_ = false;
-        RemoveWindowSubclass(window, &CustomControl::procedure, SubclassId);
-        return DefSubclassProc(window, message, wParam, lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     // No exception leaves a window procedure: show it as the top-level handler does.
     try {

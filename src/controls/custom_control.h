@@ -1,8 +1,8 @@
 #pragma once
 // The base of the program's own controls: a window class of their own whose
-// procedure is the system default, with the object seeing every message
-// first through a subclass. So a custom control keeps every Control accessor
-// (bounds, text, font, focus) and only handles what makes it different.
+// procedure hands every message to the object, which leaves what it does not
+// handle to the system default. So a custom control keeps every Control
+// accessor (bounds, text, font, focus) and only handles what makes it different.
 #include <windows.h>
 
 #include <string>
@@ -24,7 +24,8 @@ public:
 
 protected:
     // Registers `className` once per process and makes the child window.
-    void createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id);
+    void createCustom(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id,
+                      win::Placement placement);
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     LRESULT defaultProcedure(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -40,7 +41,7 @@ protected:
 
 private:
     LRESULT route(UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     bool attached_ = false;  // the window exists and routes to this object
     long accessibleRole_ = 0;
     std::string accessibleName_;

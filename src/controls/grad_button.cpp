@@ -48,10 +48,9 @@ bool modifiersHeld() {
 
 }  // namespace
 
-void TGradButton::create(HWND parent, std::string_view caption, int id, DWORD extraStyle) {
-    createCustom(parent, ClassName, caption, WS_VISIBLE | WS_TABSTOP | extraStyle, id);
+void TGradButton::create(HWND parent, std::string_view caption, int id, DWORD extraStyle, win::Placement placement) {
+    createCustom(parent, ClassName, caption, WS_VISIBLE | WS_TABSTOP | extraStyle, id, placement);
     setAccessibleRole(ROLE_SYSTEM_PUSHBUTTON);
-    setBounds(0, 0, 75, 25);
     model_.enabled = IsWindowEnabled(hwnd()) != FALSE;
 }
 

@@ -20,7 +20,8 @@ namespace vask {
 class TGradButton : public CustomControl {
 public:
     // Made 75 x 25 at (0, 0), a tab stop; the owner places it.
-    void create(HWND parent, std::string_view caption, int id, DWORD extraStyle = 0);
+    void create(HWND parent, std::string_view caption, int id, DWORD extraStyle = 0,
+                win::Placement placement = {.bounds = {0, 0, 75, 25}});
 
     const GradButtonModel& model() const { return model_; }
     TColorScheme ColorScheme() const { return model_.colorScheme(); }

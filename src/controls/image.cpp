@@ -11,8 +11,8 @@ constexpr wchar_t ClassName[] = L"TImage";
 
 }  // namespace
 
-void TImage::create(HWND parent, std::string_view name, int id, DWORD extraStyle) {
-    createCustom(parent, ClassName, name, WS_VISIBLE | extraStyle, id);
+void TImage::create(HWND parent, std::string_view name, int id, DWORD extraStyle, win::Placement placement) {
+    createCustom(parent, ClassName, name, WS_VISIBLE | extraStyle, id, placement);
     setAccessibleRole(ROLE_SYSTEM_GRAPHIC);
 }
 

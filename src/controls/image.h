@@ -14,7 +14,7 @@ namespace vask {
 class TImage : public CustomControl {
 public:
     // `name` is what a screen reader says for the picture.
-    void create(HWND parent, std::string_view name, int id, DWORD extraStyle = 0);
+    void create(HWND parent, std::string_view name, int id, DWORD extraStyle = 0, win::Placement placement = {});
 
     std::function<void(HDC, const RECT&)> OnPaint;  // draws the whole client area
 

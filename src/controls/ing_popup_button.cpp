@@ -14,10 +14,9 @@ constexpr wchar_t ClassName[] = L"TIngPopupButton";
 
 }  // namespace
 
-void TIngPopupButton::create(HWND parent, int id, DWORD extraStyle) {
-    createCustom(parent, ClassName, "", WS_VISIBLE | WS_TABSTOP | extraStyle, id);
+void TIngPopupButton::create(HWND parent, int id, DWORD extraStyle, win::Placement placement) {
+    createCustom(parent, ClassName, "", WS_VISIBLE | WS_TABSTOP | extraStyle, id, placement);
     setAccessibleRole(ROLE_SYSTEM_BUTTONMENU);
-    setBounds(0, 0, 75, 25);
     OpenMenu = [this](HMENU menu, POINT at) {
         TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, GetParent(hwnd()), nullptr);
     };

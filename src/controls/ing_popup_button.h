@@ -17,7 +17,7 @@ class TIngPopupButton : public CustomControl {
 public:
     // Made 75 x 25 at (0, 0) with ArrowWidth 13; a press of the mouse
     // leaves the focus where it was.
-    void create(HWND parent, int id, DWORD extraStyle = 0);
+    void create(HWND parent, int id, DWORD extraStyle = 0, win::Placement placement = {.bounds = {0, 0, 75, 25}});
     // Opens the menu under the button as a press does, for the keyboard.
     void popUp();
 

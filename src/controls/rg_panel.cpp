@@ -1,7 +1,6 @@
 #include "controls/rg_panel.h"
 
 #include <windowsx.h>
-#include <commctrl.h>
 
 #include "win/double_buffer.h"
 #include "win/handles.h"
@@ -11,29 +10,22 @@ namespace vask {
 namespace {
 constexpr wchar_t ClassName[] = L"TRGPanel";
 constexpr WPARAM MoveByCaption = 0xF012;  // SC_MOVE + HTCAPTION: the system's drag loop
-constexpr UINT_PTR FollowId = 0x7270;
 }  // namespace
 
 TRGPanel::TRGPanel(HWND parent, TFloatingPanel floating) : parent_(parent), floating_(floating) {
     // Redrawn whole on every size change: its picture is laid out on the whole area.
-    registerClass(ClassName, CS_HREDRAW | CS_VREDRAW);
+    registerClass(ClassName, CS_HREDRAW | CS_VREDRAW, nullptr, ClassIcon::none);
     RECT client{};
     GetClientRect(parent, &client);
     create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, client.right, client.bottom, parent);
     SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(parent, &TRGPanel::followParent, FollowId, reinterpret_cast<DWORD_PTR>(hwnd()));
+    // The parent sizes it; a subclass of the parent would cost every one of
+    // its messages a trip to the Wine server.
+    if (win::Window* owner = win::Window::fromHandle(parent)) owner->fillClientWith(hwnd());
 }
 
-TRGPanel::~TRGPanel() { RemoveWindowSubclass(parent_, &TRGPanel::followParent, FollowId); }
-
-LRESULT CALLBACK TRGPanel::followParent(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR panel) {
-    if (message == WM_SIZE)
-        SetWindowPos(reinterpret_cast<HWND>(panel), nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    else if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(parent, &TRGPanel::followParent, FollowId);
-    return DefSubclassProc(parent, message, wParam, lParam);
+TRGPanel::~TRGPanel() {
+    if (win::Window* owner = win::Window::fromHandle(parent_)) owner->fillClientWith(nullptr);
 }
 
 void TRGPanel::setFloatingPanel(TFloatingPanel floating) {

@@ -12,7 +12,7 @@ enum class TFloatingPanel { fpSelf, fpNone, fpParent };
 class TRGPanel : public win::Window {
 public:
     // Covers `parent`'s client area, under the parent's other children,
-    // and follows its size.
+    // and follows its size when the parent is one of the program's windows.
     TRGPanel(HWND parent, TFloatingPanel floating);
     ~TRGPanel() override;
 
@@ -28,8 +28,6 @@ protected:
 
 private:
     void mouseDown(UINT button, POINT where);
-    static LRESULT CALLBACK followParent(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR panel);
     HWND parent_;
     TFloatingPanel floating_;
 };

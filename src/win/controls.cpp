@@ -16,8 +16,12 @@ Control::~Control() {
     if (owner_) owner_->forgetControl(hwnd_);
 }
 
-void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle) {
-    hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, 0, 0, 0, 0, parent,
+void Control::create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle,
+                     Placement placement) {
+    if (!placement.visible) style &= ~WS_VISIBLE;
+    const RECT& at = placement.bounds;
+    hwnd_ = CreateWindowExW(exStyle, className, toWide(text).c_str(), style | WS_CHILD, at.left, at.top,
+                            at.right - at.left, at.bottom - at.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throwLastError("CreateWindow");
     // The window it sits in hands it its notifications. No subclass unless a
@@ -84,10 +88,15 @@ RECT Control::bounds() const {
 void Control::show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 bool Control::visible() const { return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void Control::setEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
-void Control::setFont(HFONT font) { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+// A control that is not on screen is drawn whole when it shows: it is not redrawn now.
+void Control::setFont(HFONT font) {
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));
+}
 void Control::setFocus() { SetFocus(hwnd_); }
 bool Control::focused() const { return GetFocus() == hwnd_; }
-void Control::invalidate() { InvalidateRect(hwnd_, nullptr, TRUE); }
+void Control::invalidate() {
+    if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 void Control::setMessageHook(MessageHook hook) {
     hook_ = std::move(hook);
@@ -113,8 +122,8 @@ LRESULT CALLBACK Control::subclassProcedure(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-void Edit::create(HWND parent, int id, DWORD extraStyle) {
-    Control::create(parent, L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, id);
+void Edit::create(HWND parent, int id, DWORD extraStyle, Placement placement) {
+    Control::create(parent, L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, id, 0, placement);
 }
 
 void Edit::setReadOnly(bool readOnly) { SendMessageW(hwnd(), EM_SETREADONLY, readOnly, 0); }
@@ -125,21 +134,22 @@ void Edit::setCue(std::string_view cue) {
     SendMessageW(hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(toWide(cue).c_str()));
 }
 
-void Label::create(HWND parent, std::string_view text, int id, DWORD extraStyle) {
-    Control::create(parent, L"STATIC", text, WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, id);
+void Label::create(HWND parent, std::string_view text, int id, DWORD extraStyle, Placement placement) {
+    Control::create(parent, L"STATIC", text, WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | extraStyle, id, 0, placement);
 }
 
-void Button::create(HWND parent, std::string_view text, int id, DWORD extraStyle) {
-    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | extraStyle, id);
+void Button::create(HWND parent, std::string_view text, int id, DWORD extraStyle, Placement placement) {
+    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | extraStyle, id, 0, placement);
 }
 
-void CheckButton::create(HWND parent, std::string_view text, int id, DWORD buttonStyle) {
-    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | buttonStyle, id);
+void CheckButton::create(HWND parent, std::string_view text, int id, DWORD buttonStyle, Placement placement) {
+    Control::create(parent, L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | buttonStyle, id, 0, placement);
 }
 
 bool CheckButton::checked() const { return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+// Only a change is sent: a radio button's check also rewrites its style, a trip to the Wine server.
 void CheckButton::setChecked(bool checked) {
-    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (checked != this->checked()) SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ComboBox::create(HWND parent, int id, bool sorted) {

@@ -17,6 +17,13 @@ namespace vask::win {
 
 class Window;
 
+// Where a control is made and whether it shows at once. A control made in
+// its place need not be moved: under Wine each move is a trip to the server.
+struct Placement {
+    RECT bounds{};
+    bool visible = true;
+};
+
 class Control {
 public:
     Control() = default;
@@ -24,7 +31,8 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control();
 
-    void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle = 0);
+    void create(HWND parent, const wchar_t* className, std::string_view text, DWORD style, int id, DWORD exStyle = 0,
+                Placement placement = {});
     HWND hwnd() const { return hwnd_; }
     int id() const { return GetDlgCtrlID(hwnd_); }
 
@@ -33,6 +41,9 @@ public:
     // The size of the text on one line in the control's own font, in pixels.
     SIZE textExtent() const;
     void setBounds(int x, int y, int width, int height);
+    void setBounds(const RECT& bounds) {
+        setBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
     void setTop(int y);
     RECT bounds() const;  // in the parent's client coordinates
     void show(bool visible);
@@ -72,7 +83,7 @@ private:
 
 class Edit : public Control {
 public:
-    void create(HWND parent, int id, DWORD extraStyle = 0);
+    void create(HWND parent, int id, DWORD extraStyle = 0, Placement placement = {});
     void setReadOnly(bool readOnly);
     // The grey text an empty field shows; empty: none.
     void setCue(std::string_view cue);
@@ -84,12 +95,12 @@ protected:
 
 class Label : public Control {
 public:
-    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0);
+    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0, Placement placement = {});
 };
 
 class Button : public Control {
 public:
-    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0);
+    void create(HWND parent, std::string_view text, int id, DWORD extraStyle = 0, Placement placement = {});
 
 protected:
     std::function<void()>* handlerFor(UINT code) override;
@@ -98,7 +109,7 @@ protected:
 // Radio buttons and check boxes.
 class CheckButton : public Button {
 public:
-    void create(HWND parent, std::string_view text, int id, DWORD buttonStyle);
+    void create(HWND parent, std::string_view text, int id, DWORD buttonStyle, Placement placement = {});
     bool checked() const;
     void setChecked(bool checked);
 };

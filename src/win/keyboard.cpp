@@ -14,7 +14,9 @@ void setTabOrder(std::initializer_list<HWND> order) {
 
 void setTabStop(HWND control, bool on) {
     const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
-    SetWindowLongPtrW(control, GWL_STYLE, on ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    const LONG_PTR wanted = on ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+    // Reading the style is the process's own; writing it is a trip to the Wine server.
+    if (wanted != style) SetWindowLongPtrW(control, GWL_STYLE, wanted);
 }
 
 bool shiftIsDown() { return GetKeyState(VK_SHIFT) < 0; }

@@ -35,7 +35,7 @@ RECT Window::windowRect() const {
     return rect;
 }
 
-void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background) {
+void Window::registerClass(const wchar_t* className, UINT style, HBRUSH background, ClassIcon icon) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
@@ -47,7 +47,7 @@ void Window::registerClass(const wchar_t* className, UINT style, HBRUSH backgrou
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
-    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    if (icon == ClassIcon::program) windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     if (!RegisterClassExW(&windowClass)) throwLastError("RegisterClass");
 }
 
@@ -67,6 +67,9 @@ UINT Window::dpi() const {
 void Window::useDpiOf(HWND window) { dpi_ = dpiForWindow(window); }
 
 int Window::scaled(int units) const { return scale(units, dpi()); }
+RECT Window::scaled(const RECT& units) const {
+    return {scaled(units.left), scaled(units.top), scaled(units.right), scaled(units.bottom)};
+}
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultProcedure(message, wParam, lParam);
@@ -110,6 +113,9 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
             if (Control* control = self->controlOf(header.hwndFrom); control && control->onNotify)
                 if (const std::optional<LRESULT> result = control->onNotify(header)) return *result;
         }
+        if (message == WM_SIZE && self->clientFiller_)
+            SetWindowPos(self->clientFiller_, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (message == WM_DPICHANGED) {
             self->dpi_ = acceptDpiChange(window, wParam, lParam);
             self->dpiChanged();

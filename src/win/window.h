@@ -25,6 +25,8 @@ public:
     void keepControl(HWND handle, class Control* control) { controls_[handle] = control; }
     void forgetControl(HWND handle) { controls_.erase(handle); }
     class Control* controlOf(HWND handle) const;
+    // A child that covers the client area and follows its size (a background panel).
+    void fillClientWith(HWND child) { clientFiller_ = child; }
     bool isVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
     RECT windowRect() const;
     // The DPI the window is laid out for: its monitor's.
@@ -32,7 +34,11 @@ public:
 
 protected:
     // Registers the class once per process; every window of a class shares it.
-    static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr);
+    // Windows with a caption wear the program's icon; the others need none,
+    // and each class icon costs a scaled copy when registered.
+    enum class ClassIcon { program, none };
+    static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr,
+                              ClassIcon icon = ClassIcon::program);
     // Sizes given to create() are scaled for dpi(): the system's, or what
     // useDpiOf() took. Once made, the window takes its monitor's DPI.
     void create(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y, int width,
@@ -40,6 +46,7 @@ protected:
     void useDpiOf(HWND window);
     // A length in 96-DPI units, in pixels at the window's DPI.
     int scaled(int units) const;
+    RECT scaled(const RECT& units) const;
     // The window moved to a monitor of another DPI and took the size the
     // system suggests: it lays itself out again.
     virtual void dpiChanged() {}
@@ -59,6 +66,7 @@ private:
     mutable UINT dpi_ = 0;  // 0 until first asked: the system's
     Prompter* prompter_ = nullptr;
     std::unordered_map<HWND, class Control*> controls_;
+    HWND clientFiller_ = nullptr;
 };
 
 }  // namespace vask::win
