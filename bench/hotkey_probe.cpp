@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "visible_window.h"
 #include "wall_clock.h"
 
 namespace {
@@ -40,23 +41,6 @@ bool waitFor(Condition condition) {
         SwitchToThread();
     }
     return true;
-}
-
-struct Found {
-    DWORD processId;
-    const wchar_t* windowClass;
-    HWND window = nullptr;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM context) {
-    auto& found = *reinterpret_cast<Found*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    if (processId == found.processId && std::wcscmp(name, found.windowClass) == 0 && IsWindowVisible(window))
-        found.window = window;
-    return !found.window;
 }
 
 bool focusInEdit(HWND window) {
@@ -95,10 +79,10 @@ bool measureBlock(Subject& subject, HWND own, int presses) {
         std::fwprintf(stderr, L"cannot start %ls (error %lu)\n", subject.exe.c_str(), GetLastError());
         return false;
     }
-    Found found{process.dwProcessId, subject.windowClass.c_str()};
-    waitFor([&] { return EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&found)), found.window != nullptr; });
+    HWND window = nullptr;
+    waitFor([&] { return (window = visibleWindowOf(process.dwProcessId, subject.windowClass.c_str())) != nullptr; });
     WaitForInputIdle(process.hProcess, 10000);
-    bool ok = found.window != nullptr;
+    bool ok = window != nullptr;
     for (int press = -2; ok && press < presses; ++press) {
         SetForegroundWindow(own);
         SetFocus(own);
@@ -107,7 +91,7 @@ bool measureBlock(Subject& subject, HWND own, int presses) {
         pump();
         pressHotkey();
         const double start = nowMs();
-        ok = ok && waitFor([&] { return focusInEdit(found.window); });
+        ok = ok && waitFor([&] { return focusInEdit(window); });
         if (ok && press >= 0) subject.ms.push_back(nowMs() - start);
     }
     if (!ok) std::fwprintf(stderr, L"%ls did not come to the front on its hotkey\n", subject.label.c_str());

@@ -15,6 +15,7 @@
 // "phases", label, and the median ms from process start to each moment.
 #include <windows.h>
 
+#include "visible_window.h"
 #include "wall_clock.h"
 #include <psapi.h>
 
@@ -34,23 +35,6 @@ struct Subject {
     std::vector<double> startupMs, privateKiB, workingSetKiB;
     std::vector<double> momentMs[MomentCount];
 };
-
-struct Search {
-    DWORD processId;
-    const wchar_t* windowClass;
-    bool found = false;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    if (processId == search.processId && std::wcscmp(name, search.windowClass) == 0 && IsWindowVisible(window))
-        search.found = true;
-    return !search.found;
-}
 
 double median(std::vector<double> values) {
     if (values.empty()) return -1;
@@ -97,15 +81,15 @@ bool measureOnce(Subject& subject, bool record, bool memoryToo) {
         return false;
     }
     WaitForInputIdle(process.hProcess, 30000);
-    Search search{process.dwProcessId, subject.windowClass.c_str()};
+    bool found = false;
     for (;;) {
-        EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found || WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 || nowMs() - start > 30000) break;
+        found = visibleWindowOf(process.dwProcessId, subject.windowClass.c_str()) != nullptr;
+        if (found || WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0 || nowMs() - start > 30000) break;
     }
     WaitForInputIdle(process.hProcess, 30000);
     const double startupMs = nowMs() - start;
 
-    if (search.found) {
+    if (found) {
         PROCESS_MEMORY_COUNTERS memory{};
         if (memoryToo) {
             Sleep(500);  // let what the program posted to itself run out
@@ -129,7 +113,7 @@ bool measureOnce(Subject& subject, bool record, bool memoryToo) {
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return search.found;
+    return found;
 }
 
 }  // namespace
