@@ -80,12 +80,6 @@ Tfext::Tfext(AdvancedContext context) : context_(std::move(context)), fals_(cont
 }
 
 void Tfext::createControls() {
-    RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
-    RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
-    // Pressing or releasing the mouse on the body detaches the window from the bar.
-    RGPanel1->OnMouseDown = [this](UINT, POINT) { context_.docked = false; };
-    RGPanel1->OnMouseUp = [this](UINT, POINT) { context_.docked = false; };
-
     const DWORD clip = WS_CLIPSIBLINGS;
     lb.create(hwnd(), IdLb, true);
     cb1.create(hwnd(), IdCb1);
@@ -141,6 +135,14 @@ void Tfext::createControls() {
     cb2.onChange = [this] { cb2Change(); };
     cb3.onChange = cb6.onChange = [this] { cb3Change(); };
     cb5.onChange = [this] { cb5Change(); };
+
+    // The body that paints the window and drags it lies under every control:
+    // a child is made under its earlier siblings.
+    RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
+    RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
+    // Pressing or releasing the mouse on the body detaches the window from the bar.
+    RGPanel1->OnMouseDown = [this](UINT, POINT) { context_.docked = false; };
+    RGPanel1->OnMouseUp = [this](UINT, POINT) { context_.docked = false; };
 
     hints_.create(hwnd());
     hints_.add(sb1.hwnd(), L"Save");

@@ -65,9 +65,6 @@ Tmainform::Tmainform(App& app) : app_(app) {
 }
 
 void Tmainform::createControls() {
-    RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
-    RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
-
     const BarLayout layout = barLayout(state_.compact);
     const auto at = [this](const RECT& units, bool visible = true) { return win::Placement{scaled(units), visible}; };
     const bool services = layout.servicesShown;
@@ -86,6 +83,10 @@ void Tmainform::createControls() {
     for (size_t i = 0; i < engineChoices_.size(); ++i)
         engineChoices_[i].label->create(hwnd(), std::string(" ").append(builtInEngines()[i].name),
                                         IdLabel1 + static_cast<int>(i), clip, at(layout.labels[i], services));
+    // The panel that paints the bar and drags it lies under every control:
+    // a child is made under its earlier siblings.
+    RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
+    RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
     setFonts();
     ingpop.setArrowWidth(2);
     ingpop.OnDrawGlyph = [this](HDC dc, const RECT& area) { drawMenuGlyph(dc, area, scheme_.bright, dpi()); };
@@ -522,6 +523,7 @@ void Tmainform::makeLogoControl() {
     if (Image1.hwnd()) return;
     const BarLayout layout = barLayout(state_.compact);
     Image1.create(hwnd(), "Vask", IdImage1, WS_CLIPSIBLINGS, {scaled(layout.Image1), layout.servicesShown});
+    RGPanel1->lieUnderSiblings();
     Image1.OnPaint = [this](HDC dc, const RECT& area) {
         win::fillRect(dc, area, resolvedBackColor());
         drawLogo(dc, area, scheme_.bright, dpi());

@@ -18,7 +18,7 @@ TRGPanel::TRGPanel(HWND parent, TFloatingPanel floating) : parent_(parent), floa
     RECT client{};
     GetClientRect(parent, &client);
     create(ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, client.right, client.bottom, parent);
-    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    lieUnderSiblings();
     // The parent sizes it; a subclass of the parent would cost every one of
     // its messages a trip to the Wine server.
     if (win::Window* owner = win::Window::fromHandle(parent)) owner->fillClientWith(hwnd());
@@ -26,6 +26,10 @@ TRGPanel::TRGPanel(HWND parent, TFloatingPanel floating) : parent_(parent), floa
 
 TRGPanel::~TRGPanel() {
     if (win::Window* owner = win::Window::fromHandle(parent_)) owner->fillClientWith(nullptr);
+}
+
+void TRGPanel::lieUnderSiblings() {
+    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TRGPanel::setFloatingPanel(TFloatingPanel floating) {

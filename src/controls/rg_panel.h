@@ -11,11 +11,14 @@ enum class TFloatingPanel { fpSelf, fpNone, fpParent };
 
 class TRGPanel : public win::Window {
 public:
-    // Covers `parent`'s client area, under the parent's other children,
-    // and follows its size when the parent is one of the program's windows.
+    // Covers `parent`'s client area, under the parent's other children (so it
+    // is made after them, or told to lie under a later one), and follows its
+    // size when the parent is one of the program's windows.
     TRGPanel(HWND parent, TFloatingPanel floating);
     ~TRGPanel() override;
 
+    // Back under its siblings, after a control was made over it.
+    void lieUnderSiblings();
     TFloatingPanel FloatingPanel() const { return floating_; }
     void setFloatingPanel(TFloatingPanel floating);
 
