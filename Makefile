@@ -1,6 +1,6 @@
 # Vask: `make run` builds and starts the bar, `make test` runs every test.
 # Both install what they need on a fresh Debian machine first.
-.PHONY: deps build run test check-format check-clang format dist bench fuzz clean
+.PHONY: deps build run test check-format check-clang format dist bench fuzz screenshots clean
 
 CROSS := build/windows-cross
 CLANG := build/windows-clang
@@ -28,6 +28,17 @@ run: deps $(CROSS)/build.ninja
 	@tools/install-deps imagemagick x11-utils
 	cmake --build --preset windows-cross --target vask
 	tools/run-vask $(CROSS)/src/vask.exe
+
+# Every window as the test display shows it, at 96 and 144 DPI, in one
+# folder for looking; the screen tests also say which differ from their
+# references under tests/screen/reference.
+screenshots: deps $(CROSS)/build.ninja
+	cmake --build --preset windows-cross --target screen_tests browser_logger
+	@rm -rf $(CROSS)/screenshots
+	@ctest --preset windows-cross -R 'screen_tests|wine_prefix' >$(CROSS)/screenshots.log 2>&1 \
+		&& echo "every picture matches its reference" \
+		|| echo "some pictures differ from their references (or no reference yet): $(CROSS)/screenshots.log"
+	@echo "the windows' pictures are in $(CROSS)/screenshots"
 
 # Formatting and the second compiler first: both fail fast.
 test: check-format check-clang build

@@ -390,7 +390,11 @@ DockGeometry Tfext::dockGeometry() const {
     GetClientRect(context_.bar, &barClient);
     const RECT self = windowRect();
     GetClientRect(hwnd(), &client);
-    return {bar.left, bar.top, barClient.bottom, self.left, self.top, client.bottom, GetSystemMetrics(SM_CYSCREEN)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(context_.bar, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {bar.left, bar.top,       barClient.bottom,         self.left,
+            self.top, client.bottom, monitor.rcMonitor.bottom, monitor.rcMonitor.top};
 }
 
 void Tfext::placeAtBar() {

@@ -1,14 +1,16 @@
 #pragma once
 // Where the advanced window sits against the search bar: flush above the bar
 // when there is room, otherwise flush below, and back in that place when the
-// user drops it near it. All values are screen pixels.
+// user drops it near it. All values are screen pixels; the monitor is the
+// bar's.
 
 namespace vask {
 
 struct DockGeometry {
     int barLeft, barTop, barHeight;
     int advancedLeft, advancedTop, advancedHeight;
-    int screenHeight;
+    int screenHeight;  // the bottom of the bar's monitor
+    int monitorTop = 0;
 };
 
 struct DockPlacement {
@@ -16,7 +18,9 @@ struct DockPlacement {
 };
 
 // The docked place, used when the advanced window is activated and when the
-// bar moves. With exactly one pixel of room above the bar the top stays.
+// bar moves. With exactly one pixel of room above the bar the top stays. A
+// window that fits on neither side goes where there is more room, wholly on
+// the monitor, over part of the bar.
 DockPlacement placeAdvanced(const DockGeometry& g);
 
 // The result of moving the advanced window: docked and moved to its place

@@ -212,7 +212,7 @@ void Tfhist::limitSize(MINMAXINFO& limits) const {
 // Size, position and state from "VelikostH".
 void Tfhist::FormCreate() {
     const ScreenSize screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    HistoryGeometry geometry = loadHistoryGeometry(context_.startupSettings, screen);
+    HistoryGeometry geometry = loadHistoryGeometry(context_.startupSettings, screen, static_cast<int>(dpi()));
     // Reachable before the system places it: the system moves a rectangle
     // wholly off the screen in its own way, which would hide it from the rule.
     const Point corner = keepHistoryWindowOnScreen(geometry.left, geometry.top, screen);
@@ -273,7 +273,8 @@ void Tfhist::FormDeactivate() {
     placement.length = sizeof(placement);
     GetWindowPlacement(hwnd(), &placement);
     const RECT& normal = placement.rcNormalPosition;
-    HistoryGeometry geometry{normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0};
+    HistoryGeometry geometry{
+        normal.left, normal.top, normal.right - normal.left, normal.bottom - normal.top, 0, static_cast<int>(dpi())};
     const bool appMinimised = IsIconic(context_.bar);
     geometry.status = appMinimised || IsIconic(hwnd()) ? 1 : IsZoomed(hwnd()) ? Maximised : 0;
     try {

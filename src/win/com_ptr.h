@@ -28,6 +28,8 @@ public:
         reset();
         return reinterpret_cast<void**>(&pointer_);
     }
+    // The same, for functions that name the interface's own pointer type.
+    Interface** putTyped() { return reinterpret_cast<Interface**>(put()); }
     void reset(Interface* adopted = nullptr) {
         if (pointer_) pointer_->Release();
         pointer_ = adopted;

@@ -70,7 +70,9 @@ SIZE Control::textExtent() const {
 }
 
 void Control::setBounds(int x, int y, int width, int height) {
-    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Drawn anew where it lands: the bits the system would copy along are
+    // stale when the window lays out while it first shows.
+    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void Control::setTop(int y) {

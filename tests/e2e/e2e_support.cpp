@@ -233,32 +233,6 @@ void settle(HWND window) {
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &result);
 }
 
-Picture captureClient(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    Picture picture{client.right, client.bottom, {}};
-    const win::WindowDc screen(nullptr);
-    const win::MemoryDc memory(CreateCompatibleDC(screen.get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    const win::Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    {
-        const win::SelectedObject selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, picture.width, picture.height, screen.get(), origin.x, origin.y, SRCCOPY);
-        GdiFlush();
-    }
-    const auto* pixels = static_cast<const COLORREF*>(bits);
-    picture.pixels.assign(pixels, pixels + static_cast<size_t>(picture.width) * picture.height);
-    return picture;
-}
-
 HWND openAdvanced(HWND bar) {
     const HWND button = GetDlgItem(bar, Tmainform::IdGradButton3);
     SendMessageW(bar, WM_COMMAND, MAKEWPARAM(Tmainform::IdGradButton3, BN_CLICKED), reinterpret_cast<LPARAM>(button));

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "screen_picture.h"
 #include "win/handles.h"
 
 namespace vask::e2e {
@@ -74,12 +75,7 @@ void pressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 // bar is shown and two seconds pass without a new box. Returns the boxes' texts.
 std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar);
 
-// The pixels of a window's client area as the screen shows them, row by row.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<COLORREF> pixels;
-};
-Picture captureClient(HWND window);
+using test::captureClient;
 // Lets a window of another process handle what waits in its queue, paint included.
 void settle(HWND window);
 

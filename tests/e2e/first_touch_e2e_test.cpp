@@ -78,9 +78,9 @@ TEST(FirstTouchEndToEnd, TypingGoesIntoTheSearchFieldAfterARestore) {
 }
 
 // The pixels of a bar, the search field's own area left out: its caret blinks.
-Picture barPicture(HWND bar) {
+test::ScreenPicture barPicture(HWND bar) {
     settle(bar);
-    Picture picture = captureClient(bar);
+    test::ScreenPicture picture = captureClient(bar);
     RECT field{};
     const HWND eurl = GetDlgItem(bar, Tmainform::IdEurl);
     GetWindowRect(eurl, &field);
@@ -91,28 +91,20 @@ Picture barPicture(HWND bar) {
     return picture;
 }
 
-// How many pixels differ; pictures of another size differ everywhere.
-size_t differingPixels(const Picture& a, const Picture& b) {
-    if (a.width != b.width || a.height != b.height) return std::max(a.pixels.size(), b.pixels.size()) + 1;
-    size_t count = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) count += (a.pixels[i] & 0xFFFFFF) != (b.pixels[i] & 0xFFFFFF);
-    return count;
-}
-
-Picture freshStartPicture(const char* settings) {
+test::ScreenPicture freshStartPicture(const char* settings) {
     test::TempFolder folder;
     folder.write(L"vask.cfg", settings);
     VaskProcess vask(folder.path());
     const HWND bar = shownBar(vask);
-    Picture picture = bar ? barPicture(bar) : Picture{};
+    test::ScreenPicture picture = bar ? barPicture(bar) : test::ScreenPicture{};
     vask.sendCopyData("202");
     vask.waitForExit();
     return picture;
 }
 
 TEST(FirstTouchEndToEnd, SwitchingTheLayoutLeavesTheBarAsAFreshStartDrawsIt) {
-    const Picture full = freshStartPicture(FullLayout);
-    const Picture compact = freshStartPicture(CompactLayout);
+    const test::ScreenPicture full = freshStartPicture(FullLayout);
+    const test::ScreenPicture compact = freshStartPicture(CompactLayout);
     ASSERT_GT(full.pixels.size(), 0u);
     ASSERT_GT(compact.pixels.size(), 0u);
     ASSERT_NE(full.height, compact.height);
@@ -123,12 +115,12 @@ TEST(FirstTouchEndToEnd, SwitchingTheLayoutLeavesTheBarAsAFreshStartDrawsIt) {
     const HWND bar = shownBar(vask);
     ASSERT_NE(bar, nullptr);
     vask.command(Tmainform::Compact1);
-    EXPECT_EQ(differingPixels(barPicture(bar), compact), 0u) << "full to compact";
+    EXPECT_EQ(test::differingPixels(barPicture(bar), compact), 0u) << "full to compact";
     vask.command(Tmainform::Compact1);
-    EXPECT_EQ(differingPixels(barPicture(bar), full), 0u) << "compact to full";
+    EXPECT_EQ(test::differingPixels(barPicture(bar), full), 0u) << "compact to full";
     vask.command(Tmainform::Compact1);
     vask.command(Tmainform::Compact1);
-    EXPECT_EQ(differingPixels(barPicture(bar), full), 0u) << "toggled twice";
+    EXPECT_EQ(test::differingPixels(barPicture(bar), full), 0u) << "toggled twice";
     vask.sendCopyData("202");
     EXPECT_TRUE(vask.waitForExit());
 }

@@ -23,9 +23,27 @@ TEST(Docking, PlacesAboveWithRoomBelowWithoutAndKeepsTheTopAtOnePixel) {
 }
 
 TEST(Docking, BarReachingPastTheLastScreenRowPutsTheWindowAbove) {
-    EXPECT_EQ(placeAdvanced(bar(10, 300, 0, 0, 320)).top, 300 - AdvancedHeight);
+    EXPECT_EQ(placeAdvanced(bar(10, 750, 0, 0, 768)).top, 750 - AdvancedHeight);
     // The bar's bottom on the last row is still on screen.
-    EXPECT_EQ(placeAdvanced(bar(10, 289, 0, 0, 320)).top, 289 + BarHeight);
+    EXPECT_EQ(placeAdvanced(bar(10, 300, 0, 0, 764)).top, 300 + BarHeight);
+    // Without room above either, the window stays on the screen, over the bar.
+    EXPECT_EQ(placeAdvanced(bar(10, 300, 0, 0, 320)).top, 0);
+}
+
+TEST(Docking, AWindowThatFitsOnNeitherSideGoesWhereThereIsMoreRoomWhollyOnTheMonitor) {
+    // 651 pixels tall at 144 DPI, on an 800-pixel screen.
+    const auto tall = [](int barTop, int advancedTop = 0) {
+        return DockGeometry{0, barTop, 96, 0, advancedTop, 651, 800, 0};
+    };
+    EXPECT_EQ(placeAdvanced(tall(500)).top, 0) << "more room above";
+    EXPECT_EQ(placeAdvanced(tall(100)).top, 800 - 651) << "more room below";
+    EXPECT_EQ(placeAdvanced(tall(700)).top, 49) << "fits above: as before";
+    EXPECT_TRUE(snapAdvanced(tall(500, 10)).docked);
+    EXPECT_EQ(snapAdvanced(tall(500, 10)).top, 0);
+    EXPECT_FALSE(snapAdvanced(tall(500, 15)).docked);
+    // A monitor above the primary one.
+    EXPECT_EQ(placeAdvanced(DockGeometry{0, -300, 30, 0, 0, 434, 0, -768}).top, -300 - 434);
+    EXPECT_EQ(placeAdvanced(DockGeometry{0, -700, 30, 0, 0, 434, 0, -768}).top, -700 + 30);
 }
 
 // Drops the window dx, dy pixels away from its docked place and checks the snap.

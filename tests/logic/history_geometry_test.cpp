@@ -12,7 +12,7 @@ namespace {
 constexpr ScreenSize kScreen{1280, 1024};
 
 TEST(HistoryGeometry, FirstUseOpensMaximisedInsideTheScreen) {
-    const HistoryGeometry geometry = loadHistoryGeometry(IniDocument{}, kScreen);
+    const HistoryGeometry geometry = loadHistoryGeometry(IniDocument{}, kScreen, 96);
     EXPECT_EQ(geometry.left, 10);
     EXPECT_EQ(geometry.top, 10);
     EXPECT_EQ(geometry.width, 1130);
@@ -24,7 +24,7 @@ TEST(HistoryGeometry, StoredStateNeverStartsMinimised) {
     const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 0}, {"2", 2}, {"7", 0}, {"x", 2}};
     for (const auto& [stored, state] : cases) {
         const IniDocument settings = IniDocument::parse(std::string("[VelikostH]\r\nStatus=") + stored);
-        EXPECT_EQ(loadHistoryGeometry(settings, kScreen).status, state) << stored;
+        EXPECT_EQ(loadHistoryGeometry(settings, kScreen, 96).status, state) << stored;
     }
 }
 
@@ -34,9 +34,15 @@ TEST(HistoryGeometry, SavedInItsKeyOrderAndReadBack) {
     EXPECT_EQ(settings.serialize(),
               "[Velikost]\r\nLevo=1\r\nGor=2\r\n\r\n"
               "[VelikostH]\r\nSirina=640\r\nVisina=480\r\nLevo=-4\r\nGor=30\r\nStatus=0\r\n\r\n");
-    const HistoryGeometry back = loadHistoryGeometry(settings, kScreen);
+    const HistoryGeometry back = loadHistoryGeometry(settings, kScreen, 96);
     EXPECT_EQ((std::array{back.left, back.top, back.width, back.height, back.status}),
               (std::array{-4, 30, 640, 480, 0}));
+
+    // Kept at 96 DPI and read at 144: as much shows, at the same place.
+    saveHistoryGeometry(settings, {-4, 30, 640, 480, 0, 96});
+    EXPECT_NE(settings.serialize().find("Status=0\r\nDpi=96\r\n"), std::string::npos);
+    const HistoryGeometry larger = loadHistoryGeometry(settings, kScreen, 144);
+    EXPECT_EQ((std::array{larger.left, larger.top, larger.width, larger.height}), (std::array{-4, 30, 960, 720}));
 }
 
 TEST(HistoryGeometry, WindowIsKeptReachable) {

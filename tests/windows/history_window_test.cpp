@@ -71,9 +71,6 @@ COLORREF drawnBackground(const Tfhist& history, int row) {
     return draw.clrTextBk;
 }
 
-// A real button press: a toggle button also changes its state.
-void press(const win::Control& button) { SendMessageW(button.hwnd(), BM_CLICK, 0, 0); }
-
 TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) {
     TestApp test;
     Tmainform& bar = test.app->bar();
@@ -145,7 +142,7 @@ TEST(HistoryWindow, DetailsShowTheLowestSelectedRowAndEmptyFieldsForShortRows) {
     loadRows(test, rows);
     ASSERT_EQ(history.tabela.count(), 6);
 
-    press(history.SpeedButton2);
+    click(history.SpeedButton2);
     ASSERT_TRUE(history.tabela.multiSelect());
     history.tabela.setSelected(5, true);
     history.tabela.setSelected(3, true);
@@ -167,30 +164,30 @@ TEST(HistoryWindow, NavigationMovesOneSelection) {
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
     ASSERT_EQ(history.tabela.firstSelected(), -1);
 
-    press(history.SpeedButton7);  // First, with nothing selected: nothing happens
+    click(history.SpeedButton7);  // First, with nothing selected: nothing happens
     EXPECT_EQ(history.tabela.firstSelected(), -1);
     EXPECT_EQ(history.e3.text(), "");
-    press(history.SpeedButton5);  // Prior, likewise
+    click(history.SpeedButton5);  // Prior, likewise
     EXPECT_EQ(history.tabela.firstSelected(), -1);
 
-    press(history.SpeedButton6);  // Next starts at row 0
+    click(history.SpeedButton6);  // Next starts at row 0
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
     EXPECT_EQ(history.e3.text(), "a");
 
-    press(history.SpeedButton2);  // multi select on, several rows selected ...
+    click(history.SpeedButton2);  // multi select on, several rows selected ...
     history.tabela.setSelected(2, true);
-    press(history.SpeedButton8);  // ... Last releases it and selects the last row alone
+    click(history.SpeedButton8);  // ... Last releases it and selects the last row alone
     EXPECT_FALSE(history.SpeedButton2.checked());
     EXPECT_FALSE(history.tabela.multiSelect());
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
     EXPECT_EQ(history.e3.text(), "d");
 
-    press(history.SpeedButton6);  // Next at the end: nothing
+    click(history.SpeedButton6);  // Next at the end: nothing
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{3});
-    press(history.SpeedButton5);
+    click(history.SpeedButton5);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{2});
     EXPECT_EQ(history.e3.text(), "c");
-    press(history.SpeedButton7);
+    click(history.SpeedButton7);
     EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0});
     EXPECT_EQ(history.e3.text(), "a");
 }
@@ -225,12 +222,12 @@ TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearch
     ASSERT_TRUE(advanced.isVisible());
     advanced.eexact.setText("kept");
 
-    press(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
+    click(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
     EXPECT_EQ(bar.eurl.text(), "first");
     bar.xexpandClick();
     history.tabela.selectOnly(1);
     history.tabelaClick();
-    press(history.SpeedButton4);
+    click(history.SpeedButton4);
     EXPECT_EQ(bar.eurl.text(), "second");
     EXPECT_FALSE(advanced.isVisible());
     EXPECT_FALSE(test.app->advancedOpen);
@@ -263,7 +260,7 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
 
     bar.eurl.setText("typed before");
     history.tabelaClick();
-    press(history.SpeedButton4);
+    click(history.SpeedButton4);
 
     EXPECT_TRUE(advanced.isVisible());
     EXPECT_TRUE(test.app->advancedOpen);
@@ -288,13 +285,13 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     TestApp test;
     Tfhist& history = test.app->historyWindow();
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c"), plainRow("d")});
-    press(history.SpeedButton2);
+    click(history.SpeedButton2);
     history.tabela.setSelected(0, true);
     history.tabela.setSelected(2, true);
     history.tabelaClick();
     ASSERT_EQ(history.e3.text(), "a");
 
-    press(history.SpeedButton1);
+    click(history.SpeedButton1);
     ASSERT_EQ(history.rows().size(), 2u);
     EXPECT_EQ(searchOf(history.rows()[0]), "b");
     EXPECT_EQ(searchOf(history.rows()[1]), "d");
@@ -312,13 +309,14 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
 TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     TestApp test;
     Tfhist& history = test.app->historyWindow();
-    press(history.sbclear);  // an empty history asks nothing
+    history.Show();
+    click(history.sbclear);  // an empty history asks nothing
     EXPECT_TRUE(test.prompter.prompts.empty());
 
     loadRows(test, {plainRow("a"), plainRow("b"), plainRow("c")});
     const std::string before = test.folder.read(L"hist.sdf");
     test.prompter.answers = {IDNO};
-    press(history.sbclear);
+    click(history.sbclear);
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_EQ(test.prompter.prompts[0].text, "Clear all search history ?");
     EXPECT_EQ(test.prompter.prompts[0].caption, "Vask");
@@ -327,7 +325,7 @@ TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     EXPECT_EQ(test.folder.read(L"hist.sdf"), before);
 
     test.prompter.answers = {IDYES};
-    press(history.sbclear);
+    click(history.sbclear);
     EXPECT_TRUE(history.rows().empty());
     EXPECT_EQ(history.tabela.count(), 0);
     EXPECT_EQ(test.folder.read(L"hist.sdf"), std::string("LVF\0\0", 5));

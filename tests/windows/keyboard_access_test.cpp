@@ -64,16 +64,6 @@ TEST(Accessibility, TheBarsOwnControlsSayWhatTheyAreAndWhatTheyAreCalled) {
     CoUninitialize();
 }
 
-// The bar shown and active, its field focused, as after a start.
-Tmainform& activeBar(TestApp& test) {
-    Tmainform& bar = test.app->bar();
-    ShowWindow(bar.hwnd(), SW_SHOW);
-    SetForegroundWindow(bar.hwnd());
-    bar.eurl.setFocus();
-    runLoopUntil([] { return true; });
-    return bar;
-}
-
 // Watches the bar's menu: where it opens, and the keys to press, one each
 // time the open menu waits for input.
 struct MenuWatch {
@@ -186,7 +176,7 @@ TEST(Keyboard, AdvancedAndHistoryWindowsTakeTabAndAccessKeys) {
     history.Show();
     SetForegroundWindow(history.hwnd());
     history.tabela.setFocus();
-    runLoopUntil([] { return true; });
+    pumpInput();
     const int before = history.tabela.firstSelected();
     pressWithAlt('L');  // "&Last record"
     runLoopUntil([&] { return history.tabela.firstSelected() == 1; });

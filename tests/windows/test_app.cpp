@@ -1,26 +1,99 @@
 #include "test_app.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "app/main_window.h"
 #include "win/double_buffer.h"
 #include "win/handles.h"
+#include "real_input.h"
 
 namespace vask::test {
 
 void choose(win::ComboBox& list, int index) {
-    SendMessageW(list.hwnd(), CB_SETCURSEL, index, 0);
-    SendMessageW(GetParent(list.hwnd()), WM_COMMAND, MAKEWPARAM(list.id(), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list.hwnd()));
+    click(list);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(list.hwnd(), &info) && IsWindowVisible(info.hwndList)) << "the list did not drop";
+    const HWND items = info.hwndList;
+    for (int turn = 0; turn < 100; ++turn) {
+        RECT item{}, shown{};
+        SendMessageW(items, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        GetClientRect(items, &shown);
+        if (item.top >= 0 && item.bottom <= shown.bottom) {
+            MapWindowPoints(items, nullptr, reinterpret_cast<POINT*>(&item), 2);
+            clickAt(centreOf(item));
+            pumpInput();
+            return;
+        }
+        // The wheel over the dropped list: three rows a notch.
+        moveMouseTo(centreOf(items));
+        INPUT wheel{};
+        wheel.type = INPUT_MOUSE;
+        wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        wheel.mi.mouseData = static_cast<DWORD>(item.top < 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+        SendInput(1, &wheel, sizeof(INPUT));
+        pumpInput();
+    }
+    ADD_FAILURE() << "item " << index << " never came into view";
 }
 
-void click(const win::Control& button) {
-    SendMessageW(GetParent(button.hwnd()), WM_COMMAND, MAKEWPARAM(button.id(), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button.hwnd()));
+void click(HWND control) {
+    const POINT centre = centreOf(control);
+    const HWND found = WindowFromPoint(centre);
+    // The system passes over a disabled control to the window under it.
+    const bool reached =
+        IsWindowEnabled(control) ? found == control || IsChild(control, found) : found == GetParent(control);
+    EXPECT_TRUE(reached) << "a click on " << describe(control) << " lands on " << describe(found);
+    clickAt(centre);
+    pumpInput();
 }
 
+void click(const win::Control& control) { click(control.hwnd()); }
+
+MenuClick::MenuClick(HWND owner, UINT id) : owner_(owner), id_(id) {
+    SetWindowSubclass(owner_, &MenuClick::watch, 2, reinterpret_cast<DWORD_PTR>(this));
+    // A menu that never takes the click still closes.
+    timer_ = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+}
+
+MenuClick::~MenuClick() {
+    KillTimer(nullptr, timer_);
+    RemoveWindowSubclass(owner_, &MenuClick::watch, 2);
+}
+
+LRESULT CALLBACK MenuClick::watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& self = *reinterpret_cast<MenuClick*>(data);
+    if (message == WM_INITMENUPOPUP) self.opened_ = reinterpret_cast<HMENU>(wParam);
+    // Each time the open menu waits for input: the item when this menu holds
+    // it, else the submenu that leads to it.
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self.opened_ && !self.clicked_) {
+        const HMENU menu = std::exchange(self.opened_, nullptr);
+        const std::function<bool(HMENU)> holds = [&](HMENU in) {
+            for (int i = 0; i < GetMenuItemCount(in); ++i)
+                if (GetMenuItemID(in, i) == self.id_ || (GetSubMenu(in, i) && holds(GetSubMenu(in, i)))) return true;
+            return false;
+        };
+        int found = -1;
+        for (int i = 0; i < GetMenuItemCount(menu) && found < 0; ++i)
+            if (GetMenuItemID(menu, i) == self.id_ || (GetSubMenu(menu, i) && holds(GetSubMenu(menu, i)))) found = i;
+        if (found < 0) {
+            ADD_FAILURE() << "the menu holds no item " << self.id_;
+            EndMenu();
+        } else {
+            RECT rect{};
+            GetMenuItemRect(nullptr, menu, static_cast<UINT>(found), &rect);
+            self.clicked_ = GetMenuItemID(menu, found) == self.id_;
+            clickAt(centreOf(rect));
+        }
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
 int indexOf(const win::ComboBox& list, const std::string& item) {
     const std::vector<std::string> items = list.items();
     const auto found = std::find(items.begin(), items.end(), item);
@@ -37,16 +110,33 @@ void pumpMessages() {
     }
 }
 
+namespace {
+
+// What waits in the queue, each window's keys through the dialog manager first.
+void dispatchWaiting() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        if (!root || !IsDialogMessageW(root, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+}  // namespace
+
+void pumpInput() {
+    for (int turn = 0; turn < 20; ++turn) {
+        dispatchWaiting();
+        if (turn >= 2 && !GetQueueStatus(QS_ALLINPUT)) return;
+        Sleep(5);
+    }
+}
+
 void runLoopUntil(const std::function<bool()>& done) {
     for (int i = 0; i < 300 && !done(); ++i) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-            if (!root || !IsDialogMessageW(root, &message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
+        dispatchWaiting();
         if (!done()) Sleep(10);
     }
 }
@@ -103,8 +193,9 @@ Picture render(HWND control, uint32_t background) {
 
 TestApp::TestApp() : TestApp(std::string{}) {}
 
-TestApp::TestApp(const std::string& settings) {
+TestApp::TestApp(const std::string& settings, const std::string& history) {
     if (!settings.empty()) folder.write(L"vask.cfg", settings);
+    if (!history.empty()) folder.write(L"hist.sdf", history);
     app = std::make_unique<App>(folder.path(), launcher, prompter);
     app->createWindows();
     pumpMessages();
@@ -121,6 +212,15 @@ void TestApp::restart() {
     app = std::make_unique<App>(folder.path(), launcher, prompter);
     app->createWindows();
     pumpMessages();
+}
+
+Tmainform& activeBar(TestApp& test) {
+    Tmainform& bar = test.app->bar();
+    ShowWindow(bar.hwnd(), SW_SHOW);
+    SetForegroundWindow(bar.hwnd());
+    bar.eurl.setFocus();
+    pumpInput();
+    return bar;
 }
 
 }  // namespace vask::test

@@ -21,6 +21,10 @@
 #include "win/prompter.h"
 #include "temp_folder.h"
 
+namespace vask {
+class Tmainform;
+}
+
 namespace vask::test {
 
 struct Launch {
@@ -63,15 +67,40 @@ public:
     std::vector<Prompt> prompts;
 };
 
-// The user picks item `index` of a list: it changes and tells its window.
+// The user picks item `index` of a drop-down list with the mouse: a click
+// opens it, the wheel scrolls to the item, a click picks it.
 void choose(win::ComboBox& list, int index);
-// The user clicks a button: its window hears of it as from the button itself.
-void click(const win::Control& button);
+// The user clicks a control with the mouse, at its centre; the system's own
+// hit testing finds the window there. A control that something else covers
+// (or that is not on the screen) fails the test.
+void click(const win::Control& control);
+void click(HWND control);
+// The next menu that opens has its item `id` clicked with the mouse, found
+// in the menu or one of its submenus (opened by a click first). Arm it, then
+// open the menu; the item is chosen inside the menu's own loop.
+class MenuClick {
+public:
+    MenuClick(HWND owner, UINT id);
+    ~MenuClick();
+    MenuClick(const MenuClick&) = delete;
+    MenuClick& operator=(const MenuClick&) = delete;
+    bool clicked() const { return clicked_; }
+
+private:
+    static LRESULT CALLBACK watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+    HWND owner_;
+    UINT id_;
+    HMENU opened_ = nullptr;  // the last menu that opened
+    bool clicked_ = false;
+    UINT_PTR timer_ = 0;
+};
 // The index of `item` in a list (a test failure when it is not there).
 int indexOf(const win::ComboBox& list, const std::string& item);
 
 // Lets the window thread handle what is waiting in its queue.
 void pumpMessages();
+// Lets the window thread handle input just sent, and what it causes.
+void pumpInput();
 
 // Runs the program's message loop (each window's keys go through the dialog
 // manager first) until `done`, for three seconds at most.
@@ -94,7 +123,8 @@ Picture render(HWND control, uint32_t background = 0x123456);
 
 struct TestApp {
     TestApp();
-    explicit TestApp(const std::string& settings);  // "vask.cfg" written before the windows
+    // "vask.cfg" and "hist.sdf" written before the windows are made.
+    explicit TestApp(const std::string& settings, const std::string& history = {});
     ~TestApp();
     // Closes the bar as the user would (the saves included) and builds a new App on the same folder.
     void restart();
@@ -104,5 +134,8 @@ struct TestApp {
     AnsweringPrompter prompter;
     std::unique_ptr<App> app;
 };
+
+// The bar shown and active, its field focused, as after a start.
+Tmainform& activeBar(TestApp& test);
 
 }  // namespace vask::test
