@@ -23,11 +23,33 @@ TEST(KeywordSearch, OnlyAKnownKeywordAndASpaceChooseAnEngine) {
     const auto github = searchByKeyword("!GH  two  spaces ", own);
     ASSERT_TRUE(github && github->ownIndex());
     EXPECT_EQ(*github->ownIndex(), 1u);
-    EXPECT_EQ(github->text, " two  spaces ");  // after the first space, as typed
+    EXPECT_EQ(github->text, "two  spaces ");  // after the run of white space, as typed
     EXPECT_EQ(searchByKeyword("!ddg ", own)->text, "");
 
-    for (const char* typed : {"!", "! cats", "!ddg", "!nope cats", "ddg cats", " !ddg cats", "!g\tcats", ""})
+    for (const char* typed : {"!", "! cats", "!\tcats", "!ddg", "!nope cats", "ddg cats", " !ddg cats", "!ddg\xC2", ""})
         EXPECT_FALSE(searchByKeyword(typed, own)) << typed;
+}
+
+TEST(KeywordSearch, AnyRunOfWhiteSpaceEndsTheKeywordAndNoneOfItStartsTheText) {
+    const std::vector<OwnEngine> own{kDdg};
+    // Tab, no-break space, line end, em space, ideographic space, and mixed runs of them.
+    for (const char* typed : {"!ddg\tcats",
+                              "!ddg\xC2\xA0"
+                              "cats",
+                              "!ddg\r\ncats",
+                              "!ddg\xE2\x80\x83"
+                              "cats",
+                              "!ddg\xE3\x80\x80"
+                              "cats",
+                              "!ddg \t\xC2\xA0 cats"}) {
+        const auto found = searchByKeyword(typed, own);
+        ASSERT_TRUE(found && found->ownIndex()) << typed;
+        EXPECT_EQ(found->text, "cats") << typed;
+    }
+    EXPECT_EQ(*searchByKeyword("!g\tcats", own)->builtIn(), SearchEngine::Google);
+    EXPECT_EQ(searchByKeyword("!ddg\xC2\xA0", own)->text, "");
+    // Other letters above ASCII are no gap: "!ddgé" is no keyword.
+    EXPECT_FALSE(searchByKeyword("!ddg\xC3\xA9 cats", own));
 }
 
 TEST(OwnEngines, EachFieldIsChecked) {
