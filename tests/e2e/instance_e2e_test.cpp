@@ -1,12 +1,14 @@
-// The real vask.exe runs once per program file: a second start brings the
-// running bar back and ends without a bar of its own, even when many copies
-// start at the same instant; a copy of another folder is another program.
+// The real vask.exe runs once per program file: a second start, by whatever
+// spelling of its path, brings the running bar back and ends without a bar of
+// its own, even when many copies start at the same instant; a copy of another
+// folder is another program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "controls/instance_control.h"
 #include "controls/instance_name.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
@@ -77,12 +79,40 @@ TEST(InstanceEndToEnd, ACopyFromAnotherFolderRunsBesideTheFirst) {
     EXPECT_TRUE(other.waitForExit());
 }
 
+TEST(InstanceEndToEnd, ACopyStartedByAnotherSpellingOfItsPathHandsOverToTheRunningBar) {
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess first(folder.path(), VaskProcess::WaitUntilIdle, L"--engine wikipedia kiwi");
+    ASSERT_NE(first.bar(), nullptr);
+    ASSERT_EQ(waitForLaunches(L"default", 1).size(), 1u);
+    const std::wstring path = folder.path() + L"vask.exe";
+    std::wstring upper = path, shortPath(MAX_PATH, L'\0');
+    CharUpperW(upper.data());
+    shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(), MAX_PATH));
+    ASSERT_NE(CompareStringOrdinal(shortPath.c_str(), -1, path.c_str(), -1, TRUE), CSTR_EQUAL) << "no short name";
+    std::wstring lowerName = path;
+    lowerName.replace(lowerName.size() - 8, 8, L"VASK.exe");
+    for (const std::wstring& spelling : {upper, shortPath, lowerName}) {
+        SCOPED_TRACE(win::toUtf8(spelling));
+        VaskProcess other(folder.path(), VaskProcess::WaitUntilIdle, L"--engine wikipedia kiwi", spelling);
+        ASSERT_TRUE(other.waitForExit()) << "a second bar runs";
+        EXPECT_EQ(other.exitCode(), 0u);
+        EXPECT_EQ(visibleBars(other.processId()), 0);
+    }
+    // Each copy handed its search to the one bar, which alone keeps the history.
+    EXPECT_EQ(waitForLaunches(L"default", 4).size(), 4u);
+    EXPECT_EQ(visibleBars(), 1);
+    first.sendCopyData("202");
+    EXPECT_TRUE(first.waitForExit());
+    forgetLaunches();
+}
+
 TEST(InstanceEndToEnd, ACopyWaitsForTheLockBeforeItCountsItself) {
     test::TempFolder folder;
-    const std::string block = instanceMappingName(win::toUtf8(folder.path() + L"vask.exe"));
-    win::KernelHandle lock(CreateMutexW(nullptr, TRUE, win::toWide(instanceLockName(block)).c_str()));
-    ASSERT_TRUE(lock);
     VaskProcess copy(folder.path(), VaskProcess::Suspended);
+    const std::wstring block = instanceBlockName(folder.path() + L"vask.exe");
+    win::KernelHandle lock(CreateMutexW(nullptr, TRUE, win::toWide(instanceLockName(win::toUtf8(block))).c_str()));
+    ASSERT_TRUE(lock);
     copy.resume();
     Sleep(1500);
     EXPECT_EQ(visibleBars(copy.processId()), 0) << "the copy registered without the lock";
