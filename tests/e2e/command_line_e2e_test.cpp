@@ -137,6 +137,33 @@ std::vector<std::string> messagesUntilExit(const VaskProcess& vask) {
     return texts;
 }
 
+std::string boxText(HWND box) {
+    wchar_t text[2048] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 2048);
+    return win::toUtf8(text);
+}
+
+TEST(CommandLineEndToEnd, AHandedOverSearchIsAnsweredBeforeTheBarRunsIt) {
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess running(folder.path());
+    ASSERT_NE(running.bar(), nullptr);
+    // The default browser of the prefix has no private window Vask knows of: the bar says so.
+    VaskProcess copy(folder.path(), VaskProcess::Suspended, L"--private kiwi");
+    copy.resume();
+    std::vector<HWND> boxes;
+    ASSERT_TRUE(waitUntil([&] { return !(boxes = windowsOf(running.processId(), L"#32770")).empty(); }));
+    EXPECT_NE(boxText(boxes[0]).find("The private search was not opened"), std::string::npos) << boxText(boxes[0]);
+    // The copy had its answer before that, and ends while the bar's message is on screen.
+    EXPECT_TRUE(copy.waitForExit(5000)) << "the copy waits for the bar's message";
+    EXPECT_EQ(copy.exitCode(), 0u);
+    EXPECT_TRUE(windowsOf(copy.processId(), L"#32770").empty());
+    SendMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(launchesOf(L"default").empty());
+    running.sendCopyData("202");
+    EXPECT_TRUE(running.waitForExit());
+}
+
 TEST(CommandLineEndToEnd, HelpAndMistakesShowTheUsageAndLaunchNothing) {
     forgetLaunches();
     test::TempFolder folder;
