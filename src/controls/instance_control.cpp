@@ -74,6 +74,14 @@ TInstanceControl::~TInstanceControl() {
     }
 }
 
+bool TInstanceControl::limitReached() const {
+    if (!Enabled) return false;
+    const win::KernelHandle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, mappingName_.c_str()));
+    if (!mapping) return false;  // no copy runs
+    const win::MappedView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(SharedBlock)));
+    return view && static_cast<const SharedBlock*>(view.get())->count >= MaxInstances;
+}
+
 bool TInstanceControl::Loaded(HWND applicationWindow) {
     if (!Enabled || mapping_) return counted_;
 

@@ -49,6 +49,10 @@ public:
     // block cannot be made.
     bool Loaded(HWND applicationWindow);
 
+    // Whether the copies running now fill the limit, so that this copy is
+    // about to end: a look at the count that takes no place. Loaded decides.
+    bool limitReached() const;
+
     // False once this copy found the limit reached (it then never gives a count back).
     bool counted() const { return counted_; }
 

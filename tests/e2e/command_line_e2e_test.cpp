@@ -164,6 +164,31 @@ TEST(CommandLineEndToEnd, AHandedOverSearchIsAnsweredBeforeTheBarRunsIt) {
     EXPECT_TRUE(running.waitForExit());
 }
 
+TEST(CommandLineEndToEnd, OnlyTheCopyThatKeepsRunningReportsTheStartUpProblems) {
+    forgetLaunches();
+    test::TempFolder folder;
+    folder.write(L"vask.cfg", "[Engines]\r\nnot an engine\r\n");
+    VaskProcess running(folder.path());
+    HWND bar = nullptr;
+    const std::vector<std::string> atStart = messagesAtStart(running, bar);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(atStart.size(), 1u);
+    EXPECT_NE(atStart[0].find("not an engine"), std::string::npos) << atStart[0];
+    // A search handed over, and a plain start that only brings the bar forward.
+    for (const wchar_t* arguments : {L"kiwi", L""}) {
+        SCOPED_TRACE(win::toUtf8(arguments));
+        VaskProcess copy(folder.path(), VaskProcess::Suspended, arguments);
+        copy.resume();
+        EXPECT_EQ(messagesUntilExit(copy), std::vector<std::string>{});
+        ASSERT_TRUE(copy.waitForExit(0));
+        EXPECT_EQ(copy.exitCode(), 0u);
+    }
+    EXPECT_EQ(waitForLaunches(L"default", 1).size(), 1u);
+    running.sendCopyData("202");
+    EXPECT_TRUE(running.waitForExit());
+    forgetLaunches();
+}
+
 TEST(CommandLineEndToEnd, HelpAndMistakesShowTheUsageAndLaunchNothing) {
     forgetLaunches();
     test::TempFolder folder;
