@@ -26,6 +26,8 @@ WORD fieldValue(const Hotkey& hotkey) {
     BYTE flags = 0;
     for (const auto& [modifier, flag] : FieldModifiers)
         if (hotkey.modifiers & modifier) flags |= flag;
+    // The field names Page Down "Num 3" unless told the key is the extended one.
+    if (MapVirtualKeyW(hotkey.key, MAPVK_VK_TO_VSC_EX) & 0xFF00) flags |= HOTKEYF_EXT;
     return MAKEWORD(hotkey.key, flags);
 }
 
