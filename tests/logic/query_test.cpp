@@ -185,10 +185,6 @@ TEST(Query, UrlCharactersTypedReachTheServiceAsTyped) {
     in.domain = "a.org&q=evil";
     EXPECT_EQ(composeSearch(options, in).url,
               "http://www.google.com/search?q=a%2Bb%09%2541+%22x%26y%22+-%23z+site:a.org%26q=evil");
-    in.engine = SearchEngine::Bing;
-    in.exact.clear();
-    EXPECT_EQ(composeSearch(options, in).url,
-              "http://www.bing.com/search?&q=&q=a%2Bb%09%2541+ -%23z+site%3Aa.org%26q=evil&");
     EXPECT_EQ(composeSearch(options, advanced(SearchEngine::Wikipedia, "C# & F#\x7F")).url,
               "http://wikipedia.org/w/index.php?search=C%23+%26+F%23%7F");
 }

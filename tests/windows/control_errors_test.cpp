@@ -26,7 +26,7 @@ TEST(ControlErrors, TheWindowSaysAControlsErrorAndNoMessageCanForgeOne) {
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_EQ(test.prompter.prompts[0].text, "The handler broke.");
 
-    // A registered message's lParam is whatever its sender chose: here an error of its own.
+    // The registered message's lParam is whatever its sender chose: here an error of its own.
     const std::runtime_error forged("Forged by another program.");
     SendMessageW(bar, RegisterWindowMessageW(L"Vask.ControlError"), 0, reinterpret_cast<LPARAM>(&forged));
     EXPECT_EQ(test.prompter.prompts.size(), 1u);
