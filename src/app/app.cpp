@@ -32,7 +32,7 @@ App::~App() {
     bar_.reset();
 }
 
-bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
+bool App::createWindows(const std::function<bool(HWND bar)>& barReady, bool mayStop) {
     std::vector<std::string> problems = data.problems();
     try {
         startupSettings_ = data.readSettings();
@@ -42,19 +42,22 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     EnginesRead engines = readOwnEngines(startupSettings_);
     ownEngines = std::move(engines.engines);
     if (!engines.invalid.empty()) problems.push_back(unusedEngineLines(engines.invalid));
-    if (!problems.empty()) {
-        // Said once, all together; the windows then start from their defaults.
-        std::string text;
-        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n") + problem;
-        prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
-    }
     startup::mark(startup::Phase::SettingsRead);
     // The history is read while the bar is made: the two take about as long.
-    history.startLoading(data.file(L"hist.sdf"));
+    // A copy that hands over to the running bar reads none of it.
+    const std::wstring historyFile = data.file(L"hist.sdf");
+    if (!mayStop) history.startLoading(historyFile);
     bar_ = std::make_unique<Tmainform>(*this);
     startup::mark(startup::Phase::ControlsMade);
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
     if (barReady && !barReady(bar_->hwnd())) return false;
+    if (!problems.empty()) {
+        // Said once, all together, by the copy that runs; its windows start from their defaults.
+        std::string text;
+        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n") + problem;
+        prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
+    }
+    history.startLoading(historyFile);  // unless it was started above
     history.finishLoading();
     return true;
 }

@@ -35,7 +35,9 @@ public:
     // Creates the windows in their order; the bar becomes the main window.
     // `barReady` runs as soon as the bar exists and may stop there (a second
     // copy of the program ends before it loads anything else); false then.
-    bool createWindows(const std::function<bool(HWND bar)>& barReady = {});
+    // The start-up's problems are said only once it let the bar run. When
+    // `mayStop` says it likely stops, the history is not read until it did not.
+    bool createWindows(const std::function<bool(HWND bar)>& barReady = {}, bool mayStop = false);
 
     // "vask.cfg" as it stood when the windows were made (read once; a file
     // that could not be read was reported then and reads as empty).

@@ -26,6 +26,8 @@ WORD fieldValue(const Hotkey& hotkey) {
     BYTE flags = 0;
     for (const auto& [modifier, flag] : FieldModifiers)
         if (hotkey.modifiers & modifier) flags |= flag;
+    // The field names Page Down "Num 3" unless told the key is the extended one.
+    if (MapVirtualKeyW(hotkey.key, MAPVK_VK_TO_VSC_EX) & 0xFF00) flags |= HOTKEYF_EXT;
     return MAKEWORD(hotkey.key, flags);
 }
 
@@ -47,6 +49,8 @@ TfHotkey::TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win
     create(ClassName, L"Hotkey", Style, ExStyle, 0, 0, 0, 0, owner);
     Label1.create(hwnd(), "Press the keys that call Vask:", IdLabel, SS_LEFTNOWORDWRAP);
     field.create(hwnd(), HOTKEY_CLASSW, "", WS_VISIBLE | WS_TABSTOP | WS_BORDER, IdField);
+    winBox.create(hwnd(), "Win", IdWin, BS_AUTOCHECKBOX);
+    winBox.onClick = [this] { winClick(); };
     const auto colors = barButtonColors(background);
     for (auto [button, caption, id] : {std::tuple{&okButton, "OK", IdOk}, std::tuple{&cancelButton, "Cancel", IdCancel},
                                        std::tuple{&noneButton, "None", IdNone}}) {
@@ -67,11 +71,13 @@ void TfHotkey::layOut() {
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     font_ = win::uiFont(8, dpi());
-    for (win::Control* control : {static_cast<win::Control*>(&Label1), &field, static_cast<win::Control*>(&okButton),
-                                  static_cast<win::Control*>(&cancelButton), static_cast<win::Control*>(&noneButton)})
+    for (win::Control* control : {static_cast<win::Control*>(&Label1), &field, static_cast<win::Control*>(&winBox),
+                                  static_cast<win::Control*>(&okButton), static_cast<win::Control*>(&cancelButton),
+                                  static_cast<win::Control*>(&noneButton)})
         control->setFont(font_.get());
     Label1.setBounds(scaled(12), scaled(12), scaled(238), scaled(15));
-    field.setBounds(scaled(12), scaled(31), scaled(238), scaled(21));
+    field.setBounds(scaled(12), scaled(31), scaled(190), scaled(21));
+    winBox.setBounds(scaled(208), scaled(31), scaled(42), scaled(21));
     okButton.setBounds(scaled(12), scaled(62), scaled(75), scaled(23));
     cancelButton.setBounds(scaled(93), scaled(62), scaled(75), scaled(23));
     noneButton.setBounds(scaled(175), scaled(62), scaled(75), scaled(23));
@@ -79,6 +85,8 @@ void TfHotkey::layOut() {
 
 std::optional<Hotkey> TfHotkey::ShowModal(const Hotkey& current) {
     SendMessageW(field.hwnd(), HKM_SETHOTKEY, fieldValue(current), 0);
+    winBox.setChecked((current.modifiers & Hotkey::Win) != 0);
+    winClick();
     // Over the middle of the bar, inside the screen.
     RECT owner{}, frame = windowRect();
     GetWindowRect(GetWindow(hwnd(), GW_OWNER), &owner);
@@ -100,8 +108,22 @@ void TfHotkey::closeWith(std::optional<Hotkey> choice) {
     PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the modal loop
 }
 
+void TfHotkey::winClick() {
+    // Without Win, a key typed alone or with Shift only becomes Ctrl+Alt and the key.
+    const bool win = winBox.checked();
+    SendMessageW(field.hwnd(), HKM_SETRULES, win ? 0 : HKCOMB_NONE | HKCOMB_S,
+                 win ? 0 : MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+}
+
 void TfHotkey::okClick() {
-    const Hotkey chosen = hotkeyOf(static_cast<WORD>(SendMessageW(field.hwnd(), HKM_GETHOTKEY, 0, 0)));
+    Hotkey chosen = hotkeyOf(static_cast<WORD>(SendMessageW(field.hwnd(), HKM_GETHOTKEY, 0, 0)));
+    if (!chosen.none() && winBox.checked()) chosen.modifiers |= Hotkey::Win;
+    if (!callsOnlyWhenMeant(chosen)) {
+        prompter().ask(hwnd(),
+                       "A hotkey needs Ctrl, Alt or Win: a key alone would call Vask each time it is typed anywhere.",
+                       "Vask", MB_OK | MB_ICONWARNING);
+        return;
+    }
     if (!hotkeyText(chosen, windowsKeyName)) {
         prompter().ask(hwnd(), "This key has no name that Vask can keep. Please choose another.", "Vask",
                        MB_OK | MB_ICONWARNING);

@@ -1,6 +1,7 @@
 #pragma once
 // TfHotkey: the small dialog of the bar's "Hotkey..." item — the system's
-// hotkey field with OK, Cancel and None, in the bar's colours.
+// hotkey field, which knows no Win key, with a "Win" check box beside it, and
+// OK, Cancel and None, in the bar's colours.
 #include <windows.h>
 
 #include <optional>
@@ -21,7 +22,7 @@ public:
     TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win::Prompter& prompter);
 
     static constexpr int ClientWidth = 262, ClientHeight = 94;
-    enum ControlId : int { IdOk = IDOK, IdCancel = IDCANCEL, IdLabel = 10, IdField, IdNone };
+    enum ControlId : int { IdOk = IDOK, IdCancel = IDCANCEL, IdLabel = 10, IdField, IdNone, IdWin };
 
     // Shows `current` and returns the choice: a hotkey, no hotkey (None),
     // or nothing when cancelled.
@@ -29,6 +30,7 @@ public:
 
     win::Label Label1;
     win::Control field;  // the system's hotkey control
+    win::CheckButton winBox;
     TGradButton okButton, cancelButton, noneButton;
 
 protected:
@@ -39,6 +41,7 @@ private:
     void layOut();
     void closeWith(std::optional<Hotkey> choice);
     void okClick();
+    void winClick();  // the field's rules follow the Win check box
 
     COLORREF background_;
     BarScheme scheme_;

@@ -41,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         InstanceControl1.OnMaxInstancesReached = [&](TInstanceControl&, HWND running) {
             if (search) handedOver = handOverSearch(running, *search);
         };
-        if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); })) {
+        if (!app.createWindows([&](HWND bar) { return InstanceControl1.Loaded(bar); },
+                               InstanceControl1.limitReached())) {
             if (handedOver) return 0;
             prompter.ask(nullptr, "The running Vask did not take the search.", "Vask", MB_OK | MB_ICONERROR);
             return 1;

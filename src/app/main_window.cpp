@@ -501,7 +501,10 @@ bool Tmainform::handleSearchRequest(const void* data, size_t size, bool privatel
     std::optional<SearchRequest> request = decodeSearchRequest(data, size);
     if (!request) return false;
     request->privately = privately;
-    searchFor(*request);
+    // Not inside the sender's SendMessage: a browser started, a message box
+    // shown or a COM call made there would run while another process waits.
+    handedSearches_.push_back(std::move(*request));
+    PostMessageW(hwnd(), RunHandedSearch, 0, 0);
     return true;
 }
 
@@ -672,6 +675,13 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (data) handleCopyData(data->lpData, data->cbData);
         return TRUE;
     }
+    case RunHandedSearch:
+        if (!handedSearches_.empty()) {
+            const SearchRequest request = std::move(handedSearches_.front());
+            handedSearches_.pop_front();
+            searchFor(request);
+        }
+        return 0;
     case WM_CLOSE:
         // A second request while the question is on screen has its answer coming.
         if (closing_) return 0;

@@ -2,6 +2,7 @@
 // Tmainform: the search bar — a narrow borderless window that stays on top,
 // with the search field, the choice of service and the popup menu.
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -131,7 +132,9 @@ public:
     // A search handed over from the command line runs as one typed into eurl
     // with Enter pressed, with its service chosen first when it names one.
     void searchFor(const SearchRequest& request);
-    bool handleSearchRequest(const void* data, size_t size, bool privately);  // false when refused
+    // Takes a copy of a handed-over search and runs it once the sender has
+    // its answer; false when refused.
+    bool handleSearchRequest(const void* data, size_t size, bool privately);
     void restoreFromMinimised();
 
     void NastaviBarve();   // applies the light or dark scheme for the background colour
@@ -219,6 +222,9 @@ private:
     void showInField(std::string_view text);  // without suggesting anything for it
     bool settingText_ = false;                // the program, not the user, writes the field
     bool escapeClosedList_ = false;
+    // Handed-over searches taken, in their order, until the bar runs them.
+    std::deque<SearchRequest> handedSearches_;
+    static constexpr UINT RunHandedSearch = WM_APP + 1;
 };
 
 }  // namespace vask

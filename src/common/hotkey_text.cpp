@@ -8,7 +8,7 @@
 namespace vask {
 namespace {
 
-constexpr unsigned VkSpace = 0x20, VkF1 = 0x70, FunctionKeys = 24;
+constexpr unsigned VkClear = 0x0C, VkSpace = 0x20, VkF1 = 0x70, FunctionKeys = 24;
 
 // In the order they are written.
 constexpr std::array<std::pair<unsigned, std::string_view>, 4> ModifierNames{{
@@ -36,6 +36,8 @@ std::string ownKeyName(unsigned key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
     if (key >= VkF1 && key < VkF1 + FunctionKeys) return std::string(1, 'F').append(std::to_string(key - VkF1 + 1));
     if (key == VkSpace) return "Space";
+    // The keypad's 5 without Num Lock: Windows names it "Num 5", as the key with it.
+    if (key == VkClear) return "Clear";
     return {};
 }
 
@@ -55,11 +57,15 @@ std::optional<std::string> hotkeyText(const Hotkey& hotkey, const KeyNamer& name
     if (hotkey.none()) return std::string{};
     std::string key = ownKeyName(hotkey.key);
     if (key.empty() && !isModifierKey(hotkey.key)) key = nameOf(hotkey.key);
-    if (key.empty()) return std::nullopt;
+    if (key.empty() || keyNamed(key, nameOf) != hotkey.key) return std::nullopt;
     std::string text;
     for (const auto& [bit, name] : ModifierNames)
         if (hotkey.modifiers & bit) text.append(name).append("+");
     return text + key;
+}
+
+bool callsOnlyWhenMeant(const Hotkey& hotkey) {
+    return hotkey.none() || (hotkey.modifiers & (Hotkey::Ctrl | Hotkey::Alt | Hotkey::Win)) != 0;
 }
 
 std::optional<Hotkey> parseHotkey(std::string_view text, const KeyNamer& nameOf) {

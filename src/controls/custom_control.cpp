@@ -6,6 +6,7 @@
 
 #include "win/accessible.h"
 #include "win/errors.h"
+#include "win/window.h"
 #include "win/text.h"
 
 namespace vask {

@@ -41,9 +41,24 @@ private:
 
 }  // namespace
 
+std::wstring instanceBlockName(const std::wstring& programPath) {
+    // Opening for its attributes only: the running program's file lets that.
+    const win::FileHandle file(CreateFileW(programPath.c_str(), FILE_READ_ATTRIBUTES,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file && GetFileInformationByHandle(file.get(), &info))
+        return win::toWide(
+            instanceMappingName(info.dwVolumeSerialNumber, (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow));
+    std::wstring longPath(32768, L'\0');
+    const DWORD length = GetLongPathNameW(programPath.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    longPath.resize(length > 0 && length < longPath.size() ? length : 0);
+    return win::toWide(instanceMappingName(win::toUtf8(longPath.empty() ? programPath : longPath)));
+}
+
 TInstanceControl::TInstanceControl(std::wstring programPath) {
     if (liveInstance) throw EInstanceControl("Only one copy of this component can be dropped on a form!");
-    mappingName_ = win::toWide(instanceMappingName(win::toUtf8(programPath)));
+    mappingName_ = instanceBlockName(programPath);
     liveInstance = this;
 }
 
@@ -57,6 +72,14 @@ TInstanceControl::~TInstanceControl() {
     } catch (const std::exception&) {
         // The program is ending; the count goes with the block once no copy holds it.
     }
+}
+
+bool TInstanceControl::limitReached() const {
+    if (!Enabled) return false;
+    const win::KernelHandle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, mappingName_.c_str()));
+    if (!mapping) return false;  // no copy runs
+    const win::MappedView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, sizeof(SharedBlock)));
+    return view && static_cast<const SharedBlock*>(view.get())->count >= MaxInstances;
 }
 
 bool TInstanceControl::Loaded(HWND applicationWindow) {

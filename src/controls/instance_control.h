@@ -20,13 +20,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The name of the shared block that the copies of the program file at
+// `programPath` count themselves in: the same for every path to that file.
+std::wstring instanceBlockName(const std::wstring& programPath);
+
 class TInstanceControl;
 // Raised in the copy that is about to end, with the window of the copy that registered last.
 using TMaxInstancesReachedEvent = std::function<void(TInstanceControl& Sender, HWND LastInstanceHandle)>;
 
 class TInstanceControl {
 public:
-    // Counts the copies started from `programPath`. Only one lives per
+    // Counts the copies of the program file at `programPath`. Only one lives per
     // process: a second one throws EInstanceControl.
     explicit TInstanceControl(std::wstring programPath = win::programPath());
     ~TInstanceControl();  // gives this copy's count back
@@ -44,6 +48,10 @@ public:
     // this copy without showing anything. Throws Win32Error when the shared
     // block cannot be made.
     bool Loaded(HWND applicationWindow);
+
+    // Whether the copies running now fill the limit, so that this copy is
+    // about to end: a look at the count that takes no place. Loaded decides.
+    bool limitReached() const;
 
     // False once this copy found the limit reached (it then never gives a count back).
     bool counted() const { return counted_; }

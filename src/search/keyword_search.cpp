@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "common/white_space.h"
+
 namespace vask {
 namespace {
 
@@ -15,9 +17,9 @@ std::string_view builtInKeyword(SearchEngine engine) { return kBuiltInKeywords[e
 
 std::optional<KeywordSplit> splitKeyword(std::string_view typed) {
     if (!typed.starts_with('!')) return std::nullopt;
-    const auto space = typed.find(' ');
+    const std::size_t space = findWhiteSpace(typed);
     if (space == std::string_view::npos || space == 1) return std::nullopt;
-    return KeywordSplit{typed.substr(1, space - 1), typed.substr(space + 1)};
+    return KeywordSplit{typed.substr(1, space - 1), withoutLeadingWhiteSpace(typed.substr(space))};
 }
 
 std::optional<KeywordSearch> searchByKeyword(std::string_view typed, std::span<const OwnEngine> ownEngines) {

@@ -1,8 +1,9 @@
 #pragma once
-// "!kw rest": a search text that starts with "!", a keyword and a space is
-// searched with that keyword's engine, with the text after the space; the
-// bar's chosen engine stays as it was. "!g", "!b" and "!w" are the built-in
-// engines. "!" alone, "!kw" without a space and an unknown keyword are not
+// "!kw rest": a search text that starts with "!", a keyword and white space
+// (a space, a Tab, a no-break space, ...) is searched with that keyword's
+// engine, with the text after the run of white space; the bar's chosen
+// engine stays as it was. "!g", "!b" and "!w" are the built-in engines.
+// "!" alone, "!kw" without white space and an unknown keyword are not
 // keywords: such a text is searched as typed. The history records the text
 // as typed, keyword included, so running it again finds the same engine.
 #include <cstddef>
@@ -19,12 +20,12 @@ namespace vask {
 // The keyword of a built-in engine: "g", "b" or "w".
 std::string_view builtInKeyword(SearchEngine engine);
 
-// A keyword and the text after the first space; none when the text does not
-// start with "!", a non-empty keyword and a space. Whether the keyword is
-// known is not asked here.
+// A keyword and the text after the white space that ends it; none when the
+// text does not start with "!", a non-empty keyword and white space. Whether
+// the keyword is known is not asked here.
 struct KeywordSplit {
     std::string_view keyword;
-    std::string_view text;  // after the first space, as typed (may be empty)
+    std::string_view text;  // after the whole run of white space, as typed (may be empty)
 };
 std::optional<KeywordSplit> splitKeyword(std::string_view typed);
 

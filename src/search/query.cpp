@@ -102,6 +102,23 @@ std::string SpacesToPlus(std::string_view text) {
     return out;
 }
 
+std::string escapeQueryText(std::string_view text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '%' || c == '&' || c == '#' || c == '+') {
+            out += '%';
+            out += Hex[byte >> 4];
+            out += Hex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string timeFragment(int index) {
     static constexpr std::array<std::string_view, 6> fragments{"",           "&tbs=qdr:h", "&tbs=qdr:d",
                                                                "&tbs=qdr:w", "&tbs=qdr:m", "&tbs=qdr:y"};
@@ -131,7 +148,10 @@ LaunchRequest composeSearch(SearchOptions& options, const SearchInputs& in) {
     if (in.countryIndex == 0) options.country.clear();
     if (in.resultIndex == 0) options.resultLanguage.clear();
 
-    LaunchRequest request = engineRow(in.engine).compose(options, in, browserProgramFor(in.browserItem));
+    // What the user typed reaches the service as typed, never as URL syntax.
+    SearchInputs typed = in;
+    for (std::string* text : {&typed.text, &typed.exact, &typed.exclude, &typed.domain}) *text = escapeQueryText(*text);
+    LaunchRequest request = engineRow(in.engine).compose(options, typed, browserProgramFor(in.browserItem));
     request.url = shellSafeUrl(request.url);
     return request;
 }

@@ -48,6 +48,11 @@ inline const Engine& engineRow(SearchEngine engine) { return builtInEngines()[en
 // Every space becomes "+"; nothing else is encoded.
 std::string SpacesToPlus(std::string_view text);
 
+// A typed text as one value of a URL's query: "%", "&", "#", "+" and the
+// control characters as "%XX" (upper-case hex), so that the service reads
+// them as typed; every other byte, spaces and quotes included, stays as it is.
+std::string escapeQueryText(std::string_view text);
+
 // "&tbs=qdr:h" ... "&tbs=qdr:y" for the time periods 1..5; empty otherwise.
 std::string timeFragment(int index);
 

@@ -1,6 +1,7 @@
 #include "search/search_arguments.h"
 
 #include "common/utf8.h"
+#include "common/white_space.h"
 #include "search/keyword_search.h"
 
 namespace vask {
@@ -45,7 +46,7 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
             // Any other name is a keyword: the search goes as "!keyword text" would.
             keyword.clear();
             if (!result.engine) {
-                if (name.find(' ') != std::string::npos || !searchByKeyword("!" + name + " ", ownEngines))
+                if (findWhiteSpace(name) != std::string::npos || !searchByKeyword("!" + name + " ", ownEngines))
                     return failure("\"" + name + "\" is not a search engine.");
                 keyword = "!" + name + " ";
             }
@@ -58,10 +59,12 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
         if (word.size() > 1 && word[0] == '-') return failure("\"" + word + "\" is not an option of Vask.");
         break;
     }
-    if (next == words.size()) return failure("There is no text to search.");
+    std::string text;
+    for (std::size_t i = next; i < words.size(); ++i) text += (i == next ? "" : " ") + words[i];
+    // Empty words ("") or only white space search nothing either.
+    if (withoutLeadingWhiteSpace(text).empty()) return failure("There is no text to search.");
     result.action = CommandLineSearch::Action::Search;
-    result.text = keyword;
-    for (std::size_t i = next; i < words.size(); ++i) result.text += (i == next ? "" : " ") + words[i];
+    result.text = keyword + text;
     return result;
 }
 

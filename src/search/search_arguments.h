@@ -30,7 +30,8 @@ struct CommandLineSearch {
 
 // Options stand before the first word of the text; "--" ends them, so a text
 // may begin with "-". A word of the text that begins with "-" later on is
-// text ("red -apple").
+// text ("red -apple"). No words of text, or words that are empty or only
+// white space (vask.exe ""), are the mistake "no text".
 // `ownEngines`: the engines whose keywords NAME may be.
 CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::span<const OwnEngine> ownEngines);
 

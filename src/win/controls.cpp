@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win/errors.h"
+#include "win/window.h"
 #include "win/handles.h"
 #include "win/text.h"
 #include "win/window.h"

@@ -25,16 +25,4 @@ void showError(Prompter& prompter, HWND owner, const std::exception& error) {
     prompter.ask(owner, error.what(), "Vask", MB_OK | MB_ICONERROR);
 }
 
-UINT controlErrorMessage() {
-    static const UINT message = RegisterWindowMessageW(L"Vask.ControlError");
-    return message;
-}
-
-void reportControlError(HWND control, const std::exception& error) {
-    const HWND root = GetAncestor(control, GA_ROOT);
-    if (SendMessageW(root, controlErrorMessage(), 0, reinterpret_cast<LPARAM>(&error)) == ControlErrorReported) return;
-    SystemPrompter system;
-    showError(system, root, error);
-}
-
 }  // namespace vask::win

@@ -28,13 +28,4 @@ private:
 // The top-level error handler: shows the message of whatever was thrown.
 void showError(Prompter& prompter, HWND owner, const std::exception& error);
 
-// What a control's handler threw reaches the window that holds it, which
-// reports it as it reports its own handlers' errors; a window that is not
-// the program's shows it in the system's box.
-void reportControlError(HWND control, const std::exception& error);
-// The message that carries it (lParam: the exception), and what a window
-// that reported it answers.
-UINT controlErrorMessage();
-inline constexpr LRESULT ControlErrorReported = 0x7661;
-
 }  // namespace vask::win

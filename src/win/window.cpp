@@ -10,10 +10,23 @@
 namespace vask::win {
 
 Window* Window::fromHandle(HWND window) {
-    // The class's procedure, which a subclass of the window leaves as it is.
-    if (!window || GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::procedure))
+    // The class's procedure, which a subclass of the window leaves as it is;
+    // another process's window is never one of the program's, whatever its class.
+    DWORD owner = 0;
+    if (!window || !GetWindowThreadProcessId(window, &owner) || owner != GetCurrentProcessId() ||
+        GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::procedure))
         return nullptr;
     return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void reportControlError(HWND control, const std::exception& error) {
+    const HWND root = GetAncestor(control, GA_ROOT);
+    if (Window* window = Window::fromHandle(root)) {
+        window->reportError(error);
+        return;
+    }
+    SystemPrompter system;
+    showError(system, root, error);
 }
 
 Control* Window::controlOf(HWND handle) const {
@@ -100,10 +113,6 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
-        if (message == controlErrorMessage() && lParam) {
-            self->reportError(*reinterpret_cast<const std::exception*>(lParam));
-            return ControlErrorReported;
-        }
         // A control's notifications run the control's own handlers first.
         if (message == WM_COMMAND)
             if (Control* control = self->controlOf(reinterpret_cast<HWND>(lParam)))

@@ -61,6 +61,7 @@ protected:
     virtual void reportError(const std::exception& error);
 
 private:
+    friend void reportControlError(HWND control, const std::exception& error);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
     mutable UINT dpi_ = 0;  // 0 until first asked: the system's
@@ -68,5 +69,11 @@ private:
     std::unordered_map<HWND, class Control*> controls_;
     HWND clientFiller_ = nullptr;
 };
+
+// What a control's handler threw reaches the program's window that holds
+// it, which reports it as it reports its own handlers' errors: a direct
+// call, as no message may carry a pointer another process could forge. A
+// control on no window of the program shows it in the system's box.
+void reportControlError(HWND control, const std::exception& error);
 
 }  // namespace vask::win

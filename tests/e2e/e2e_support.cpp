@@ -92,10 +92,12 @@ bool waitUntil(const std::function<bool()>& condition) {
     return false;
 }
 
-VaskProcess::VaskProcess(const std::wstring& folder, Start start, const std::wstring& arguments) {
-    const std::wstring target = folder + L"vask.exe";
-    if (!win::fileExists(target) && !CopyFileW(vaskExe().c_str(), target.c_str(), FALSE))
+VaskProcess::VaskProcess(const std::wstring& folder, Start start, const std::wstring& arguments,
+                         const std::wstring& startedAs) {
+    const std::wstring copy = folder + L"vask.exe";
+    if (!win::fileExists(copy) && !CopyFileW(vaskExe().c_str(), copy.c_str(), FALSE))
         throw std::runtime_error("cannot copy vask.exe");
+    const std::wstring target = startedAs.empty() ? copy : startedAs;
     std::wstring commandLine = L"\"" + target + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};

@@ -37,8 +37,10 @@ public:
     // copies from one folder run the same file) and starts it there. A copy
     // started suspended runs once resume() is called.
     enum Start { WaitUntilIdle, Suspended };
-    // `arguments` follow the program's name on its command line, as written.
-    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle, const std::wstring& arguments = {});
+    // `arguments` follow the program's name on its command line, as written;
+    // `startedAs` is another spelling of the copy's path to start it by.
+    explicit VaskProcess(const std::wstring& folder, Start start = WaitUntilIdle, const std::wstring& arguments = {},
+                         const std::wstring& startedAs = {});
     ~VaskProcess();  // ends the process if it still runs
     VaskProcess(const VaskProcess&) = delete;
     VaskProcess& operator=(const VaskProcess&) = delete;

@@ -1,5 +1,5 @@
 // The real vask.exe with text typed to break the command line: quotes,
-// backslashes (also at the end), '%', '&', '#', several scripts and 30,000
+// backslashes (also at the end), '%', '&', '#', several scripts and 26,000
 // characters. Every search reaches the browser as exactly one argument equal
 // to the URL the search composes — in the simple form for the default
 // browser and in the advanced form for Firefox.
@@ -86,13 +86,13 @@ TEST(HostileInputEndToEnd, SimpleSearchesReachTheDefaultBrowserAsOneExactArgumen
     EXPECT_TRUE(vask.waitForExit());
 }
 
-TEST(HostileInputEndToEnd, ThirtyThousandCharactersReachTheDefaultBrowserWhole) {
+TEST(HostileInputEndToEnd, TwentySixThousandCharactersReachTheDefaultBrowserWhole) {
     if (underWine()) GTEST_SKIP() << "skipped: Wine's ShellExecuteW cannot take a URL this long (see underWine)";
     forgetLaunches();
     test::TempFolder folder;
     VaskProcess vask(folder.path());
     ASSERT_NE(shownBar(vask), nullptr);
-    expectOneArgumentPerSearch(vask, L"default", {longText(30000)}, simpleUrl);
+    expectOneArgumentPerSearch(vask, L"default", {longText(26000)}, simpleUrl);
     vask.sendCopyData("202");
     EXPECT_TRUE(vask.waitForExit());
 }
@@ -113,7 +113,7 @@ TEST(HostileInputEndToEnd, AdvancedSearchesReachFirefoxAsOneExactArgument) {
         ASSERT_EQ(selectedIndex(advanced, list), 0) << list;
 
     std::vector<std::string> texts = hostileTexts();
-    texts.push_back(longText(30000));  // a named browser takes it as its one argument
+    texts.push_back(longText(26000));  // a named browser takes it as its one argument
     expectOneArgumentPerSearch(vask, L"firefox", texts, [](const std::string& text) {
         SearchOptions options;
         SearchInputs inputs;
@@ -127,6 +127,21 @@ TEST(HostileInputEndToEnd, AdvancedSearchesReachFirefoxAsOneExactArgument) {
     // A backslash that no longer ends the URL stays as it is.
     EXPECT_EQ(launchesOf(L"firefox").at(0), LaunchArgs{"http://www.google.com/search?q=a%22b\\+"});
     EXPECT_TRUE(launchesOf(L"default").empty());
+    vask.sendCopyData("202");
+    EXPECT_TRUE(vask.waitForExit());
+}
+
+TEST(HostileInputEndToEnd, AnotherProgramsMessageCarriesNoPointerTheBarFollows) {
+    test::TempFolder folder;
+    VaskProcess vask(folder.path());
+    const HWND bar = shownBar(vask);
+    ASSERT_NE(bar, nullptr);
+    DWORD_PTR answer = 0;
+    for (const LPARAM junk : {LPARAM{1}, LPARAM{0x0BADF00D}})
+        SendMessageTimeoutW(bar, RegisterWindowMessageW(L"Vask.ControlError"), 0, junk, SMTO_ABORTIFHUNG, 5000,
+                            &answer);
+    EXPECT_TRUE(SendMessageTimeoutW(bar, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) << "the bar ended or hangs";
+    EXPECT_TRUE(windowsOf(vask.processId(), L"#32770").empty()) << "the bar showed a message";
     vask.sendCopyData("202");
     EXPECT_TRUE(vask.waitForExit());
 }

@@ -159,5 +159,34 @@ TEST(HotkeyEndToEnd, AHotkeyChosenInTheDialogCallsTheBarAndIsKept) {
     EXPECT_NE(folder.read(L"vask.cfg").find("Hotkey=Ctrl+Shift+K"), std::string::npos);
 }
 
+TEST(HotkeyEndToEnd, TheDialogKeepsTheWinKeyAndRefusesAKeyAlone) {
+    test::TempFolder folder;
+    folder.write(L"vask.cfg", "[Options]\r\nHotkey=Win+F7\r\n");
+    VaskProcess vask(folder.path());
+    ASSERT_TRUE(barHasTheKeyboard(vask.bar()));
+    PostMessageW(vask.bar(), WM_COMMAND, Tmainform::Hotkey1, 0);
+    const HWND dialog = vask.waitForWindow(L"TfHotkey");
+    ASSERT_TRUE(waitUntil([dialog] { return GetForegroundWindow() == dialog; }));
+    const HWND winBox = FindWindowExW(dialog, nullptr, L"Button", L"Win");
+    ASSERT_EQ(SendMessageW(winBox, BM_GETCHECK, 0, 0), BST_CHECKED) << "Win is not shown";
+    // Win cleared: F7 alone is refused, and a key typed alone takes Ctrl and Alt.
+    pressKey(VK_TAB);
+    pressKey(VK_SPACE);
+    pressKey(VK_RETURN);
+    std::vector<HWND> boxes;
+    ASSERT_TRUE(waitUntil([&] { return !(boxes = windowsOf(vask.processId(), L"#32770")).empty(); }));
+    wchar_t text[512] = {};
+    GetDlgItemTextW(boxes[0], 0xFFFF, text, 512);
+    EXPECT_NE(std::wstring(text).find(L"Ctrl, Alt or Win"), std::wstring::npos) << win::toUtf8(text);
+    SendMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(waitUntil([dialog] { return GetForegroundWindow() == dialog; }));  // the keys go to the field
+    pressTogether({'J'});
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(waitUntil([dialog] { return !IsWindowVisible(dialog); }));
+    vask.sendCopyData("202");
+    ASSERT_TRUE(vask.waitForExit());
+    EXPECT_NE(folder.read(L"vask.cfg").find("Hotkey=Ctrl+Alt+J"), std::string::npos) << folder.read(L"vask.cfg");
+}
+
 }  // namespace
 }  // namespace vask::e2e

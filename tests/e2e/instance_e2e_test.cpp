@@ -1,12 +1,14 @@
-// The real vask.exe runs once per program file: a second start brings the
-// running bar back and ends without a bar of its own, even when many copies
-// start at the same instant; a copy of another folder is another program.
+// The real vask.exe runs once per program file: a second start, by whatever
+// spelling of its path, brings the running bar back and ends without a bar of
+// its own, even when many copies start at the same instant; a copy of another
+// folder is another program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "controls/instance_control.h"
 #include "controls/instance_name.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
@@ -77,12 +79,30 @@ TEST(InstanceEndToEnd, ACopyFromAnotherFolderRunsBesideTheFirst) {
     EXPECT_TRUE(other.waitForExit());
 }
 
+TEST(InstanceEndToEnd, ACopyStartedByAnotherSpellingOfItsPathEndsAndLeavesTheOneBar) {
+    test::TempFolder folder;
+    VaskProcess first(folder.path());
+    ASSERT_NE(first.bar(), nullptr);
+    const std::wstring path = folder.path() + L"vask.exe";
+    std::wstring upper = path, shortPath(MAX_PATH, L'\0');
+    CharUpperW(upper.data());
+    shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(), MAX_PATH));
+    ASSERT_NE(CompareStringOrdinal(shortPath.c_str(), -1, path.c_str(), -1, TRUE), CSTR_EQUAL) << "no short name";
+    for (const std::wstring& spelling : {upper, shortPath}) {
+        VaskProcess other(folder.path(), VaskProcess::WaitUntilIdle, {}, spelling);
+        EXPECT_TRUE(other.waitForExit()) << "a second bar runs, started as " << win::toUtf8(spelling);
+    }
+    EXPECT_EQ(visibleBars(), 1);
+    first.sendCopyData("202");
+    EXPECT_TRUE(first.waitForExit());
+}
+
 TEST(InstanceEndToEnd, ACopyWaitsForTheLockBeforeItCountsItself) {
     test::TempFolder folder;
-    const std::string block = instanceMappingName(win::toUtf8(folder.path() + L"vask.exe"));
-    win::KernelHandle lock(CreateMutexW(nullptr, TRUE, win::toWide(instanceLockName(block)).c_str()));
-    ASSERT_TRUE(lock);
     VaskProcess copy(folder.path(), VaskProcess::Suspended);
+    const std::wstring block = instanceBlockName(folder.path() + L"vask.exe");
+    win::KernelHandle lock(CreateMutexW(nullptr, TRUE, win::toWide(instanceLockName(win::toUtf8(block))).c_str()));
+    ASSERT_TRUE(lock);
     copy.resume();
     Sleep(1500);
     EXPECT_EQ(visibleBars(copy.processId()), 0) << "the copy registered without the lock";

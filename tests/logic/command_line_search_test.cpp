@@ -54,6 +54,14 @@ TEST(CommandLineSearch, MistakesSayWhatIsWrongAndSearchNothing) {
         {{"--engine", "g x", "y"}, "\"g x\" is not a search engine"},
         {{"--engine", "bing"}, "no text"},
         {{"--"}, "no text"},
+        {{""}, "no text"},
+        {{"--private", "--", "", " "}, "no text"},
+        {{"--engine", "w", "\t"}, "no text"},
+        {{"--engine",
+          "g\xC2\xA0"
+          "x",
+          "y"},
+         "is not a search engine"},
     };
     for (const auto& c : cases) {
         const CommandLineSearch result = parse(c.words);

@@ -16,6 +16,12 @@ std::string usKeyName(unsigned key) {
         return "=";
     case 0x11:
         return "Ctrl";
+    case 0x0C:  // Clear: the keypad's 5 without Num Lock
+    case 0x65:
+        return "Num 5";
+    case 0xE1:  // two keys of one name, as on some layouts
+    case 0xE3:
+        return "OEM";
     default:
         return "";
     }
@@ -44,6 +50,17 @@ TEST(HotkeyText, EveryKindOfKeyRoundTrips) {
     EXPECT_EQ(parseHotkey("ctrl+page down", usKeyName), (Hotkey{Hotkey::Ctrl, 0x22}));
     // A key without a name cannot be written.
     EXPECT_EQ(hotkeyText({Hotkey::Ctrl, 0xE8}, usKeyName), std::nullopt);
+}
+
+TEST(HotkeyText, AKeyWhoseNameAnotherKeySharesReadsBackAsTheKeyChosen) {
+    for (const Hotkey hotkey : {Hotkey{Hotkey::Ctrl, 0x65}, Hotkey{Hotkey::Ctrl, 0x0C}, Hotkey{Hotkey::Alt, 0xE1}}) {
+        const std::optional<std::string> text = hotkeyText(hotkey, usKeyName);
+        ASSERT_TRUE(text) << hotkey.key;
+        EXPECT_EQ(parseHotkey(*text, usKeyName), hotkey) << *text;
+    }
+    EXPECT_EQ(hotkeyText({Hotkey::Ctrl, 0x0C}, usKeyName), "Ctrl+Clear");
+    // A name that reads back as another key is never written.
+    EXPECT_EQ(hotkeyText({Hotkey::Alt, 0xE3}, usKeyName), std::nullopt);
 }
 
 TEST(HotkeyText, TextsThatNameNoKeyCannotBeRead) {

@@ -23,11 +23,24 @@ TEST(KeywordSearch, OnlyAKnownKeywordAndASpaceChooseAnEngine) {
     const auto github = searchByKeyword("!GH  two  spaces ", own);
     ASSERT_TRUE(github && github->ownIndex());
     EXPECT_EQ(*github->ownIndex(), 1u);
-    EXPECT_EQ(github->text, " two  spaces ");  // after the first space, as typed
+    EXPECT_EQ(github->text, "two  spaces ");  // after the run of white space, as typed
     EXPECT_EQ(searchByKeyword("!ddg ", own)->text, "");
 
-    for (const char* typed : {"!", "! cats", "!ddg", "!nope cats", "ddg cats", " !ddg cats", "!g\tcats", ""})
+    for (const char* typed : {"!", "! cats", "!\tcats", "!ddg", "!nope cats", "ddg cats", " !ddg cats", "!ddg\xC2", ""})
         EXPECT_FALSE(searchByKeyword(typed, own)) << typed;
+}
+
+TEST(KeywordSearch, AnyRunOfWhiteSpaceEndsTheKeywordAndNoneOfItStartsTheText) {
+    const std::vector<OwnEngine> own{kDdg};
+    // Tab, no-break space, line end, em space, ideographic space, and a mixed run.
+    for (const char* gap : {"\t", "\xC2\xA0", "\r\n", "\xE2\x80\x83", "\xE3\x80\x80", " \t\xC2\xA0 "}) {
+        const std::string typed = std::string("!ddg") + gap + "cats";
+        const auto found = searchByKeyword(typed, own);
+        ASSERT_TRUE(found && found->ownIndex()) << typed;
+        EXPECT_EQ(found->text, "cats") << typed;
+    }
+    EXPECT_EQ(*searchByKeyword("!g\tcats", own)->builtIn(), SearchEngine::Google);
+    EXPECT_FALSE(searchByKeyword("!ddg\xC3\xA9 cats", own));  // "é" is no gap
 }
 
 TEST(OwnEngines, EachFieldIsChecked) {

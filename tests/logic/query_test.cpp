@@ -174,6 +174,21 @@ TEST(Query, QuotesAndTrailingBackslashesAreEncoded) {
     EXPECT_EQ(composeSearch(options, in).url, "http://www.bing.com/search?&q=%22x%22y%22+say+%22hi%22");
 }
 
+TEST(Query, UrlCharactersTypedReachTheServiceAsTyped) {
+    SearchOptions options;
+    SearchInputs in;
+    in.text = "c++ AT&T 100% #1";
+    EXPECT_EQ(composeSearch(options, in).url, "http://www.google.com/search?&hl=sl&q=&q=c%2B%2B AT%26T 100%25 %231");
+    in = advanced(SearchEngine::Google, "a+b\t%41");
+    in.exact = "x&y";
+    in.exclude = "#z";
+    in.domain = "a.org&q=evil";
+    EXPECT_EQ(composeSearch(options, in).url,
+              "http://www.google.com/search?q=a%2Bb%09%2541+%22x%26y%22+-%23z+site:a.org%26q=evil");
+    EXPECT_EQ(composeSearch(options, advanced(SearchEngine::Wikipedia, "C# & F#\x7F")).url,
+              "http://wikipedia.org/w/index.php?search=C%23+%26+F%23%7F");
+}
+
 TEST(Query, TextInAnyScriptPassesThrough) {
     EXPECT_EQ(SpacesToPlus("東京 café"), "東京+café");
     SearchOptions options;

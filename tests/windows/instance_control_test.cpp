@@ -20,13 +20,12 @@ struct Block {
 
 uint32_t stored(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
 
-// A program path of its own per test (and per run), with the block name the
-// path must give: no "\" and no " ".
+// A program path of its own per test (and per run), and the block it names.
 struct ProgramPath {
     explicit ProgramPath(const std::wstring& test) {
         const std::wstring run = std::to_wstring(GetCurrentProcessId());
         path = L"C:\\Vask Tests\\" + test + L" " + run + L"\\vask.exe";
-        mappingName = L"C:VaskTests" + test + run + L"vask.exe";
+        mappingName = instanceBlockName(path);
     }
     std::wstring path, mappingName;
 };
