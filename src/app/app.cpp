@@ -103,9 +103,9 @@ TfEngines& App::enginesWindow() {
             .prompter = prompter,
             .engines = ownEngines,
             .changed =
-                [this](const std::vector<OwnEngine>& engines) {
+                [this](const std::vector<OwnEngine>& engines, const EnginesChange& change) {
                     ownEngines = engines;
-                    bar_->ownEnginesChanged();
+                    bar_->ownEnginesChanged(change.renamedFrom, change.renamedTo);
                 },
         });
     return *enginesWindow_;

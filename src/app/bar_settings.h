@@ -25,8 +25,9 @@ struct BarState {
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;
     SearchEngine engine = SearchEngine::Google;
-    // One of one's own engines, chosen in place of `engine`.
-    std::optional<std::size_t> ownEngine;
+    // One of one's own engines, by its keyword, chosen in place of `engine`
+    // (which comes back when it goes).
+    std::optional<std::string> ownEngine;
 };
 
 // Missing keys take their defaults; a position off the screen is pulled back.

@@ -115,8 +115,10 @@ public:
     // One of one's own engines, by its place in App's list, until another is chosen.
     void selectOwnEngine(std::size_t index);
     ChosenEngine chosenEngine() const;
-    // The Engines window changed one's own engines: the menus follow.
-    void ownEnginesChanged();
+    std::optional<std::size_t> chosenOwnEngine() const;  // its place in App's list
+    // The Engines window changed one's own engines: the menus follow, and the
+    // bar's choice follows a keyword that changed.
+    void ownEnginesChanged(std::string_view renamedFrom = {}, std::string_view renamedTo = {});
     void AliceBlue1Click();
     void Windowsdefault1Click();
     void sbtranspClick();
