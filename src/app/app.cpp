@@ -54,6 +54,7 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     bar_ = std::make_unique<Tmainform>(*this);
     startup::mark(startup::Phase::ControlsMade);
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
+    history.onBackgroundSaveEnded = [bar = bar_->hwnd()] { PostMessageW(bar, Tmainform::HistorySaveEnded, 0, 0); };
     if (barReady && !barReady(bar_->hwnd())) return false;
     history.finishLoading();
     return true;

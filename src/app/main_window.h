@@ -149,10 +149,12 @@ public:
     // The three saves of closing, in their order, each tried whatever became
     // of the others; the messages of those that failed.
     std::vector<std::string> saveEverything();
-    // After each change of the history: "hist.sdf" is saved once the history
-    // has stayed unchanged this long, so a crash loses little.
+    // After each change of the history: "hist.sdf" has it within this time
+    // (and the time its writing takes), so a crash loses little.
     void scheduleHistorySave();
     static constexpr UINT HistorySaveDelayMs = 2000;
+    // Posted by the history's saving thread when a save has ended.
+    static constexpr UINT HistorySaveEnded = WM_APP + 1;
 
 protected:
     void dpiChanged() override;
@@ -169,7 +171,8 @@ private:
     void saveColorDialog();
     // Saves everything; when a save failed, the user chooses whether to close anyway.
     bool mayClose();
-    void saveHistoryWhenIdle();
+    void saveHistoryInBackground();
+    void historySaveEnded();
     bool closing_ = false;             // the close's question is on screen
     bool historySavePending_ = false;  // the history's timer runs
     void applyTaskbarButton(bool showButton);

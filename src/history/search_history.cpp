@@ -1,6 +1,9 @@
 #include "history/search_history.h"
 
+#include <algorithm>
+#include <span>
 #include <stdexcept>
+#include <utility>
 
 #include "history/history_file.h"
 #include "win/errors.h"
@@ -24,6 +27,11 @@ std::string_view suggestedText(const HistoryRecord& row) {
 }
 
 }  // namespace
+
+SearchHistory::SearchHistory(win::Prompter& prompter)
+    : prompter_(prompter), saver_([this] {
+          if (onBackgroundSaveEnded) onBackgroundSaveEnded();
+      }) {}
 
 SearchHistory::~SearchHistory() {
     if (startupRead_) startupRead_->worker.join();
@@ -87,24 +95,81 @@ void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLo
 // anything replaces it; when even the copy fails, the next save tries again
 // and fails rather than lose the user's bytes.
 void SearchHistory::keepDamagedFile(const std::wstring& file) {
-    damagedFile_ = file;
-    if (CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE)) damagedFile_.clear();
+    {
+        const std::lock_guard lock(mutex_);
+        damagedFile_ = file;
+    }
+    try {
+        copyDamagedFileAside(file);
+    } catch (const std::exception&) {
+        // Tried again before the file is first replaced.
+    }
+}
+
+void SearchHistory::copyDamagedFileAside(const std::wstring& file) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (damagedFile_ != file) return;
+    }
+    if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
+        win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+    const std::lock_guard lock(mutex_);
+    damagedFile_.clear();
 }
 
 void SearchHistory::SaveListViewToFile(const std::wstring& file) {
+    saver_.cancelAndWait();  // nothing of it runs after this save
+    backgroundSaveEnded();
     try {
-        if (!damagedFile_.empty() && damagedFile_ == file) {
-            if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
-                win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
-            damagedFile_.clear();
-        }
+        copyDamagedFileAside(file);
         win::saveFileAtomically(file, saveHistory(rows_));
     } catch (const std::exception& error) {
         lastSaveFailure_ = error.what();
         throw;
     }
     lastSaveFailure_.clear();
-    unsaved_ = false;
+    savedVersion_ = version_;
+}
+
+void SearchHistory::saveInBackground(const std::wstring& file) {
+    // The snapshot shares the rows' texts: taking it costs the window thread
+    // a copy of the row list (into the memory the last one left), never the
+    // file's layout or its writing.
+    auto snapshot = std::make_shared<HistorySnapshot>();
+    {
+        const std::lock_guard lock(mutex_);
+        snapshot->rows = std::move(spareRows_);
+    }
+    rows_.snapshot(*snapshot);
+    saver_.post([this, file, snapshot, version = version_] {
+        SaveResult result{version, {}};
+        try {
+            copyDamagedFileAside(file);
+            win::saveFileAtomically(file, saveHistory(std::span<const HistoryRecord>(snapshot->rows)));
+        } catch (const std::exception& error) {
+            result.failure = error.what();
+        }
+        snapshot->rows.clear();
+        const std::lock_guard lock(mutex_);
+        backgroundResult_ = std::move(result);
+        spareRows_ = std::move(snapshot->rows);
+    });
+}
+
+std::optional<std::string> SearchHistory::backgroundSaveEnded() {
+    std::optional<SaveResult> result;
+    {
+        const std::lock_guard lock(mutex_);
+        result = std::exchange(backgroundResult_, std::nullopt);
+    }
+    if (!result) return std::nullopt;
+    if (result->failure.empty()) {
+        savedVersion_ = std::max(savedVersion_, result->version);
+        lastSaveFailure_.clear();
+        return std::nullopt;
+    }
+    if (std::exchange(lastSaveFailure_, result->failure) == result->failure) return std::nullopt;
+    return result->failure;
 }
 
 void SearchHistory::recordSearch(HistoryRecord record) {
@@ -132,7 +197,7 @@ void SearchHistory::changed(std::optional<std::size_t> selectedRow) {
 }
 
 void SearchHistory::edited(std::optional<std::size_t> selectedRow) {
-    unsaved_ = true;
+    ++version_;
     changed(selectedRow);
     if (onEdited) onEdited();
 }

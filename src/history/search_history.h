@@ -1,19 +1,23 @@
 #pragma once
 // The search history of one run: the rows, newest first, read from the
 // history file when the program starts and written back when the bar closes,
-// after "Clear all search history", and once the user's changes have settled
-// (the bar times that, through onEdited). It lives apart from the history
-// window, which is made only when the user first opens it.
+// after "Clear all search history", and soon after each change the user
+// makes (the bar times that, through onEdited), then on a thread of its own.
+// It lives apart from the history window, which is made only when the user
+// first opens it.
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "common/background_work.h"
 #include "history/history_file.h"
 #include "history/history_record.h"
 #include "history/history_rows.h"
@@ -24,7 +28,7 @@ namespace vask {
 
 class SearchHistory {
 public:
-    explicit SearchHistory(win::Prompter& prompter) : prompter_(prompter) {}
+    explicit SearchHistory(win::Prompter& prompter);
     ~SearchHistory();
     SearchHistory(const SearchHistory&) = delete;
     SearchHistory& operator=(const SearchHistory&) = delete;
@@ -43,7 +47,7 @@ public:
     // Runs after each change the user makes (a search, a deletion, a clear).
     std::function<void()> onEdited;
     // Changes the history file does not have yet.
-    bool unsaved() const { return unsaved_; }
+    bool unsaved() const { return version_ != savedVersion_; }
 
     // The start-up load: only when the file is there, and a file that cannot
     // be read leaves the rows read so far. It comes in two halves: the file
@@ -53,10 +57,21 @@ public:
     void finishLoading();
     // The history file: the file's own problems are shown as "I/O Error".
     void LoadListViewToFile(const std::wstring& file);
+    // Saves now, on this thread, once a save in the background has ended.
     // Throws with the system's message when the file cannot be written.
     void SaveListViewToFile(const std::wstring& file);
     // The message of the last save when it failed; empty once one worked.
     const std::string& lastSaveFailure() const { return lastSaveFailure_; }
+
+    // The save after changes: the rows as they are now are written to `file`
+    // on a thread of its own, and the window thread goes on at once.
+    void saveInBackground(const std::wstring& file);
+    // Runs on the saving thread when a save in the background has ended; set
+    // before the first one. The window thread then calls backgroundSaveEnded.
+    std::function<void()> onBackgroundSaveEnded;
+    // On the window thread: the failure of the save to say, when it is not
+    // the one said last.
+    std::optional<std::string> backgroundSaveEnded();
 
     // A new search on top of the history.
     void recordSearch(HistoryRecord record);
@@ -68,6 +83,8 @@ private:
     void changed(std::optional<std::size_t> selectedRow);
     void edited(std::optional<std::size_t> selectedRow);
     void keepDamagedFile(const std::wstring& file);
+    // Copies a damaged `file` aside before it is first replaced (any thread).
+    void copyDamagedFileAside(const std::wstring& file);
 
     // What was read of a file into the history: none when it could not be read.
     void takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded);
@@ -83,10 +100,21 @@ private:
     HistoryRows rows_;
     mutable std::optional<SuggestionIndex> suggestions_;
     std::optional<std::size_t> selectedRow_;
-    bool unsaved_ = false;
+    std::uint64_t version_ = 0;       // counts the user's changes
+    std::uint64_t savedVersion_ = 0;  // the changes the file has
     std::string lastSaveFailure_;
+
+    // Shared with the saving thread.
+    std::mutex mutex_;
     // A damaged history file not yet copied aside: it must not be replaced before it is.
     std::wstring damagedFile_;
+    struct SaveResult {
+        std::uint64_t version;  // the changes it saved
+        std::string failure;    // empty: saved
+    };
+    std::optional<SaveResult> backgroundResult_;
+    std::vector<HistoryRecord> spareRows_;  // the last snapshot's memory, for the next
+    BackgroundWork saver_;                  // last: it ends before what it uses
 };
 
 }  // namespace vask
