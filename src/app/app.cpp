@@ -37,17 +37,16 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     try {
         startupSettings_ = data.readSettings();
     } catch (const std::exception& error) {
-        problems.push_back(error.what());
+        // Neither read nor written over: the bar starts from its defaults and
+        // adds to the file only what the user changes, once it can be read.
+        startupSettingsUnread_ = true;
+        problems.push_back(std::string(error.what()) +
+                           "\nVask starts with its default settings, records and suggests no searches until it can "
+                           "read the file, and adds to it only the settings you change.");
     }
     EnginesRead engines = readOwnEngines(startupSettings_);
     ownEngines = std::move(engines.engines);
     if (!engines.invalid.empty()) problems.push_back(unusedEngineLines(engines.invalid));
-    if (!problems.empty()) {
-        // Said once, all together; the windows then start from their defaults.
-        std::string text;
-        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n") + problem;
-        prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
-    }
     startup::mark(startup::Phase::SettingsRead);
     // The history is read while the bar is made: the two take about as long.
     history.startLoading(data.file(L"hist.sdf"));
@@ -56,7 +55,13 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
     history.onBackgroundSaveEnded = [bar = bar_->hwnd()] { PostMessageW(bar, Tmainform::HistorySaveEnded, 0, 0); };
     if (barReady && !barReady(bar_->hwnd())) return false;
-    history.finishLoading();
+    if (std::optional<std::string> said = history.finishLoading()) problems.push_back(std::move(*said));
+    if (!problems.empty()) {
+        // Said once, all together; the windows start from their defaults or what could be read.
+        std::string text;
+        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n\n") + problem;
+        prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
+    }
     return true;
 }
 

@@ -40,6 +40,8 @@ public:
     // "vask.cfg" as it stood when the windows were made (read once; a file
     // that could not be read was reported then and reads as empty).
     const IniDocument& startupSettings() const { return startupSettings_; }
+    // "vask.cfg" was there but could not be read at start.
+    bool startupSettingsUnread() const { return startupSettingsUnread_; }
 
     const win::DataFolder data;
     win::Launcher& launcher;
@@ -72,6 +74,7 @@ private:
     void runFromHistory(const RunRestore& restore);
 
     IniDocument startupSettings_;
+    bool startupSettingsUnread_ = false;
     std::unique_ptr<Tmainform> bar_;
     std::unique_ptr<Tfext> advanced_;
     std::unique_ptr<Tfhist> historyWindow_;

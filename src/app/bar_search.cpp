@@ -87,6 +87,7 @@ void Tmainform::sbGoClick() {
     std::optional<SearchPlan> plan = planCurrentSearch();
     if (!plan) return;
     // Recorded before the launch, as the fields stand now.
+    learnUnreadSettings();
     if (state_.historyEnabled) dodajtabelo(std::move(plan->recordedText), plan->recordedEngine);
     app_.launcher.open(hwnd(), plan->request.program, plan->request.url);
 }

@@ -220,6 +220,7 @@ void Tmainform::LoadSettings() {
     // activated once it is shown, when its field exists to take the focus.
     SetWindowPos(hwnd(), nullptr, state_.left, state_.top, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (app_.startupSettingsUnread()) startUnread();
 }
 
 void Tmainform::SaveSettings() {
@@ -229,6 +230,7 @@ void Tmainform::SaveSettings() {
     GetWindowPlacement(hwnd(), &placement);
     state_.left = placement.rcNormalPosition.left;
     state_.top = placement.rcNormalPosition.top;
+    if (unreadStart_) return saveUnreadSettings();
     IniDocument document = app_.data.readSettings();
     saveBarSettings(document, state_);
     app_.data.writeSettings(document);
@@ -254,7 +256,7 @@ std::vector<std::string> Tmainform::saveEverything() {
         }
     };
     attempt([this] { saveColorDialog(); });
-    attempt([this] { app_.history.SaveListViewToFile(app_.data.file(L"hist.sdf")); });
+    attempt([this] { app_.history.saveAtClose(app_.data.file(L"hist.sdf")); });
     attempt([this] { SaveSettings(); });
     return failures;
 }

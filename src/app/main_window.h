@@ -167,6 +167,13 @@ private:
     void layOut();
     void LoadSettings();
     void SaveSettings();
+    // While "vask.cfg" could not be read: what the bar started from, and
+    // whether the file's switches were read since (bar_unread_settings.cpp).
+    std::optional<BarState> unreadStart_;
+    bool unreadLearned_ = false;
+    void startUnread();
+    void learnUnreadSettings();
+    void saveUnreadSettings();
     void loadColorDialog();
     void saveColorDialog();
     // Saves everything; when a save failed, the user chooses whether to close anyway.

@@ -14,10 +14,12 @@ namespace vask {
 
 namespace {
 
-std::optional<HistoryLoadResult> readAndParse(const std::wstring& file) {
-    auto bytes = win::readWholeFile(file);
-    if (!bytes) return std::nullopt;
-    return loadHistory(std::move(*bytes), win::ansiDecoder());
+SearchHistory::FileRead readAndParse(const std::wstring& file) {
+    try {
+        return {loadHistory(win::readFileOrThrow(file), win::ansiDecoder()), {}};
+    } catch (const std::exception& error) {
+        return {std::nullopt, error.what()};
+    }
 }
 
 // What suggestions offer of a row: its search text ("- - -" is no search).
@@ -51,19 +53,15 @@ void SearchHistory::startLoading(const std::wstring& file) {
     if (startupRead_ || !win::fileExists(file)) return;
     startupRead_ = std::make_unique<StartupRead>();
     startupRead_->file = file;
-    // Only the worker touches `loaded` until it is joined.
-    startupRead_->worker = std::thread([read = startupRead_.get()] { read->loaded = readAndParse(read->file); });
+    // Only the worker touches `read` until it is joined.
+    startupRead_->worker = std::thread([read = startupRead_.get()] { read->read = readAndParse(read->file); });
 }
 
-void SearchHistory::finishLoading() {
-    if (!startupRead_) return;
+std::optional<std::string> SearchHistory::finishLoading() {
+    if (!startupRead_) return std::nullopt;
     startupRead_->worker.join();
     const std::unique_ptr<StartupRead> read = std::move(startupRead_);
-    try {
-        takeLoaded(read->file, std::move(read->loaded));
-    } catch (const std::exception&) {
-        // The history starts with the rows read so far.
-    }
+    return takeFile(read->file, std::move(read->read));
 }
 
 void SearchHistory::LoadListViewToFile(const std::wstring& file) {
@@ -72,23 +70,35 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
                       MB_OK | MB_ICONERROR);
         return;
     }
-    takeLoaded(file, readAndParse(file));
+    if (const std::optional<std::string> said = takeFile(file, readAndParse(file)))
+        prompter_.ask(nullptr, *said, "I/O Error", MB_OK | MB_ICONERROR);
 }
 
-void SearchHistory::takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded) {
+// A file that cannot be read is neither shown nor written over: the rows are
+// this run's until it can be read, and then go on top of the file's.
+std::optional<std::string> SearchHistory::takeFile(const std::wstring& file, FileRead read) {
     const std::string name = win::toUtf8(win::bareFileName(file));
-    if (!loaded) {
-        keepDamagedFile(file);  // there but unreadable: not to be replaced by an empty history
-        throw std::runtime_error("\"" + name + "\" cannot be read.");
+    if (!read.loaded) {
+        fileUnread_ = true;
+        return read.failure + "\nVask keeps this run's searches and adds them to the history in \"" + name +
+               "\" once it can read the file; until then the file is not written.";
     }
-    if (loaded->status != HistoryLoadStatus::Ok) keepDamagedFile(file);
-    if (loaded->status == HistoryLoadStatus::NotListViewFile) {
-        prompter_.ask(nullptr, "\"" + name + "\" is not a ListView file!", "I/O Error", MB_OK | MB_ICONERROR);
-        return;
+    const bool merging = std::exchange(fileUnread_, false);
+    HistoryLoadResult& loaded = *read.loaded;
+    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
+    if (loaded.status == HistoryLoadStatus::NotListViewFile) {
+        if (merging) ++version_;  // the file is replaced by this run's rows
+        return "\"" + name + "\" is not a ListView file!";
     }
-    rows_ = std::move(loaded->rows);
+    if (merging) {
+        rows_.appendOlder(std::move(loaded.rows));
+        ++version_;  // the file lacks this run's rows
+    } else {
+        rows_ = std::move(loaded.rows);
+    }
     suggestions_.reset();
     changed(std::nullopt);
+    return std::nullopt;
 }
 
 // A file that could not be read whole is copied to "<name>.bak" before
@@ -119,8 +129,13 @@ void SearchHistory::copyDamagedFileAside(const std::wstring& file) {
 
 void SearchHistory::SaveListViewToFile(const std::wstring& file) {
     saver_.cancelAndWait();  // nothing of it runs after this save
-    backgroundSaveEnded();
+    takeBackgroundResult(Say::FileOnly);
     try {
+        if (fileUnread_) {
+            FileRead read = readAndParse(file);
+            if (!read.loaded) throw std::runtime_error(read.failure);
+            say(takeFile(file, std::move(read)));
+        }
         copyDamagedFileAside(file);
         win::saveFileAtomically(file, saveHistory(rows_));
     } catch (const std::exception& error) {
@@ -131,7 +146,36 @@ void SearchHistory::SaveListViewToFile(const std::wstring& file) {
     savedVersion_ = version_;
 }
 
+void SearchHistory::saveAtClose(const std::wstring& file) {
+    saver_.cancelAndWait();
+    takeBackgroundResult(Say::FileOnly);
+    if (fileUnread_) {
+        if (!unsaved()) return;  // nothing of this run to add: the file stays as it is
+        FileRead read = readAndParse(file);
+        if (!read.loaded) {
+            // Kept beside it, under a name that says so, never over it.
+            const std::wstring kept = win::unusedName(file + L".unsaved");
+            win::saveFileAtomically(kept, saveHistory(rows_));
+            savedVersion_ = version_;
+            say(read.failure + "\nThis run's searches are kept beside it in \"" + win::toUtf8(win::bareFileName(kept)) +
+                "\".");
+            return;
+        }
+        say(takeFile(file, std::move(read)));
+    }
+    SaveListViewToFile(file);
+}
+
 void SearchHistory::saveInBackground(const std::wstring& file) {
+    if (fileUnread_) {
+        // Read first: this run's rows go on top of the file's once it can be.
+        saver_.post([this, file] {
+            BackgroundResult result{file, 0, {}, readAndParse(file)};
+            const std::lock_guard lock(mutex_);
+            backgroundResult_ = std::move(result);
+        });
+        return;
+    }
     // The snapshot shares the rows' texts: taking it costs the window thread
     // a copy of the row list (into the memory the last one left), never the
     // file's layout or its writing.
@@ -142,7 +186,7 @@ void SearchHistory::saveInBackground(const std::wstring& file) {
     }
     rows_.snapshot(*snapshot);
     saver_.post([this, file, snapshot, version = version_] {
-        SaveResult result{version, {}};
+        BackgroundResult result{file, version, {}, {}};
         try {
             copyDamagedFileAside(file);
             win::saveFileAtomically(file, saveHistory(std::span<const HistoryRecord>(snapshot->rows)));
@@ -157,19 +201,50 @@ void SearchHistory::saveInBackground(const std::wstring& file) {
 }
 
 std::optional<std::string> SearchHistory::backgroundSaveEnded() {
-    std::optional<SaveResult> result;
+    std::wstring file;
+    {
+        const std::lock_guard lock(mutex_);
+        if (backgroundResult_) file = backgroundResult_->file;
+    }
+    const bool wasUnread = fileUnread_;
+    std::optional<std::string> said = takeBackgroundResult(Say::Everything);
+    if (wasUnread && !file.empty()) {
+        if (fileUnread_) {
+            if (onEdited) onEdited();  // tried again in a while
+        } else {
+            saveInBackground(file);  // this run's rows on top of the file's
+        }
+    }
+    return said;
+}
+
+std::optional<std::string> SearchHistory::takeBackgroundResult(Say what) {
+    std::optional<BackgroundResult> result;
     {
         const std::lock_guard lock(mutex_);
         result = std::exchange(backgroundResult_, std::nullopt);
     }
     if (!result) return std::nullopt;
+    if (result->read) {
+        // A file that could not be read before; the user may have cleared the history meanwhile.
+        if (!fileUnread_ || !result->read->loaded) return std::nullopt;
+        std::optional<std::string> said = takeFile(result->file, std::move(*result->read));
+        if (what == Say::FileOnly) say(said);
+        return said;
+    }
     if (result->failure.empty()) {
         savedVersion_ = std::max(savedVersion_, result->version);
         lastSaveFailure_.clear();
         return std::nullopt;
     }
-    if (std::exchange(lastSaveFailure_, result->failure) == result->failure) return std::nullopt;
+    // The failure a save now says again is left to it.
+    if (what == Say::FileOnly || std::exchange(lastSaveFailure_, result->failure) == result->failure)
+        return std::nullopt;
     return result->failure;
+}
+
+void SearchHistory::say(const std::optional<std::string>& text) {
+    if (text) prompter_.ask(nullptr, *text, "Vask", MB_OK | MB_ICONWARNING);
 }
 
 void SearchHistory::recordSearch(HistoryRecord record) {
@@ -186,6 +261,8 @@ void SearchHistory::eraseRows(const std::vector<std::size_t>& indices) {
 }
 
 void SearchHistory::clear() {
+    // "Clear all search history" is the file's rows too, read or not.
+    fileUnread_ = false;
     rows_.clear();
     if (suggestions_) suggestions_->clear();
     edited(std::nullopt);

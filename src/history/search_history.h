@@ -52,9 +52,15 @@ public:
     // The start-up load: only when the file is there, and a file that cannot
     // be read leaves the rows read so far. It comes in two halves: the file
     // is read and parsed on a thread of its own while the windows are made,
-    // and taken into the history (with any message) on the window thread.
+    // and taken into the history on the window thread, which returns what
+    // the user should hear of the file, to be said with the start's other news.
+    // A file that is there but cannot be read (another program holds it) is
+    // never written over: this run's rows go on top of its rows once a
+    // later save can read it.
     void startLoading(const std::wstring& file);
-    void finishLoading();
+    std::optional<std::string> finishLoading();
+    // The history file was there but could not be read yet.
+    bool fileUnread() const { return fileUnread_; }
     // The history file: the file's own problems are shown as "I/O Error".
     void LoadListViewToFile(const std::wstring& file);
     // Saves now, on this thread, once a save in the background has ended.
@@ -62,6 +68,10 @@ public:
     void SaveListViewToFile(const std::wstring& file);
     // The message of the last save when it failed; empty once one worked.
     const std::string& lastSaveFailure() const { return lastSaveFailure_; }
+    // The close's save: a history whose file still cannot be read keeps this
+    // run's rows beside it in "<file>.unsaved" (said in a message), or writes
+    // nothing when the run changed nothing.
+    void saveAtClose(const std::wstring& file);
 
     // The save after changes: the rows as they are now are written to `file`
     // on a thread of its own, and the window thread goes on at once.
@@ -86,14 +96,28 @@ private:
     // Copies a damaged `file` aside before it is first replaced (any thread).
     void copyDamagedFileAside(const std::wstring& file);
 
-    // What was read of a file into the history: none when it could not be read.
-    void takeLoaded(const std::wstring& file, std::optional<HistoryLoadResult> loaded);
+public:
+    // What a read of the history file found: its rows, or why it cannot be read.
+    struct FileRead {
+        std::optional<HistoryLoadResult> loaded;
+        std::string failure;
+    };
+
+private:
+    // Takes what was read of a file into the history (under this run's rows
+    // when it could not be read before); what the user should hear of it.
+    std::optional<std::string> takeFile(const std::wstring& file, FileRead read);
+    // The result of the last job of the saving thread, taken on the window
+    // thread; the failure to say, or a message about the file.
+    enum class Say { Everything, FileOnly };  // FileOnly: a save follows, saying its own failure
+    std::optional<std::string> takeBackgroundResult(Say what);
+    void say(const std::optional<std::string>& text);
 
     win::Prompter& prompter_;
     // The start-up read while it runs.
     struct StartupRead {
         std::wstring file;
-        std::optional<HistoryLoadResult> loaded;  // none: the file cannot be read
+        FileRead read;
         std::thread worker;
     };
     std::unique_ptr<StartupRead> startupRead_;
@@ -103,16 +127,19 @@ private:
     std::uint64_t version_ = 0;       // counts the user's changes
     std::uint64_t savedVersion_ = 0;  // the changes the file has
     std::string lastSaveFailure_;
+    bool fileUnread_ = false;  // the rows are this run's only: the file could not be read
 
     // Shared with the saving thread.
     std::mutex mutex_;
     // A damaged history file not yet copied aside: it must not be replaced before it is.
     std::wstring damagedFile_;
-    struct SaveResult {
-        std::uint64_t version;  // the changes it saved
-        std::string failure;    // empty: saved
+    struct BackgroundResult {
+        std::wstring file;
+        std::uint64_t version = 0;     // a save: the changes it saved
+        std::string failure;           // a save: empty when it worked
+        std::optional<FileRead> read;  // a read of a file that could not be read before
     };
-    std::optional<SaveResult> backgroundResult_;
+    std::optional<BackgroundResult> backgroundResult_;
     std::vector<HistoryRecord> spareRows_;  // the last snapshot's memory, for the next
     BackgroundWork saver_;                  // last: it ends before what it uses
 };

@@ -360,7 +360,7 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
     EXPECT_TRUE(test.app->history.rows().empty());
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
     EXPECT_EQ(test.prompter.prompts[0].text, "\"hist.sdf\" is not a ListView file!");
-    EXPECT_EQ(test.prompter.prompts[0].caption, "I/O Error");
+    EXPECT_EQ(test.prompter.prompts[0].caption, "Vask") << "said with the start's other news";
     EXPECT_TRUE(test.prompter.prompts[0].flags & MB_ICONERROR);
     EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), notHistory);
 
