@@ -55,6 +55,7 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady) {
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
     history.onBackgroundSaveEnded = [bar = bar_->hwnd()] { PostMessageW(bar, Tmainform::HistorySaveEnded, 0, 0); };
     if (barReady && !barReady(bar_->hwnd())) return false;
+    problems.insert(problems.end(), startupNews_.begin(), startupNews_.end());
     if (std::optional<std::string> said = history.finishLoading()) problems.push_back(std::move(*said));
     if (!problems.empty()) {
         // Said once, all together; the windows start from their defaults or what could be read.

@@ -44,8 +44,8 @@ void Tmainform::saveUnreadSettings() {
         const std::wstring kept = win::unusedName(app_.data.file(L"vask.cfg.unsaved"));
         win::saveFileAtomically(kept, changes.serialize());
         prompter().ask(hwnd(),
-                       std::string(error.what()) + "\nThe settings you changed are kept beside it in \"" +
-                           win::toUtf8(win::bareFileName(kept)) + "\".",
+                       std::string(error.what()) + "\nThe settings you changed are kept beside it in " +
+                           win::quotedName(kept) + ".",
                        "Vask", MB_OK | MB_ICONWARNING);
         return;
     }

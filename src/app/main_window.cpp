@@ -47,7 +47,7 @@ std::string couldNotSave(const std::vector<std::string>& failures) {
 
 }  // namespace
 
-Tmainform::Tmainform(App& app) : app_(app) {
+Tmainform::Tmainform(App& app) : app_(app), colorFile_(app.data.file(L"color.cld")) {
     setPrompter(app.prompter);
     registerClass(ClassName, CS_DBLCLKS);
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, scaled(LayoutWidth),
@@ -237,13 +237,12 @@ void Tmainform::SaveSettings() {
 }
 
 void Tmainform::loadColorDialog() {
-    if (const auto bytes = win::readWholeFile(app_.data.file(L"color.cld")))
-        if (const auto state = readColorStream(*bytes)) colorDialog_ = *state;
+    std::string news;
+    if (const auto state = colorFile_.load(news)) colorDialog_ = *state;
+    if (!news.empty()) app_.sayAtStart(std::move(news));
 }
 
-void Tmainform::saveColorDialog() {
-    win::saveFileAtomically(app_.data.file(L"color.cld"), writeColorStream(colorDialog_));
-}
+void Tmainform::saveColorDialog() { colorFile_.save(colorDialog_); }
 
 std::vector<std::string> Tmainform::saveEverything() {
     historySavePending_ = false;  // the history is saved here and now

@@ -10,6 +10,7 @@
 #include "app/bar_layout.h"
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
+#include "app/color_file.h"
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
 #include "app/suggestion_list.h"
@@ -219,6 +220,7 @@ private:
     BYTE alphaValue_ = TransparentAlpha;
     bool minimised_ = false;
     ColorDialogState colorDialog_;
+    ColorFile colorFile_;
     std::unique_ptr<TRGPanel> RGPanel1;
     win::Menu pop_;
     EngineMenu engines_{Google1, FirstOwnEngine};  // gone before pop_, which shows one of its menus

@@ -75,21 +75,29 @@ void SearchHistory::LoadListViewToFile(const std::wstring& file) {
 }
 
 // A file that cannot be read is neither shown nor written over: the rows are
-// this run's until it can be read, and then go on top of the file's.
+// this run's until it can be read, and then go on top of the file's. A
+// damaged file is copied aside before anything replaces it, and the user
+// hears what was kept and where the file went.
 std::optional<std::string> SearchHistory::takeFile(const std::wstring& file, FileRead read) {
-    const std::string name = win::toUtf8(win::bareFileName(file));
+    const std::string name = win::quotedName(file);
     if (!read.loaded) {
         fileUnread_ = true;
-        return read.failure + "\nVask keeps this run's searches and adds them to the history in \"" + name +
-               "\" once it can read the file; until then the file is not written.";
+        return read.failure + "\nVask keeps this run's searches and adds them to the history in " + name +
+               " once it can read the file; until then the file is not written.";
     }
     const bool merging = std::exchange(fileUnread_, false);
     HistoryLoadResult& loaded = *read.loaded;
-    if (loaded.status != HistoryLoadStatus::Ok) keepDamagedFile(file);
+    std::optional<std::string> said;
     if (loaded.status == HistoryLoadStatus::NotListViewFile) {
+        said = name + " is not a ListView file! " +
+               (merging ? "This run's searches are kept" : "The history starts empty") + "; " + keepDamagedFile(file) +
+               ".";
         if (merging) ++version_;  // the file is replaced by this run's rows
-        return "\"" + name + "\" is not a ListView file!";
+        return said;
     }
+    if (loaded.status == HistoryLoadStatus::Truncated)
+        said = name + " ends inside a row: the " + std::to_string(loaded.rows.size()) +
+               " searches before it are kept; " + keepDamagedFile(file) + ".";
     if (merging) {
         rows_.appendOlder(std::move(loaded.rows));
         ++version_;  // the file lacks this run's rows
@@ -98,33 +106,33 @@ std::optional<std::string> SearchHistory::takeFile(const std::wstring& file, Fil
     }
     suggestions_.reset();
     changed(std::nullopt);
-    return std::nullopt;
+    return said;
 }
 
-// A file that could not be read whole is copied to "<name>.bak" before
-// anything replaces it; when even the copy fails, the next save tries again
-// and fails rather than lose the user's bytes.
-void SearchHistory::keepDamagedFile(const std::wstring& file) {
+std::string SearchHistory::keepDamagedFile(const std::wstring& file) {
     {
         const std::lock_guard lock(mutex_);
         damagedFile_ = file;
     }
     try {
-        copyDamagedFileAside(file);
-    } catch (const std::exception&) {
-        // Tried again before the file is first replaced.
+        const std::optional<std::wstring> copy = copyDamagedFileAside(file);
+        return "the whole file is kept beside it as " + win::quotedName(copy.value_or(L""));
+    } catch (const std::exception& error) {
+        return "it could not be copied aside (" + std::string(error.what()) +
+               ") and is not written over until it can be";
     }
 }
 
-void SearchHistory::copyDamagedFileAside(const std::wstring& file) {
+// Never over an earlier copy ("hist.sdf.bak" and the like stay as they are).
+std::optional<std::wstring> SearchHistory::copyDamagedFileAside(const std::wstring& file) {
     {
         const std::lock_guard lock(mutex_);
-        if (damagedFile_ != file) return;
+        if (damagedFile_ != file) return std::nullopt;
     }
-    if (!CopyFileW(file.c_str(), (file + L".bak").c_str(), FALSE))
-        win::throwLastError(win::toUtf8(win::bareFileName(file)) + ".bak");
+    std::wstring copy = win::copyAside(file, L".damaged");
     const std::lock_guard lock(mutex_);
     damagedFile_.clear();
+    return copy;
 }
 
 void SearchHistory::SaveListViewToFile(const std::wstring& file) {
@@ -157,8 +165,7 @@ void SearchHistory::saveAtClose(const std::wstring& file) {
             const std::wstring kept = win::unusedName(file + L".unsaved");
             win::saveFileAtomically(kept, saveHistory(rows_));
             savedVersion_ = version_;
-            say(read.failure + "\nThis run's searches are kept beside it in \"" + win::toUtf8(win::bareFileName(kept)) +
-                "\".");
+            say(read.failure + "\nThis run's searches are kept beside it in " + win::quotedName(kept) + ".");
             return;
         }
         say(takeFile(file, std::move(read)));

@@ -92,9 +92,11 @@ public:
 private:
     void changed(std::optional<std::size_t> selectedRow);
     void edited(std::optional<std::size_t> selectedRow);
-    void keepDamagedFile(const std::wstring& file);
-    // Copies a damaged `file` aside before it is first replaced (any thread).
-    void copyDamagedFileAside(const std::wstring& file);
+    // Copies a damaged file aside, or marks it to be copied before it is
+    // first replaced; says what became of it.
+    std::string keepDamagedFile(const std::wstring& file);
+    // The copy of a damaged `file` not copied yet (any thread); none when there is none to make.
+    std::optional<std::wstring> copyDamagedFileAside(const std::wstring& file);
 
 public:
     // What a read of the history file found: its rows, or why it cannot be read.

@@ -153,6 +153,19 @@ std::wstring unusedName(const std::wstring& path) {
     return name;
 }
 
+std::wstring copyAside(const std::wstring& path, const std::wstring& suffix) {
+    const std::wstring copy = unusedName(path + suffix);
+    if (!CopyFileW(path.c_str(), copy.c_str(), TRUE)) throwLastError(toUtf8(bareFileName(copy)));
+    return copy;
+}
+
+std::string quotedName(const std::wstring& path) {
+    std::string quoted(1, '"');
+    quoted += toUtf8(bareFileName(path));
+    quoted += '"';
+    return quoted;
+}
+
 std::wstring bareFileName(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);

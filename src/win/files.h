@@ -43,9 +43,16 @@ void saveFileAtomically(const std::wstring& path, const std::string& bytes);
 
 // The bare file name of a path, for messages.
 std::wstring bareFileName(const std::wstring& path);
+// The same in UTF-8 and in double quotes: "hist.sdf".
+std::string quotedName(const std::wstring& path);
 
 // `path` when nothing is there, else the first of "path-2", "path-3", ...
 // that is free: a name for a copy that must not replace an earlier one.
 std::wstring unusedName(const std::wstring& path);
+
+// Copies a damaged file beside itself, as "<name><suffix>" (or "-2", ...
+// after it), never over another file; returns the copy's path. Throws
+// Win32Error with the system's message when it cannot.
+std::wstring copyAside(const std::wstring& path, const std::wstring& suffix);
 
 }  // namespace vask::win
