@@ -59,15 +59,11 @@ public:
     // later save can read it.
     void startLoading(const std::wstring& file);
     std::optional<std::string> finishLoading();
-    // The history file was there but could not be read yet.
-    bool fileUnread() const { return fileUnread_; }
     // The history file: the file's own problems are shown as "I/O Error".
     void LoadListViewToFile(const std::wstring& file);
     // Saves now, on this thread, once a save in the background has ended.
     // Throws with the system's message when the file cannot be written.
     void SaveListViewToFile(const std::wstring& file);
-    // The message of the last save when it failed; empty once one worked.
-    const std::string& lastSaveFailure() const { return lastSaveFailure_; }
     // The close's save: a history whose file still cannot be read keeps this
     // run's rows beside it in "<file>.unsaved" (said in a message), or writes
     // nothing when the run changed nothing.
@@ -89,6 +85,12 @@ public:
     void eraseRows(const std::vector<std::size_t>& indices);
     void clear();
 
+    // What a read of the history file found: its rows, or why it cannot be read.
+    struct FileRead {
+        std::optional<HistoryLoadResult> loaded;
+        std::string failure;
+    };
+
 private:
     void changed(std::optional<std::size_t> selectedRow);
     void edited(std::optional<std::size_t> selectedRow);
@@ -97,15 +99,6 @@ private:
     std::string keepDamagedFile(const std::wstring& file);
     // The copy of a damaged `file` not copied yet (any thread); none when there is none to make.
     std::optional<std::wstring> copyDamagedFileAside(const std::wstring& file);
-
-public:
-    // What a read of the history file found: its rows, or why it cannot be read.
-    struct FileRead {
-        std::optional<HistoryLoadResult> loaded;
-        std::string failure;
-    };
-
-private:
     // Takes what was read of a file into the history (under this run's rows
     // when it could not be read before); what the user should hear of it.
     std::optional<std::string> takeFile(const std::wstring& file, FileRead read);
@@ -126,10 +119,10 @@ private:
     HistoryRows rows_;
     mutable std::optional<SuggestionIndex> suggestions_;
     std::optional<std::size_t> selectedRow_;
-    std::uint64_t version_ = 0;       // counts the user's changes
+    std::uint64_t version_ = 0;       // counts the changes the file may lack
     std::uint64_t savedVersion_ = 0;  // the changes the file has
-    std::string lastSaveFailure_;
-    bool fileUnread_ = false;  // the rows are this run's only: the file could not be read
+    std::string lastSaveFailure_;     // the failure said last; empty once a save worked
+    bool fileUnread_ = false;         // the rows are this run's only: the file could not be read
 
     // Shared with the saving thread.
     std::mutex mutex_;
