@@ -36,7 +36,12 @@ void check(const vask::IniDocument& document, const std::function<void(vask::Ini
     vask::IniDocument before = document;
     before.insertSectionLine(vask::EnginesSection, 0, "");
     before.eraseSectionLine(vask::EnginesSection, 0);
-    if (withoutEngines(reread) != withoutEngines(before)) std::abort();
+    std::string rest = withoutEngines(reread);
+    const std::string restBefore = withoutEngines(before);
+    // A last line read without an end (a header, say) gets one once a line follows it.
+    if (rest.size() == restBefore.size() + 2 && rest.starts_with(restBefore) && rest.ends_with("\r\n"))
+        rest.resize(restBefore.size());
+    if (rest != restBefore) std::abort();
 }
 
 }  // namespace

@@ -129,9 +129,15 @@ std::string IniDocument::serialize() const {
     }
     std::string out = byteOrderMarks_;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        out += lines[i]->bytes();
-        // A last line read without an end gets one once a line follows it.
-        out += lines[i]->end.empty() && i + 1 < lines.size() ? CrLf : lines[i]->end;
+        const Line& line = *lines[i];
+        out += line.bytes();
+        std::string_view end = line.end;
+        // A last line read without an end gets one once a line follows it,
+        // and an empty line ending in LF that an edit put after a lone CR
+        // ends in CR LF, or the two would read back as one line end.
+        if ((end.empty() && i + 1 < lines.size()) || (end == "\n" && line.bytes().empty() && out.ends_with('\r')))
+            end = CrLf;
+        out += end;
     }
     return out;
 }
