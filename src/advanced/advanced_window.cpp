@@ -350,8 +350,18 @@ void Tfext::sb1Click() {
 void Tfext::sb2Click() {
     const std::optional<std::wstring> path = chooseFile(PresetDialog::Open, openDialogFileName);
     if (!path || !win::fileExists(*path)) return;
-    // Read whole before anything changes: a file that cannot be read leaves every option as it was.
-    const Preset preset = loadPresetFile(*path);
+    // Read whole before anything changes: a file that cannot be read, or is
+    // no preset, leaves every option and text as it was.
+    const std::optional<Preset> read = loadPresetFile(*path);
+    if (!read) {
+        context_.prompter.ask(hwnd(),
+                              win::quotedName(*path) +
+                                  " is not a Vask preset (it has no [Pin] section): nothing was "
+                                  "changed.",
+                              "Vask", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const Preset& preset = *read;
     openDialogFileName = *path;
     context_.setSearchText(preset.searchText);
     eexact.setText(preset.exact);

@@ -55,6 +55,8 @@ Preset readPreset(const IniDocument& preset) {
     return values;
 }
 
+bool isPreset(const IniDocument& file) { return file.hasSection(kSection); }
+
 void writePreset(IniDocument& preset, const Preset& values) {
     for (const PinKey& pin : kPinKeys) preset.writeInteger(kSection, pin.key, values.lists.*pin.field);
     for (const TextKey& text : kTextKeys) preset.writeString(kSection, text.key, values.*text.field);

@@ -33,6 +33,8 @@ struct Preset {
 };
 
 Preset readPreset(const IniDocument& preset);
+// A file is a preset when it has the [Pin] section: any other opens as nothing.
+bool isPreset(const IniDocument& file);
 // A new file gets the keys in the order Browser, Interface, Country, Language,
 // Type, Time, Exact, Exclude, Domain, Eurl; an existing one keeps its layout.
 void writePreset(IniDocument& preset, const Preset& values);

@@ -12,7 +12,11 @@ IniDocument readDocument(const std::wstring& path) {
 
 }  // namespace
 
-Preset loadPresetFile(const std::wstring& path) { return readPreset(readDocument(path)); }
+std::optional<Preset> loadPresetFile(const std::wstring& path) {
+    const IniDocument preset = readDocument(path);
+    if (!isPreset(preset)) return std::nullopt;
+    return readPreset(preset);
+}
 
 void savePresetFile(const std::wstring& path, const Preset& values) {
     IniDocument preset = win::fileExists(path) ? readDocument(path) : IniDocument{};

@@ -37,7 +37,12 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady, bool mayS
     try {
         startupSettings_ = data.readSettings();
     } catch (const std::exception& error) {
-        problems.push_back(error.what());
+        // Neither read nor written over: the bar starts from its defaults and
+        // adds to the file only what the user changes, once it can be read.
+        startupSettingsUnread_ = true;
+        problems.push_back(std::string(error.what()) +
+                           "\nVask starts with its default settings, records and suggests no searches until it can "
+                           "read the file, and adds to it only the settings you change.");
     }
     EnginesRead engines = readOwnEngines(startupSettings_);
     ownEngines = std::move(engines.engines);
@@ -50,15 +55,18 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady, bool mayS
     bar_ = std::make_unique<Tmainform>(*this);
     startup::mark(startup::Phase::ControlsMade);
     history.onEdited = [this] { bar_->scheduleHistorySave(); };
+    history.onBackgroundSaveEnded = [bar = bar_->hwnd()] { PostMessageW(bar, Tmainform::HistorySaveEnded, 0, 0); };
     if (barReady && !barReady(bar_->hwnd())) return false;
+    history.startLoading(historyFile);  // unless it was started above
+    problems.insert(problems.end(), startupNews_.begin(), startupNews_.end());
+    if (std::optional<std::string> said = history.finishLoading()) problems.push_back(std::move(*said));
     if (!problems.empty()) {
-        // Said once, all together, by the copy that runs; its windows start from their defaults.
+        // Said once, all together, by the copy that runs; its windows start
+        // from their defaults or what could be read.
         std::string text;
-        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n") + problem;
+        for (const std::string& problem : problems) text += (text.empty() ? "" : "\n\n") + problem;
         prompter.ask(nullptr, text, "Vask", MB_OK | MB_ICONERROR);
     }
-    history.startLoading(historyFile);  // unless it was started above
-    history.finishLoading();
     return true;
 }
 
@@ -106,9 +114,9 @@ TfEngines& App::enginesWindow() {
             .prompter = prompter,
             .engines = ownEngines,
             .changed =
-                [this](const std::vector<OwnEngine>& engines) {
+                [this](const std::vector<OwnEngine>& engines, const EnginesChange& change) {
                     ownEngines = engines;
-                    bar_->ownEnginesChanged();
+                    bar_->ownEnginesChanged(change.renamedFrom, change.renamedTo);
                 },
         });
     return *enginesWindow_;

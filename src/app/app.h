@@ -42,6 +42,11 @@ public:
     // "vask.cfg" as it stood when the windows were made (read once; a file
     // that could not be read was reported then and reads as empty).
     const IniDocument& startupSettings() const { return startupSettings_; }
+    // "vask.cfg" was there but could not be read at start.
+    bool startupSettingsUnread() const { return startupSettingsUnread_; }
+    // What a window found wrong with its file while it was made, said with
+    // the start's other news in one message.
+    void sayAtStart(std::string news) { startupNews_.push_back(std::move(news)); }
 
     const win::DataFolder data;
     win::Launcher& launcher;
@@ -74,6 +79,8 @@ private:
     void runFromHistory(const RunRestore& restore);
 
     IniDocument startupSettings_;
+    bool startupSettingsUnread_ = false;
+    std::vector<std::string> startupNews_;
     std::unique_ptr<Tmainform> bar_;
     std::unique_ptr<Tfext> advanced_;
     std::unique_ptr<Tfhist> historyWindow_;

@@ -1,5 +1,7 @@
 // The bar's searches: which engine a search goes to, what it opens and what
 // the history keeps of it.
+#include <algorithm>
+
 #include "advanced/advanced_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
@@ -17,19 +19,30 @@ void Tmainform::selectEngine(SearchEngine engine) {
 
 void Tmainform::selectOwnEngine(std::size_t index) {
     if (index >= app_.ownEngines.size()) return;
-    state_.ownEngine = index;
+    state_.ownEngine = app_.ownEngines[index].keyword;
     showChosenEngine();
 }
 
+// The choice is kept by keyword: the engines' places change as others come and go.
+std::optional<std::size_t> Tmainform::chosenOwnEngine() const {
+    if (!state_.ownEngine) return std::nullopt;
+    const auto& engines = app_.ownEngines;
+    const auto found = std::find_if(engines.begin(), engines.end(),
+                                    [this](const OwnEngine& e) { return sameKeyword(e.keyword, *state_.ownEngine); });
+    if (found == engines.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - engines.begin());
+}
+
 ChosenEngine Tmainform::chosenEngine() const {
-    if (state_.ownEngine) return *state_.ownEngine;
+    if (const auto own = chosenOwnEngine()) return *own;
     return state_.engine;
 }
 
 // The radio buttons show a built-in engine; with one's own, none is checked
 // and the empty field names the engine.
 void Tmainform::showChosenEngine() {
-    const bool own = state_.ownEngine.has_value();
+    const std::optional<std::size_t> chosenOwn = chosenOwnEngine();
+    const bool own = chosenOwn.has_value();
     // Only the chosen service is a tab stop: Tab enters the group there (at
     // the first when one's own engine is chosen).
     for (size_t i = 0; i < engineChoices_.size(); ++i) {
@@ -37,14 +50,16 @@ void Tmainform::showChosenEngine() {
         engineChoices_[i].radio->setChecked(chosen);
         win::setTabStop(engineChoices_[i].radio->hwnd(), chosen || (own && i == 0));
     }
-    eurl.setCue(own ? "Search " + app_.ownEngines[*state_.ownEngine].name : std::string{});
+    eurl.setCue(own ? "Search " + app_.ownEngines[*chosenOwn].name : std::string{});
 }
 
-void Tmainform::ownEnginesChanged() {
+void Tmainform::ownEnginesChanged(std::string_view renamedFrom, std::string_view renamedTo) {
     engines_.list(app_.ownEngines);
     showEngineMenu();
+    if (state_.ownEngine && !renamedFrom.empty() && sameKeyword(*state_.ownEngine, renamedFrom))
+        state_.ownEngine = std::string(renamedTo);
     // An engine that is gone gives way to the built-in one chosen before it.
-    if (state_.ownEngine && *state_.ownEngine >= app_.ownEngines.size()) state_.ownEngine.reset();
+    if (!chosenOwnEngine()) state_.ownEngine.reset();
     showChosenEngine();
 }
 
@@ -72,6 +87,7 @@ void Tmainform::sbGoClick() {
     std::optional<SearchPlan> plan = planCurrentSearch();
     if (!plan) return;
     // Recorded before the launch, as the fields stand now.
+    learnUnreadSettings();
     if (state_.historyEnabled) dodajtabelo(std::move(plan->recordedText), plan->recordedEngine);
     app_.launcher.open(hwnd(), plan->request.program, plan->request.url);
 }

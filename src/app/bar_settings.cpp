@@ -1,5 +1,7 @@
 #include "app/bar_settings.h"
 
+#include <string>
+
 namespace vask {
 namespace {
 
@@ -11,9 +13,24 @@ constexpr int kScreenMargin = 30;
 // Flags are stored as 1 and 0; anything but 1 leaves the flag off.
 bool readFlag(const IniDocument& settings, std::string_view key) { return settings.readInteger(kOptions, key, 1) == 1; }
 
-void writeFlag(IniDocument& settings, std::string_view key, bool on) {
-    settings.writeInteger(kOptions, key, on ? 1 : 0);
-}
+std::string flag(bool on) { return on ? "1" : "0"; }
+
+// The bar's keys in the order they are written, each with its value as written.
+struct BarKey {
+    std::string_view section, key;
+    std::string (*value)(const BarState&);
+};
+constexpr BarKey kBarKeys[] = {
+    {kPosition, "Levo", [](const BarState& b) { return std::to_string(b.left); }},
+    {kPosition, "Gor", [](const BarState& b) { return std::to_string(b.top); }},
+    // Colours are stored as signed integers: system colours are negative.
+    {kOptions, "Backcolor", [](const BarState& b) { return std::to_string(static_cast<int>(b.backColor)); }},
+    {kOptions, "Compact", [](const BarState& b) { return flag(b.compact); }},
+    {kOptions, "stbar", [](const BarState& b) { return flag(b.showTaskbarButton); }},
+    {kOptions, "Enahist", [](const BarState& b) { return flag(b.historyEnabled); }},
+    {kOptions, "Suggest", [](const BarState& b) { return flag(b.suggest); }},
+    {kOptions, "Hotkey", [](const BarState& b) { return b.hotkey; }},
+};
 
 }  // namespace
 
@@ -40,14 +57,29 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
 }
 
 void saveBarSettings(IniDocument& settings, const BarState& bar) {
-    settings.writeInteger(kPosition, "Levo", bar.left);
-    settings.writeInteger(kPosition, "Gor", bar.top);
-    settings.writeInteger(kOptions, "Backcolor", static_cast<int>(bar.backColor));
-    writeFlag(settings, "Compact", bar.compact);
-    writeFlag(settings, "stbar", bar.showTaskbarButton);
-    writeFlag(settings, "Enahist", bar.historyEnabled);
-    writeFlag(settings, "Suggest", bar.suggest);
-    settings.writeString(kOptions, "Hotkey", bar.hotkey);
+    for (const BarKey& key : kBarKeys) settings.writeString(key.section, key.key, key.value(bar));
+}
+
+BarState assumedWhileUnread(BarState defaults) {
+    defaults.historyEnabled = false;
+    defaults.suggest = false;
+    return defaults;
+}
+
+void adoptSwitches(BarState& bar, BarState& start, const BarState& read) {
+    if (bar.historyEnabled == start.historyEnabled) bar.historyEnabled = start.historyEnabled = read.historyEnabled;
+    if (bar.suggest == start.suggest) bar.suggest = start.suggest = read.suggest;
+}
+
+bool saveChangedBarSettings(IniDocument& settings, const BarState& bar, const BarState& start) {
+    bool changed = false;
+    for (const BarKey& key : kBarKeys) {
+        const std::string value = key.value(bar);
+        if (value == key.value(start)) continue;
+        settings.writeString(key.section, key.key, value);
+        changed = true;
+    }
+    return changed;
 }
 
 }  // namespace vask

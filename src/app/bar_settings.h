@@ -25,8 +25,9 @@ struct BarState {
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;
     SearchEngine engine = SearchEngine::Google;
-    // One of one's own engines, chosen in place of `engine`.
-    std::optional<std::size_t> ownEngine;
+    // One of one's own engines, by its keyword, chosen in place of `engine`
+    // (which comes back when it goes).
+    std::optional<std::string> ownEngine;
 };
 
 // Missing keys take their defaults; a position off the screen is pulled back.
@@ -34,5 +35,17 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
 
 // Writes the bar's keys; every other section and key stays as it was.
 void saveBarSettings(IniDocument& settings, const BarState& bar);
+
+// When "vask.cfg" cannot be read at start, the bar runs on its defaults but
+// records no searches and suggests none: a user who turned either off must
+// not have them on because another program held the file.
+BarState assumedWhileUnread(BarState defaults);
+// The file could be read later: its history and suggestion switches take
+// over where the bar still has what it started with (`start`).
+void adoptSwitches(BarState& bar, BarState& start, const BarState& read);
+// Writes only the bar's keys whose values differ from `start`: the user's
+// changes, key by key, into a file the run never read whole. False when
+// there are none.
+bool saveChangedBarSettings(IniDocument& settings, const BarState& bar, const BarState& start);
 
 }  // namespace vask

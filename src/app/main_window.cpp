@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
 
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
@@ -45,7 +47,7 @@ std::string couldNotSave(const std::vector<std::string>& failures) {
 
 }  // namespace
 
-Tmainform::Tmainform(App& app) : app_(app) {
+Tmainform::Tmainform(App& app) : app_(app), colorFile_(app.data.file(L"color.cld")) {
     setPrompter(app.prompter);
     registerClass(ClassName, CS_DBLCLKS);
     create(ClassName, L"Vask", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, scaled(LayoutWidth),
@@ -218,6 +220,7 @@ void Tmainform::LoadSettings() {
     // activated once it is shown, when its field exists to take the focus.
     SetWindowPos(hwnd(), nullptr, state_.left, state_.top, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (app_.startupSettingsUnread()) startUnread();
 }
 
 void Tmainform::SaveSettings() {
@@ -227,19 +230,19 @@ void Tmainform::SaveSettings() {
     GetWindowPlacement(hwnd(), &placement);
     state_.left = placement.rcNormalPosition.left;
     state_.top = placement.rcNormalPosition.top;
+    if (unreadStart_) return saveUnreadSettings();
     IniDocument document = app_.data.readSettings();
     saveBarSettings(document, state_);
     app_.data.writeSettings(document);
 }
 
 void Tmainform::loadColorDialog() {
-    if (const auto bytes = win::readWholeFile(app_.data.file(L"color.cld")))
-        if (const auto state = readColorStream(*bytes)) colorDialog_ = *state;
+    std::string news;
+    if (const auto state = colorFile_.load(news)) colorDialog_ = *state;
+    if (!news.empty()) app_.sayAtStart(std::move(news));
 }
 
-void Tmainform::saveColorDialog() {
-    win::saveFileAtomically(app_.data.file(L"color.cld"), writeColorStream(colorDialog_));
-}
+void Tmainform::saveColorDialog() { colorFile_.save(colorDialog_); }
 
 std::vector<std::string> Tmainform::saveEverything() {
     historySavePending_ = false;  // the history is saved here and now
@@ -252,7 +255,7 @@ std::vector<std::string> Tmainform::saveEverything() {
         }
     };
     attempt([this] { saveColorDialog(); });
-    attempt([this] { app_.history.SaveListViewToFile(app_.data.file(L"hist.sdf")); });
+    attempt([this] { app_.history.saveAtClose(app_.data.file(L"hist.sdf")); });
     attempt([this] { SaveSettings(); });
     return failures;
 }
@@ -266,35 +269,26 @@ bool Tmainform::mayClose() {
 
 void Tmainform::scheduleHistorySave() {
     if (!hwnd()) return;  // closed: without a window the timer would belong to the thread
-    historySavePending_ = true;
+    // Counted from the first change the file lacks, not the last: a user who
+    // keeps searching still has each search in the file within this time.
+    if (std::exchange(historySavePending_, true)) return;
     SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs, nullptr);
 }
 
-// One-shot: an idle bar with nothing new to save never wakes up. A save that
-// fails is tried again after the next change and at the close; a failure
-// already said (here, by the close or by "Clear") is not said again.
-void Tmainform::saveHistoryWhenIdle() {
-    // The user is still typing or clicking: the save waits until the input rests.
-    LASTINPUTINFO lastInput{};
-    lastInput.cbSize = sizeof(lastInput);
-    if (GetLastInputInfo(&lastInput)) {
-        const DWORD restingFor = GetTickCount() - lastInput.dwTime;
-        if (restingFor < HistorySaveDelayMs) {
-            SetTimer(hwnd(), HistorySaveTimer, HistorySaveDelayMs - restingFor, nullptr);
-            return;
-        }
-    }
+// One-shot: an idle bar with nothing new to save never wakes up. The rows
+// are written on the history's own thread, whatever the user is doing.
+void Tmainform::saveHistoryInBackground() {
     KillTimer(hwnd(), HistorySaveTimer);
     // A tick that was due before the close saved the history has nothing left to do.
-    const bool pending = historySavePending_;
-    historySavePending_ = false;
-    if (!pending || !app_.history.unsaved()) return;
-    const std::string saidBefore = app_.history.lastSaveFailure();
-    try {
-        app_.history.SaveListViewToFile(app_.data.file(L"hist.sdf"));
-    } catch (const std::exception& error) {
-        if (error.what() != saidBefore) reportError(error);
-    }
+    if (!std::exchange(historySavePending_, false) || !app_.history.unsaved()) return;
+    app_.history.saveInBackground(app_.data.file(L"hist.sdf"));
+}
+
+// A save that failed is tried again after the next change and at the close;
+// a failure already said (here, by the close or by "Clear") is not said again.
+void Tmainform::historySaveEnded() {
+    if (const std::optional<std::string> failure = app_.history.backgroundSaveEnded())
+        reportError(std::runtime_error(*failure));
 }
 
 COLORREF Tmainform::resolvedBackColor() const {
@@ -690,7 +684,10 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         closing_ = false;
         return 0;
     case WM_TIMER:
-        if (wParam == HistorySaveTimer) saveHistoryWhenIdle();
+        if (wParam == HistorySaveTimer) saveHistoryInBackground();
+        return 0;
+    case HistorySaveEnded:
+        historySaveEnded();
         return 0;
     case WM_HOTKEY:
         if (wParam == BarHotkey::Id) hotkeyPressed();

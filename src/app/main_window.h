@@ -11,6 +11,7 @@
 #include "app/bar_layout.h"
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
+#include "app/color_file.h"
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
 #include "app/suggestion_list.h"
@@ -116,8 +117,10 @@ public:
     // One of one's own engines, by its place in App's list, until another is chosen.
     void selectOwnEngine(std::size_t index);
     ChosenEngine chosenEngine() const;
-    // The Engines window changed one's own engines: the menus follow.
-    void ownEnginesChanged();
+    std::optional<std::size_t> chosenOwnEngine() const;  // its place in App's list
+    // The Engines window changed one's own engines: the menus follow, and the
+    // bar's choice follows a keyword that changed.
+    void ownEnginesChanged(std::string_view renamedFrom = {}, std::string_view renamedTo = {});
     void AliceBlue1Click();
     void Windowsdefault1Click();
     void sbtranspClick();
@@ -150,10 +153,12 @@ public:
     // The three saves of closing, in their order, each tried whatever became
     // of the others; the messages of those that failed.
     std::vector<std::string> saveEverything();
-    // After each change of the history: "hist.sdf" is saved once the history
-    // has stayed unchanged this long, so a crash loses little.
+    // After each change of the history: "hist.sdf" has it within this time
+    // (and the time its writing takes), so a crash loses little.
     void scheduleHistorySave();
     static constexpr UINT HistorySaveDelayMs = 2000;
+    // Posted by the history's saving thread when a save has ended.
+    static constexpr UINT HistorySaveEnded = WM_APP + 1;
 
 protected:
     void dpiChanged() override;
@@ -166,11 +171,19 @@ private:
     void layOut();
     void LoadSettings();
     void SaveSettings();
+    // While "vask.cfg" could not be read: what the bar started from, and
+    // whether the file's switches were read since (bar_unread_settings.cpp).
+    std::optional<BarState> unreadStart_;
+    bool unreadLearned_ = false;
+    void startUnread();
+    void learnUnreadSettings();
+    void saveUnreadSettings();
     void loadColorDialog();
     void saveColorDialog();
     // Saves everything; when a save failed, the user chooses whether to close anyway.
     bool mayClose();
-    void saveHistoryWhenIdle();
+    void saveHistoryInBackground();
+    void historySaveEnded();
     bool closing_ = false;             // the close's question is on screen
     bool historySavePending_ = false;  // the history's timer runs
     void applyTaskbarButton(bool showButton);
@@ -210,6 +223,7 @@ private:
     BYTE alphaValue_ = TransparentAlpha;
     bool minimised_ = false;
     ColorDialogState colorDialog_;
+    ColorFile colorFile_;
     std::unique_ptr<TRGPanel> RGPanel1;
     win::Menu pop_;
     EngineMenu engines_{Google1, FirstOwnEngine};  // gone before pop_, which shows one of its menus

@@ -42,28 +42,38 @@ std::optional<std::size_t> entryEquals(std::string_view line) {
     return equals;
 }
 
-bool lineHasKey(std::string_view line, std::string_view key) {
-    const auto equals = entryEquals(line);
-    return equals && equalsIgnoringCase(trimBlanks(line.substr(0, *equals)), key);
+template <class Line>
+bool lineHasKey(const Line& line, std::string_view key) {
+    const auto equals = entryEquals(line.text);
+    return equals && equalsIgnoringCase(trimBlanks(std::string_view(line.text).substr(0, *equals)), key);
 }
 
-std::vector<std::string>::const_iterator findKeyLine(const std::vector<std::string>& lines, std::string_view key) {
-    return std::find_if(lines.begin(), lines.end(), [key](const std::string& line) { return lineHasKey(line, key); });
+template <class Line>
+typename std::vector<Line>::const_iterator findKeyLine(const std::vector<Line>& lines, std::string_view key) {
+    return std::find_if(lines.begin(), lines.end(), [key](const Line& line) { return lineHasKey(line, key); });
 }
 
-// CR LF, LF and a lone CR all end a line; a final line end adds no line.
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
+constexpr std::string_view CrLf = "\r\n";
+
+// A line's bytes and its end: CR LF, LF and a lone CR all end a line.
+struct RawLine {
+    std::string_view bytes, end;
+};
+
+// A final line end adds no line; the last line may have none.
+std::vector<RawLine> splitLines(std::string_view text) {
+    std::vector<RawLine> lines;
     std::size_t start = 0;
     while (start < text.size()) {
         const auto end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+            lines.push_back({text.substr(start), {}});
             break;
         }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        const std::string_view lineEnd = crLf ? CrLf : text[end] == '\r' ? std::string_view("\r") : "\n";
+        lines.push_back({text.substr(start, end - start), lineEnd});
+        start = end + lineEnd.size();
     }
     return lines;
 }
@@ -77,13 +87,29 @@ std::string withoutLineBreaks(std::string_view value) {
 
 }  // namespace
 
+void IniDocument::Line::change(std::string_view newText) {
+    text = withoutLineBreaks(newText);
+    asRead.clear();
+}
+
+IniDocument::Line IniDocument::newLine(std::string_view text) { return {withoutLineBreaks(text), {}, CrLf}; }
+
 IniDocument IniDocument::parse(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-    // Editors that add a mark on every save can leave several: none of them is text,
-    // or the first line would change on each save.
-    while (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     IniDocument document;
-    for (std::string& line : splitLines(textFromFile(bytes, decodeAnsi))) {
-        if (const auto name = headerName(line)) {
+    // Editors that add a mark on every save can leave several: none of them
+    // is text, and they are written back as they were.
+    while (bytes.starts_with(kByteOrderMark)) {
+        document.byteOrderMarks_ += kByteOrderMark;
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    for (const RawLine& raw : splitLines(bytes)) {
+        // Each line on its own: one line in the ANSI code page leaves the others UTF-8.
+        Line line{std::string(raw.bytes), {}, raw.end};
+        if (!isValidUtf8(raw.bytes)) {
+            line.text = withoutLineBreaks(decodeAnsiText(raw.bytes, decodeAnsi));
+            line.asRead = raw.bytes;
+        }
+        if (const auto name = headerName(line.text)) {
             document.sections_.push_back({std::string(*name), std::move(line), {}});
         } else if (document.sections_.empty()) {
             document.preamble_.push_back(std::move(line));
@@ -95,15 +121,23 @@ IniDocument IniDocument::parse(std::string_view bytes, const AnsiDecoder& decode
 }
 
 std::string IniDocument::serialize() const {
-    std::string out;
-    const auto append = [&out](const std::string& line) {
-        out += line;
-        out += "\r\n";
-    };
-    std::for_each(preamble_.begin(), preamble_.end(), append);
+    std::vector<const Line*> lines;
+    for (const Line& line : preamble_) lines.push_back(&line);
     for (const Section& section : sections_) {
-        append(section.header);
-        std::for_each(section.lines.begin(), section.lines.end(), append);
+        lines.push_back(&section.header);
+        for (const Line& line : section.lines) lines.push_back(&line);
+    }
+    std::string out = byteOrderMarks_;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = *lines[i];
+        out += line.bytes();
+        std::string_view end = line.end;
+        // A last line read without an end gets one once a line follows it,
+        // and an empty line ending in LF that an edit put after a lone CR
+        // ends in CR LF, or the two would read back as one line end.
+        if ((end.empty() && i + 1 < lines.size()) || (end == "\n" && line.bytes().empty() && out.ends_with('\r')))
+            end = CrLf;
+        out += end;
     }
     return out;
 }
@@ -121,9 +155,9 @@ IniDocument::Section* IniDocument::findSection(std::string_view name) {
 IniDocument::Section& IniDocument::findOrAppendSection(std::string_view name) {
     if (Section* found = findSection(name)) return *found;
     // Keep an empty line between the last section and the new one.
-    std::vector<std::string>& tail = sections_.empty() ? preamble_ : sections_.back().lines;
-    if (!tail.empty() && !isBlank(tail.back())) tail.emplace_back();
-    sections_.push_back({std::string(name), std::string("[").append(name).append("]"), {""}});
+    std::vector<Line>& tail = sections_.empty() ? preamble_ : sections_.back().lines;
+    if (!tail.empty() && !isBlank(tail.back().text)) tail.push_back(newLine(""));
+    sections_.push_back({std::string(name), newLine(std::string("[").append(name).append("]")), {newLine("")}});
     return sections_.back();
 }
 
@@ -140,7 +174,7 @@ std::string IniDocument::readString(std::string_view section, std::string_view k
     if (!found) return std::string(defaultValue);
     const auto line = findKeyLine(found->lines, key);
     if (line == found->lines.end()) return std::string(defaultValue);
-    return line->substr(*entryEquals(*line) + 1);
+    return line->text.substr(*entryEquals(line->text) + 1);
 }
 
 int IniDocument::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
@@ -153,19 +187,18 @@ int IniDocument::readInteger(std::string_view section, std::string_view key, int
 }
 
 void IniDocument::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string cleanValue = withoutLineBreaks(value);
-    std::vector<std::string>& lines = findOrAppendSection(section).lines;
+    std::vector<Line>& lines = findOrAppendSection(section).lines;
     const auto line = findKeyLine(lines, key);
     if (line != lines.end()) {
         // Keep the key as it was spelt in the file.
-        auto& text = lines[static_cast<std::size_t>(line - lines.begin())];
-        text = text.substr(0, *entryEquals(text) + 1) + cleanValue;
+        Line& found = lines[static_cast<std::size_t>(line - lines.begin())];
+        const std::string newText = found.text.substr(0, *entryEquals(found.text) + 1) + withoutLineBreaks(value);
+        if (newText != found.text) found.change(newText);
         return;
     }
     // A new key goes after the section's last non-empty line.
-    const auto lastFilled =
-        std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !isBlank(l); });
-    lines.insert(lastFilled.base(), std::string(key) + "=" + cleanValue);
+    const auto lastFilled = std::find_if(lines.rbegin(), lines.rend(), [](const Line& l) { return !isBlank(l.text); });
+    lines.insert(lastFilled.base(), newLine(std::string(key) + "=" + withoutLineBreaks(value)));
 }
 
 void IniDocument::writeInteger(std::string_view section, std::string_view key, int value) {
@@ -173,13 +206,26 @@ void IniDocument::writeInteger(std::string_view section, std::string_view key, i
 }
 
 std::vector<std::string> IniDocument::sectionLines(std::string_view section) const {
-    const Section* found = findSection(section);
-    return found ? found->lines : std::vector<std::string>{};
+    std::vector<std::string> texts;
+    if (const Section* found = findSection(section))
+        for (const Line& line : found->lines) texts.push_back(line.text);
+    return texts;
 }
 
-void IniDocument::replaceSectionLines(std::string_view section, std::vector<std::string> lines) {
-    for (std::string& line : lines) line = withoutLineBreaks(line);
-    findOrAppendSection(section).lines = std::move(lines);
+void IniDocument::setSectionLine(std::string_view section, std::size_t index, std::string_view text) {
+    Section* found = findSection(section);
+    if (found && index < found->lines.size() && found->lines[index].text != text) found->lines[index].change(text);
+}
+
+void IniDocument::insertSectionLine(std::string_view section, std::size_t index, std::string_view text) {
+    std::vector<Line>& lines = findOrAppendSection(section).lines;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(std::min(index, lines.size())), newLine(text));
+}
+
+void IniDocument::eraseSectionLine(std::string_view section, std::size_t index) {
+    Section* found = findSection(section);
+    if (found && index < found->lines.size())
+        found->lines.erase(found->lines.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 }  // namespace vask

@@ -91,10 +91,6 @@ std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi
     return decodeAnsi ? decodeAnsi(bytes) : latin1ToUtf8(bytes);
 }
 
-std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi) {
-    return isValidUtf8(bytes) ? std::string(bytes) : decodeAnsiText(bytes, decodeAnsi);
-}
-
 std::string asciiUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out)

@@ -71,9 +71,6 @@ std::string latin1ToUtf8(std::string_view bytes);
 // is none, as Latin-1.
 std::string decodeAnsiText(std::string_view bytes, const AnsiDecoder& decodeAnsi);
 
-// `bytes` as UTF-8: unchanged when valid, else decoded with `decodeAnsi`.
-std::string textFromFile(std::string_view bytes, const AnsiDecoder& decodeAnsi);
-
 // ASCII letters in upper case; other bytes unchanged (so UTF-8 stays valid).
 std::string asciiUpper(std::string_view text);
 

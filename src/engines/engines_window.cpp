@@ -1,5 +1,6 @@
 #include "engines/engines_window.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -25,6 +26,7 @@ constexpr int ButtonTop = 283, ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 
 constexpr std::pair<std::string_view, int> Columns[] = {{"Name", 120}, {"Keyword", 90}, {"URL template", 210}};
 
 constexpr std::string_view BuiltInTemplate = "(built in)";
+constexpr std::string_view KeywordTakenInFile = "Another engine in vask.cfg has this keyword.";
 
 // Blanks around a field are not part of it, as when the file is read.
 std::string withoutBlanks(const std::string& text) {
@@ -204,29 +206,44 @@ bool TfEngines::acceptable(const OwnEngine& engine, std::optional<std::size_t> e
     return false;
 }
 
-// Writes the engines into [Engines] of the file as it stands now, keeping
-// the rest of it; a file that cannot be read is not overwritten.
-bool TfEngines::save(std::vector<OwnEngine> engines) {
+// Makes one change to [Engines] of the file as it stands now (another copy
+// or the user may have changed it meanwhile), keeping every other line; a
+// file that cannot be read is not overwritten. `edit` says what is wrong
+// instead when the file's engines do not allow the change. The window then
+// lists the engines the file holds.
+bool TfEngines::save(const EnginesEdit& edit, const EnginesChange& change) {
     try {
         IniDocument settings = context_.data.readSettings();
-        writeOwnEngines(settings, engines);
+        if (const std::string_view problem = edit(settings, readOwnEngines(settings).engines); !problem.empty()) {
+            context_.prompter.ask(hwnd(), std::string(problem), "Vask", MB_OK | MB_ICONWARNING);
+            return false;
+        }
         context_.data.writeSettings(settings);
+        engines_ = readOwnEngines(settings).engines;
     } catch (const std::exception& error) {
         context_.prompter.ask(hwnd(), std::string("The engines were not saved.\n") + error.what(), "Vask",
                               MB_OK | MB_ICONERROR);
         return false;
     }
-    engines_ = std::move(engines);
-    if (context_.changed) context_.changed(engines_);
+    if (context_.changed) context_.changed(engines_, change);
     return true;
+}
+
+std::optional<int> TfEngines::rowOf(std::string_view keyword) const {
+    for (std::size_t i = 0; i < engines_.size(); ++i)
+        if (sameKeyword(engines_[i].keyword, keyword)) return static_cast<int>(BuiltInEngineCount + i);
+    return std::nullopt;
 }
 
 void TfEngines::bAddClick() {
     const OwnEngine engine = typedEngine();
     if (!acceptable(engine, std::nullopt)) return;
-    std::vector<OwnEngine> engines = engines_;
-    engines.push_back(engine);
-    if (save(std::move(engines))) showEngines(rowCount() - 1);
+    const auto add = [&engine](IniDocument& settings, std::span<const OwnEngine> inFile) -> std::string_view {
+        if (keywordTaken(engine.keyword, inFile)) return KeywordTakenInFile;
+        addOwnEngine(settings, engine);
+        return {};
+    };
+    if (save(add, {})) showEngines(rowOf(engine.keyword));
 }
 
 void TfEngines::bChangeClick() {
@@ -234,17 +251,30 @@ void TfEngines::bChangeClick() {
     if (!index) return;
     const OwnEngine engine = typedEngine();
     if (!acceptable(engine, index)) return;
-    std::vector<OwnEngine> engines = engines_;
-    engines[*index] = engine;
-    if (save(std::move(engines))) showEngines(static_cast<int>(BuiltInEngineCount + *index));
+    const std::string keyword = engines_[*index].keyword;
+    const auto change = [&](IniDocument& settings, std::span<const OwnEngine> inFile) -> std::string_view {
+        const auto same = [&](const OwnEngine& e) { return sameKeyword(e.keyword, keyword); };
+        const auto editing = std::find_if(inFile.begin(), inFile.end(), same);
+        if (keywordTaken(engine.keyword, inFile,
+                         editing == inFile.end()
+                             ? std::nullopt
+                             : std::optional<std::size_t>(static_cast<std::size_t>(editing - inFile.begin()))))
+            return KeywordTakenInFile;
+        changeOwnEngine(settings, keyword, engine);
+        return {};
+    };
+    if (save(change, {keyword, engine.keyword})) showEngines(rowOf(engine.keyword));
 }
 
 void TfEngines::bRemoveClick() {
     const auto index = chosenOwnEngine();
     if (!index) return;
-    std::vector<OwnEngine> engines = engines_;
-    engines.erase(engines.begin() + static_cast<std::ptrdiff_t>(*index));
-    if (!save(std::move(engines))) return;
+    const std::string keyword = engines_[*index].keyword;
+    const auto remove = [&keyword](IniDocument& settings, std::span<const OwnEngine>) -> std::string_view {
+        removeOwnEngine(settings, keyword);
+        return {};
+    };
+    if (!save(remove, {})) return;
     lvEngines.setFocus();
     showEngines(std::nullopt);
     clearFields();

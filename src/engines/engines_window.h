@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,14 +23,20 @@
 
 namespace vask {
 
+// What a change in the window did besides listing the engines anew: a
+// Change may give an engine another keyword.
+struct EnginesChange {
+    std::string renamedFrom, renamedTo;  // both empty when no keyword changed
+};
+
 // What the Engines window shares with the rest of the program.
 struct EnginesContext {
     HWND bar;  // the owner: the window stays above it and opens on its monitor
     const win::DataFolder& data;
     win::Prompter& prompter;
     const std::vector<OwnEngine>& engines;  // the program's own engines: Show() lists them as they stand
-    // One's own engines after a saved change.
-    std::function<void(const std::vector<OwnEngine>&)> changed;
+    // One's own engines as the file holds them after a saved change.
+    std::function<void(const std::vector<OwnEngine>&, const EnginesChange&)> changed;
 };
 
 class TfEngines : public win::Window {
@@ -70,11 +77,14 @@ private:
     void updateButtons();
     OwnEngine typedEngine() const;
     bool acceptable(const OwnEngine& engine, std::optional<std::size_t> editing);
-    bool save(std::vector<OwnEngine> engines);
+    // Applies a change to the file's [Engines]; the problem that prevents it, or nothing.
+    using EnginesEdit = std::function<std::string_view(IniDocument&, std::span<const OwnEngine> inFile)>;
+    bool save(const EnginesEdit& edit, const EnginesChange& change);
+    std::optional<int> rowOf(std::string_view keyword) const;
     std::optional<LRESULT> lvEnginesNotify(NMHDR& header);
 
     EnginesContext context_;
-    std::vector<OwnEngine> engines_;             // as saved, in the list's order after the built-in rows
+    std::vector<OwnEngine> engines_;             // as the file holds them, in the list's order after the built-in rows
     win::Control lName_, lKeyword_, lTemplate_;  // their access keys move to the edit after them
     struct Field {
         win::Control* label;

@@ -24,13 +24,13 @@ uint32_t checkedItemCount(std::size_t count) {
 
 // A block holding the texts `forEachText` visits, each after its length.
 template <class ForEachText>
-std::unique_ptr<char[]> makeBlock(const ForEachText& forEachText) {
+std::shared_ptr<const char[]> makeBlock(const ForEachText& forEachText) {
     std::size_t size = 0;
     forEachText([&](std::string_view text) {
         if (text.size() > std::numeric_limits<uint32_t>::max()) throw std::length_error("history text too long");
         size += BlockLengthWidth + text.size();
     });
-    auto block = std::make_unique_for_overwrite<char[]>(size);
+    auto block = std::make_shared_for_overwrite<char[]>(size);
     char* at = block.get();
     forEachText([&](std::string_view text) {
         at = putLength(at, static_cast<uint32_t>(text.size()));
@@ -60,10 +60,20 @@ HistoryRecord HistoryRecord::inFile(const HistoryFileKey&, const char* texts, ui
     return row;
 }
 
-HistoryRecord::HistoryRecord(const HistoryRecord& other) : subItems_(other.subItems_), imageIndex_(other.imageIndex_) {
-    if (!other.texts_) return;
+HistoryRecord::HistoryRecord(const HistoryRecord& other)
+    : block_(other.block_), texts_(other.texts_), subItems_(other.subItems_), imageIndex_(other.imageIndex_) {
+    if (block_ || !texts_) return;
     block_ = makeBlock([&](const auto& visit) { other.forEachText(visit); });
     texts_ = block_.get();
+}
+
+HistoryRecord HistoryRecord::sharingTexts() const {
+    HistoryRecord row;
+    row.block_ = block_;
+    row.texts_ = texts_;
+    row.subItems_ = subItems_;
+    row.imageIndex_ = imageIndex_;
+    return row;
 }
 
 HistoryRecord::HistoryRecord(HistoryRecord&& other) noexcept

@@ -43,7 +43,8 @@ public:
     // outlive the row: the HistoryRows that holds it keeps them.
     static HistoryRecord inFile(const HistoryFileKey&, const char* texts, uint32_t subItems, int32_t imageIndex);
 
-    // A copy always has a block of its own.
+    // A copy shares the row's block (its texts never change), or has one of
+    // its own for a row read in place.
     HistoryRecord(const HistoryRecord& other);
     HistoryRecord(HistoryRecord&& other) noexcept;
     HistoryRecord& operator=(const HistoryRecord& other);
@@ -74,6 +75,11 @@ public:
     bool operator==(const HistoryRecord& other) const;
 
 private:
+    friend class HistoryRows;  // its snapshots share the texts of rows read in place
+    // A copy that shares the texts wherever they are: the bytes a row read in
+    // place points into must outlive it.
+    HistoryRecord sharingTexts() const;
+
     // Text 0 is the caption, text i the sub-item i - 1.
     std::string_view text(std::size_t i) const;
     // The text whose length stands at `at`. Lengths are little-endian and
@@ -85,8 +91,8 @@ private:
         return {at + width, length};
     }
 
-    std::unique_ptr<char[]> block_;  // the row's own texts; null for a row read in place
-    const char* texts_ = nullptr;    // the first length; null for an empty caption without sub-items
+    std::shared_ptr<const char[]> block_;  // the row's own texts; null for a row read in place
+    const char* texts_ = nullptr;          // the first length; null for an empty caption without sub-items
     uint32_t subItems_ = 0;
     int32_t imageIndex_ = 0;
 };

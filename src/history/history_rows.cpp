@@ -9,7 +9,8 @@
 namespace vask {
 
 HistoryRows::HistoryRows(const HistoryFileKey&, std::unique_ptr<const std::string> file, std::deque<HistoryRecord> rows)
-    : file_(std::move(file)), rows_(std::move(rows)) {
+    : rows_(std::move(rows)) {
+    files_.push_back(std::move(file));
     if (rows_.size() > MaxRows) rows_.resize(MaxRows);
 }
 
@@ -38,14 +39,28 @@ void HistoryRows::eraseRows(const std::vector<std::size_t>& indices) {
 
 void HistoryRows::clear() {
     rows_.clear();
-    file_.reset();
+    files_.clear();
 }
 
 // The new rows have their own blocks: no file is needed any more.
 void HistoryRows::replaceAll(std::vector<HistoryRecord> rows) {
     if (rows.size() > MaxRows) rows.resize(MaxRows);
     rows_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
-    file_.reset();
+    files_.clear();
+}
+
+void HistoryRows::appendOlder(HistoryRows older) {
+    const std::size_t room = MaxRows - std::min(rows_.size(), MaxRows);
+    if (older.rows_.size() > room) older.rows_.resize(room);
+    std::move(older.rows_.begin(), older.rows_.end(), std::back_inserter(rows_));
+    std::move(older.files_.begin(), older.files_.end(), std::back_inserter(files_));
+}
+
+void HistoryRows::snapshot(HistorySnapshot& into) const {
+    into.files = files_;
+    into.rows.clear();
+    into.rows.reserve(rows_.size());
+    for (const HistoryRecord& row : rows_) into.rows.push_back(row.sharingTexts());
 }
 
 std::size_t selectionAfterRecording(std::size_t rowsBefore) { return rowsBefore > 0 ? 1 : 0; }

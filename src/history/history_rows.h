@@ -12,6 +12,13 @@
 
 namespace vask {
 
+// The rows of a history at one moment, for a save on another thread: they
+// share their texts with the history's rows, whatever becomes of those.
+struct HistorySnapshot {
+    std::vector<std::shared_ptr<const std::string>> files;  // what rows read in place point into
+    std::vector<HistoryRecord> rows;                        // top row first
+};
+
 class HistoryRows {
 public:
     // The file's row count is 16 bits wide: a longer history cannot be kept.
@@ -44,9 +51,16 @@ public:
 
     // New rows, top row first; beyond MaxRows the oldest are left out.
     void replaceAll(std::vector<HistoryRecord> rows);
+    // Puts `older` under these rows; beyond MaxRows the oldest are left out.
+    void appendOlder(HistoryRows older);
+
+    // The rows as they are now, copied without copying their texts, into
+    // `into` (whose memory an earlier snapshot may leave for reuse).
+    void snapshot(HistorySnapshot& into) const;
 
 private:
-    std::unique_ptr<const std::string> file_;  // declared first, so the rows pointing into it go first
+    // Declared first, so the rows pointing into them go first.
+    std::vector<std::shared_ptr<const std::string>> files_;
     std::deque<HistoryRecord> rows_;
 };
 

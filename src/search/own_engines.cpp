@@ -134,32 +134,61 @@ std::string engineLine(const OwnEngine& engine) {
     return engine.keyword + "=" + engine.name + "|" + engine.urlTemplate;
 }
 
-void writeOwnEngines(IniDocument& document, std::span<const OwnEngine> engines) {
-    const bool hadSection = document.hasSection(EnginesSection);
-    if (!hadSection && engines.empty()) return;
-    std::vector<OwnEngine> used;  // the engines read so far: whether a line is used is decided as on reading
-    std::vector<std::string> lines;
-    std::optional<std::size_t> block;  // where the engines go
-    for (std::string& line : document.sectionLines(EnginesSection)) {
-        const auto engine = isCommentOrBlank(line) ? std::nullopt : splitEngineLine(line);
-        if (engine && engineProblem(*engine, used).empty()) {
-            used.push_back(*engine);
-            if (!block) block = lines.size();
-            continue;
+namespace {
+
+// A line of the section as the reader sees it: its keyword (the text before
+// "=", blanks left out; empty for comments and lines without "=") and
+// whether the reader uses it.
+struct SectionLine {
+    std::string keyword;
+    bool used = false;
+};
+
+std::vector<SectionLine> sectionLinesOf(const IniDocument& document) {
+    std::vector<SectionLine> lines;
+    std::vector<OwnEngine> used;
+    for (const std::string& text : document.sectionLines(EnginesSection)) {
+        SectionLine& line = lines.emplace_back();
+        const auto equals = text.find('=');
+        if (isCommentOrBlank(text) || equals == std::string::npos) continue;
+        line.keyword = trimBlanks(std::string_view(text).substr(0, equals));
+        const auto engine = splitEngineLine(text);
+        line.used = engine && engineProblem(*engine, used).empty();
+        if (line.used) used.push_back(*engine);
+    }
+    return lines;
+}
+
+}  // namespace
+
+void addOwnEngine(IniDocument& document, const OwnEngine& engine) {
+    const std::vector<std::string> lines = document.sectionLines(EnginesSection);
+    const auto lastFilled =
+        std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !trimBlanks(l).empty(); });
+    document.insertSectionLine(EnginesSection, static_cast<std::size_t>(lines.rend() - lastFilled), engineLine(engine));
+}
+
+void changeOwnEngine(IniDocument& document, std::string_view keyword, const OwnEngine& engine) {
+    const std::vector<SectionLine> lines = sectionLinesOf(document);
+    const std::vector<std::string> texts = document.sectionLines(EnginesSection);
+    bool changed = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!sameKeyword(lines[i].keyword, keyword)) continue;
+        if (lines[i].used) {
+            document.setSectionLine(EnginesSection, i, engineLine(engine));
+            changed = true;
+        } else if (!sameKeyword(keyword, engine.keyword)) {
+            // Renamed along, the rest of the line as it stands.
+            document.setSectionLine(EnginesSection, i, engine.keyword + texts[i].substr(texts[i].find('=')));
         }
-        lines.push_back(std::move(line));
     }
-    if (!block) {
-        // After the section's last non-blank line.
-        const auto lastFilled =
-            std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !trimBlanks(l).empty(); });
-        block = static_cast<std::size_t>(lines.rend() - lastFilled);
-    }
-    std::vector<std::string> engineLines;
-    if (!hadSection) lines.emplace_back();  // a new section ends with an empty line, as the others do
-    std::transform(engines.begin(), engines.end(), std::back_inserter(engineLines), engineLine);
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*block), engineLines.begin(), engineLines.end());
-    document.replaceSectionLines(EnginesSection, std::move(lines));
+    if (!changed) addOwnEngine(document, engine);
+}
+
+void removeOwnEngine(IniDocument& document, std::string_view keyword) {
+    const std::vector<SectionLine> lines = sectionLinesOf(document);
+    for (std::size_t i = lines.size(); i-- > 0;)
+        if (sameKeyword(lines[i].keyword, keyword)) document.eraseSectionLine(EnginesSection, i);
 }
 
 std::string percentEncode(std::string_view text) {

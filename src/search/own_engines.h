@@ -65,12 +65,19 @@ struct EnginesRead {
 // first is used and the later one reported as invalid.
 EnginesRead readOwnEngines(const IniDocument& document);
 
-// The [Engines] section holding `engines`, in this order, one line each.
-// Every other line of the section (invalid lines, comments) stays as it was;
-// the engines stand together where the first valid one stood, so they come
-// before any later line with the same keyword and read back as written. The
-// rest of the document is untouched. `engines` must pass engineProblem().
-void writeOwnEngines(IniDocument& document, std::span<const OwnEngine> engines);
+// The Engines window's changes, made to the [Engines] lines the document
+// holds now (another copy of the program or the user may have edited them):
+// every other line, used or not, stays as it stands. The caller checks the
+// engine first (engineProblem() against readOwnEngines() of the document).
+// Add: one line more, after the section's last non-blank line.
+void addOwnEngine(IniDocument& document, const OwnEngine& engine);
+// Change: the used line of `keyword` becomes `engine`'s line, and its unused
+// lines (later lines of the same keyword) take the new keyword, so none of
+// them comes into use. Without a line of `keyword`, `engine` is added.
+void changeOwnEngine(IniDocument& document, std::string_view keyword, const OwnEngine& engine);
+// Remove: every line of `keyword`, used or not, so that a later line of the
+// keyword never takes the removed engine's place.
+void removeOwnEngine(IniDocument& document, std::string_view keyword);
 
 // The line an engine is stored as: "keyword=Name|template".
 std::string engineLine(const OwnEngine& engine);

@@ -67,12 +67,12 @@ std::wstring DataFolder::presetFolder() const {
     return folder_ == programDir_ || canListFolder(programDir_) ? programDir_ : folder_;
 }
 
-IniDocument DataFolder::readSettings() const {
+IniDocument DataFolder::readSettings(SharingWait wait) const {
     // A file that is there but cannot be read is an error, never an empty
     // document: a save would otherwise replace it and lose its other sections.
     const std::wstring path = file(L"vask.cfg");
     if (!fileExists(path)) return {};
-    return IniDocument::parse(readFileOrThrow(path), ansiDecoder());
+    return IniDocument::parse(readFileOrThrow(path, wait), ansiDecoder());
 }
 
 void DataFolder::writeSettings(const IniDocument& settings) const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/ini_document.h"
+#include "win/files.h"
 
 namespace vask::win {
 
@@ -24,7 +25,7 @@ public:
 
     // "vask.cfg" as a document; a missing file reads as empty, one that
     // cannot be read throws with the system's message.
-    IniDocument readSettings() const;
+    IniDocument readSettings(SharingWait wait = SharingWait::Briefly) const;
     // Saves "vask.cfg" atomically; throws with the system's message on failure.
     void writeSettings(const IniDocument& settings) const;
 

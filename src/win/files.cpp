@@ -70,10 +70,16 @@ std::optional<std::string> readWholeFile(const std::wstring& path) {
     }
 }
 
-std::string readFileOrThrow(const std::wstring& path) {
+bool isSharingViolation(unsigned long errorCode) {
+    return errorCode == ERROR_SHARING_VIOLATION || errorCode == ERROR_LOCK_VIOLATION;
+}
+
+namespace {
+
+std::string readFileOnce(const std::wstring& path) {
     const std::string name = toUtf8(bareFileName(path));
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throwLastError(name);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) throwLastError(name);
@@ -90,6 +96,21 @@ std::string readFileOrThrow(const std::wstring& path) {
     }
     bytes.resize(done);
     return bytes;
+}
+
+}  // namespace
+
+std::string readFileOrThrow(const std::wstring& path, SharingWait wait) {
+    constexpr int Retries = 5;
+    constexpr DWORD RetryDelayMs = 50;
+    for (int attempt = 0;; ++attempt) {
+        try {
+            return readFileOnce(path);
+        } catch (const Win32Error& error) {
+            if (wait == SharingWait::None || attempt == Retries || !isSharingViolation(error.code())) throw;
+        }
+        Sleep(RetryDelayMs);
+    }
 }
 
 void saveFileAtomically(const std::wstring& path, const std::string& bytes) {
@@ -123,6 +144,26 @@ void saveFileAtomically(const std::wstring& path, const std::string& bytes) {
         DeleteFileW(temporary.c_str());
         throw Win32Error(error, name);
     }
+}
+
+std::wstring unusedName(const std::wstring& path) {
+    std::wstring name = path;
+    for (int n = 2; GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES; ++n)
+        name = path + L"-" + std::to_wstring(n);
+    return name;
+}
+
+std::wstring copyAside(const std::wstring& path, const std::wstring& suffix) {
+    const std::wstring copy = unusedName(path + suffix);
+    if (!CopyFileW(path.c_str(), copy.c_str(), TRUE)) throwLastError(toUtf8(bareFileName(copy)));
+    return copy;
+}
+
+std::string quotedName(const std::wstring& path) {
+    std::string quoted(1, '"');
+    quoted += toUtf8(bareFileName(path));
+    quoted += '"';
+    return quoted;
 }
 
 std::wstring bareFileName(const std::wstring& path) {

@@ -23,10 +23,18 @@ bool canListFolder(const std::wstring& folder);
 // backslash; empty when the system names none.
 std::wstring userAppDataFolder();
 
+// Reads share the file with every other program (reading, writing,
+// deleting), and a file another program holds without sharing is tried
+// again for a moment (backup, sync and antivirus tools hold files briefly)
+// unless the caller cannot wait.
+enum class SharingWait { Briefly, None };
+
 // The whole file, or nothing when it is missing or cannot be read.
 std::optional<std::string> readWholeFile(const std::wstring& path);
 // The whole file; throws Win32Error (with the system's message) when it cannot be read.
-std::string readFileOrThrow(const std::wstring& path);
+std::string readFileOrThrow(const std::wstring& path, SharingWait wait = SharingWait::Briefly);
+// Another program holds the file without sharing it (the code of a Win32Error).
+bool isSharingViolation(unsigned long errorCode);
 
 // Writes a temporary file in the same folder, flushes it, then puts it in
 // place of `path`; a crash or a full disk never leaves a half-written file.
@@ -35,5 +43,16 @@ void saveFileAtomically(const std::wstring& path, const std::string& bytes);
 
 // The bare file name of a path, for messages.
 std::wstring bareFileName(const std::wstring& path);
+// The same in UTF-8 and in double quotes: "hist.sdf".
+std::string quotedName(const std::wstring& path);
+
+// `path` when nothing is there, else the first of "path-2", "path-3", ...
+// that is free: a name for a copy that must not replace an earlier one.
+std::wstring unusedName(const std::wstring& path);
+
+// Copies a damaged file beside itself, as "<name><suffix>" (or "-2", ...
+// after it), never over another file; returns the copy's path. Throws
+// Win32Error with the system's message when it cannot.
+std::wstring copyAside(const std::wstring& path, const std::wstring& suffix);
 
 }  // namespace vask::win

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
+#include "app/main_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
 #include "win/text.h"
@@ -50,6 +51,50 @@ TEST(EnginesEndToEnd, KeywordsChooseTheEngineForOneSearchAndOwnTemplatesStayWebA
     EXPECT_TRUE(vask.waitForExit());
     EXPECT_NE(folder.read(L"vask.cfg").find("calc=Calc|C:\\Windows\\System32\\calc.exe {q}"), std::string::npos)
         << "an invalid line stays in the file";
+}
+
+// Lines added to [Engines] by hand while the bar runs stay through each change
+// made in the Engines window, byte for byte, and come into use with it.
+TEST(EnginesEndToEnd, TheEnginesWindowChangesOnlyItsOwnLinesOfTheFileAsItStandsNow) {
+    forgetLaunches();
+    test::TempFolder folder;
+    const std::string ddg = "[Engines]\r\nddg=DuckDuckGo|https://duckduckgo.com/?q={q}\r\n";
+    folder.write(L"vask.cfg", ddg);
+    VaskProcess vask(folder.path());
+    const HWND bar = vask.bar();
+    ASSERT_NE(bar, nullptr);
+    const std::string byHand = "; added while the bar runs\nhand=By hand|https://hand.example/?q={q}\n";
+    folder.write(L"vask.cfg", ddg + byHand);
+
+    PostMessageW(bar, WM_COMMAND, Tmainform::Engines1, 0);
+    const HWND engines = vask.waitForWindow(L"TfEngines");
+    ASSERT_NE(engines, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == engines; }));
+    pressKey('N', {VK_MENU});  // "&Name:"
+    for (const wchar_t* field : {L"GitHub", L"gh", L"https://github.com/search?q={q}"}) {
+        typeText(field);
+        pressKey(VK_TAB);
+    }
+    pressKey('A', {VK_MENU});  // "&Add"
+    const std::string added = ddg + byHand + "gh=GitHub|https://github.com/search?q={q}\r\n";
+    EXPECT_TRUE(waitUntil([&] { return folder.read(L"vask.cfg") == added; })) << folder.read(L"vask.cfg");
+
+    pressKey('N', {VK_MENU});  // the new engine is chosen: its name changed
+    typeText(L"Hub");
+    pressKey('C', {VK_MENU});  // "&Change"
+    const std::string changed = ddg + byHand + "gh=Hub|https://github.com/search?q={q}\r\n";
+    EXPECT_TRUE(waitUntil([&] { return folder.read(L"vask.cfg") == changed; })) << folder.read(L"vask.cfg");
+    pressKey('R', {VK_MENU});  // "&Remove"
+    EXPECT_TRUE(waitUntil([&] { return folder.read(L"vask.cfg") == ddg + byHand; })) << folder.read(L"vask.cfg");
+
+    // The bar knows the engine added by hand now.
+    pressKey(VK_ESCAPE);
+    vask.search("!hand cats");
+    EXPECT_EQ(waitForLaunches(L"default", 1), std::vector<LaunchArgs>{{"https://hand.example/?q=cats"}});
+    vask.sendCopyData("202");
+    ASSERT_TRUE(vask.waitForExit());
+    const std::string closed = folder.read(L"vask.cfg");
+    EXPECT_EQ(closed.substr(0, (ddg + byHand).size()), ddg + byHand) << closed;
 }
 
 TEST(EnginesEndToEnd, ShiftEnterOpensTheNamedBrowsersPrivateWindowAndLeavesNoTrace) {

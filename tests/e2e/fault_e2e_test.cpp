@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <random>
 
 #include "e2e_support.h"
@@ -126,6 +128,43 @@ TEST(FaultEndToEnd, ABarKilledSecondsAfterASearchHasItInTheHistoryFile) {
     EXPECT_EQ(status, HistoryLoadStatus::Ok);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(subItemOrEmpty(rows[0], HistoryItem::Search), "kept though killed");
+    forgetLaunches();
+}
+
+// Input anywhere on the desktop never holds the save back: a user who keeps
+// typing and moving the mouse still has each search in the file within
+// about two seconds.
+TEST(FaultEndToEnd, ASearchReachesTheHistoryFileWithinSecondsWhileTheUserKeepsTyping) {
+    forgetLaunches();
+    test::TempFolder folder;
+    VaskProcess vask(folder.path());
+    ASSERT_NE(vask.bar(), nullptr);
+    vask.search("saved while typing");
+    const auto searched = std::chrono::steady_clock::now();
+    const auto inFile = [&] {
+        if (!folder.exists(L"hist.sdf")) return false;
+        HistoryLoadStatus status;
+        const std::vector<HistoryRecord> rows = readHistory(folder, status);
+        return rows.size() == 1 && subItemOrEmpty(rows[0], HistoryItem::Search) == "saved while typing";
+    };
+    bool saved = false;
+    for (int i = 0; !saved && std::chrono::steady_clock::now() - searched < std::chrono::seconds(8); ++i) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = i % 2 ? 1 : -1;
+        input.mi.dwFlags = MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof(input));
+        pressKey(VK_SHIFT);
+        Sleep(50);
+        saved = inFile();
+    }
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - searched).count();
+    EXPECT_TRUE(saved) << "not in the file after " << ms << " ms of input";
+    EXPECT_LT(ms, 4000);
+    std::printf("the search was in the history file %.0f ms after it was made\n", ms);
+    const win::KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, vask.processId()));
+    ASSERT_TRUE(process && TerminateProcess(process.get(), 9));
+    ASSERT_TRUE(vask.waitForExit());
     forgetLaunches();
 }
 

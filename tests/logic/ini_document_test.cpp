@@ -42,33 +42,48 @@ TEST(IniDocument, NewDocumentHasOurLayout) {
     EXPECT_EQ(doc.readString("Pin", "Eurl", "-"), "x=y");
 }
 
-TEST(IniDocument, ForeignLayoutsAreReadAndKeptApartFromLineEnds) {
+TEST(IniDocument, ForeignLayoutsAreReadAndWrittenBackAsTheyWere) {
     // LF and lone CR line ends, a byte order mark, spaces around names,
     // text before the first section, lines without "=", no final line end.
     const std::string text = "\xEF\xBB\xBFstray text\n[ Pin ]\nnoequals\n Browser = 7 \rTime=2\n[Two]\nKey=v";
     IniDocument doc = IniDocument::parse(text);
+    EXPECT_EQ(doc.serialize(), text);
     EXPECT_EQ(doc.readInteger("Pin", "Browser", 0), 7);
     EXPECT_EQ(doc.readString("Pin", "Browser", ""), " 7 ");
     EXPECT_EQ(doc.readInteger("Pin", "Time", 0), 2);
     EXPECT_FALSE(doc.hasKey("Pin", "noequals"));
 
-    doc.writeInteger("Pin", "Browser", 1);  // the key keeps its spelling
+    doc.writeInteger("Pin", "Browser", 1);  // the key keeps its spelling, the line its end
     doc.writeString("Three", "A", "b");     // separated from the last section
     EXPECT_EQ(doc.serialize(),
-              "stray text\r\n[ Pin ]\r\nnoequals\r\n Browser =1\r\nTime=2\r\n[Two]\r\nKey=v\r\n"
+              "\xEF\xBB\xBFstray text\n[ Pin ]\nnoequals\n Browser =1\rTime=2\n[Two]\nKey=v\r\n"
               "\r\n[Three]\r\nA=b\r\n\r\n");
 }
 
 TEST(IniDocument, RepeatedByteOrderMarksAreNotText) {
-    const IniDocument doc = IniDocument::parse("\xEF\xBB\xBF\xEF\xBB\xBF[Options]\r\nCompact=0\r\n");
+    const std::string text = "\xEF\xBB\xBF\xEF\xBB\xBF[Options]\r\nCompact=0\r\n";
+    const IniDocument doc = IniDocument::parse(text);
     EXPECT_EQ(doc.readInteger("Options", "Compact", 1), 0);
-    EXPECT_EQ(doc.serialize(), "[Options]\r\nCompact=0\r\n");
+    EXPECT_EQ(doc.serialize(), text);
 }
 
-TEST(IniDocument, TextThatIsNotUtf8IsDecoded) {
-    EXPECT_EQ(IniDocument::parse("[Pin]\r\nEurl=caf\xE9\r\n").readString("Pin", "Eurl", ""), "caf\xC3\xA9");
-    const AnsiDecoder marker = [](std::string_view) { return std::string("[S]\r\nK=decoded\r\n"); };
-    EXPECT_EQ(IniDocument::parse("[S]\r\nK=\xFF\r\n", marker).readString("S", "K", ""), "decoded");
+TEST(IniDocument, EachLineThatIsNotUtf8IsDecodedAloneAndWrittenBackAsItWas) {
+    // "Café → Search" in UTF-8 beside a line written in Latin-1.
+    const std::string text =
+        "[Engines]\r\ncafe=Caf\xC3\xA9 \xE2\x86\x92 Search|https://c/?q={q}\r\n[Pin]\r\nEurl=caf\xE9\r\n";
+    IniDocument doc = IniDocument::parse(text);
+    EXPECT_EQ(doc.sectionLines("Engines").at(0), "cafe=Caf\xC3\xA9 \xE2\x86\x92 Search|https://c/?q={q}");
+    EXPECT_EQ(doc.readString("Pin", "Eurl", ""), "caf\xC3\xA9");
+    doc.writeInteger("Pin", "Browser", 2);
+    EXPECT_EQ(doc.serialize(), text + "Browser=2\r\n");
+    doc.writeString("Pin", "Eurl", "caf\xC3\xA9");  // the same text: the line stays as it was
+    EXPECT_EQ(doc.serialize(), text + "Browser=2\r\n");
+    doc.writeString("Pin", "Eurl", "th\xC3\xA9");  // a changed line is UTF-8
+    EXPECT_EQ(IniDocument::parse(doc.serialize()).readString("Pin", "Eurl", ""), "th\xC3\xA9");
+
+    const AnsiDecoder marker = [](std::string_view) { return std::string("K=decoded"); };
+    EXPECT_EQ(IniDocument::parse("[S]\r\nK=\xFF\r\nL=\xC3\xA9\r\n", marker).readString("S", "K", ""), "decoded");
+    EXPECT_EQ(IniDocument::parse("[S]\r\nK=\xFF\r\nL=\xC3\xA9\r\n", marker).readString("S", "L", ""), "\xC3\xA9");
 }
 
 TEST(IniDocument, OnlyWholeDecimalIntegersAreRead) {
@@ -103,15 +118,17 @@ TEST(IniDocument, LineBreaksInAValueCannotAddLines) {
     EXPECT_EQ(reread.readString("Pin", "Eurl", ""), "a  [Evil] Key=1");
 }
 
-TEST(IniDocument, ASectionsLinesAreReadAndReplacedWhole) {
+TEST(IniDocument, ASectionsLinesAreEditedOneByOne) {
     IniDocument doc = IniDocument::parse(kOwnLayout);
     EXPECT_EQ(doc.sectionLines("foreign"), (std::vector<std::string>{"; kept comment", "Zeta=1", "Alpha=2", ""}));
     EXPECT_TRUE(doc.sectionLines("Missing").empty());
-    doc.replaceSectionLines("Foreign", {"a=1", "b=2\r\n[Evil]"});
-    doc.replaceSectionLines("New", {"x=y"});
+    doc.setSectionLine("Foreign", 1, "b=2\r\n[Evil]");
+    doc.eraseSectionLine("Foreign", 0);
+    doc.insertSectionLine("Foreign", 2, "c=3");
+    doc.insertSectionLine("New", 0, "x=y");
     EXPECT_EQ(doc.serialize(),
-              "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Foreign]\r\na=1\r\nb=2  [Evil]\r\n"
-              "[Options]\r\nBackcolor=11184388\r\nCompact=1\r\n\r\n[New]\r\nx=y\r\n");
+              "[Velikost]\r\nLevo=100\r\nGor=200\r\n\r\n[Foreign]\r\nb=2  [Evil]\r\nAlpha=2\r\nc=3\r\n\r\n"
+              "[Options]\r\nBackcolor=11184388\r\nCompact=1\r\n\r\n[New]\r\nx=y\r\n\r\n");
 }
 
 TEST(IniDocument, AnyBytesParseAndSerializeStably) {
@@ -119,7 +136,7 @@ TEST(IniDocument, AnyBytesParseAndSerializeStably) {
     const IniDocument huge = IniDocument::parse("[S]\r\nK=" + hugeValue + "\r\n");
     EXPECT_EQ(huge.readString("S", "K", ""), hugeValue);
 
-    // After one pass every document is in normal form: a second pass keeps it.
+    // Any bytes come back as they were, and a written key reads back.
     const char alphabet[] = "[]=; \t\r\nAk1\xFF\xC3\x00";
     std::uint32_t seed = 12345;
     for (int round = 0; round < 2000; ++round) {
@@ -130,6 +147,7 @@ TEST(IniDocument, AnyBytesParseAndSerializeStably) {
             bytes += alphabet[(seed >> 16) % (sizeof alphabet - 1)];
         }
         IniDocument doc = IniDocument::parse(bytes);
+        EXPECT_EQ(doc.serialize(), bytes);
         doc.writeString("A", "k", "v");
         const std::string once = doc.serialize();
         EXPECT_EQ(IniDocument::parse(once).serialize(), once);

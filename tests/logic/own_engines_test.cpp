@@ -88,27 +88,45 @@ TEST(OwnEngines, InvalidLinesAndLaterDuplicatesAreReportedAndKept) {
     EXPECT_EQ(read.invalid[0].line, "bad=Bad|ftp://x/{q}");
     EXPECT_EQ(read.invalid[2].line, "DDG=Second|https://other/{q}");
     EXPECT_EQ(read.invalid[2].reason, "Another engine has this keyword.");
-
-    // Writing back what was read changes nothing but the blanks inside engine lines.
-    writeOwnEngines(doc, read.engines);
-    EXPECT_EQ(doc.serialize(), file.substr(0, file.find("ddg = ")) + engineLine(kDdg) + "\r\n" +
-                                   engineLine(read.engines[1]) + "\r\n" +
-                                   "bad=Bad|ftp://x/{q}\r\nnoBar=just text\r\nDDG=Second|https://other/{q}\r\n"
-                                   "\r\n[Pin]\r\nBrowser=2\r\n");
-
-    // Removing ddg must not bring the later duplicate back; a new one reads back after the kept ones.
-    const std::vector<OwnEngine> edited{read.engines[1], {"ddg", "Duck", "https://d/{q}"}};
-    writeOwnEngines(doc, edited);
-    EXPECT_EQ(readOwnEngines(doc).engines, edited);
-    EXPECT_EQ(readOwnEngines(doc).invalid.size(), 3u);
-    EXPECT_EQ(doc.readInteger("Pin", "Browser", 0), 2);
 }
 
-TEST(OwnEngines, WritingIntoAFileWithoutTheSection) {
+// The Engines window's changes touch only the lines they are about: a line
+// added by hand meanwhile stays, and a line that is not used never comes
+// into use when the line before it goes or is renamed.
+TEST(OwnEngines, ChangesEditOnlyTheirOwnLinesAndNoUnusedLineComesIntoUse) {
+    const std::string head = "[Options]\r\nCompact=1\r\n\r\n[Engines]\r\n; mine\r\n";
+    const std::string tail = "\r\n[Pin]\r\nEurl=caf\xE9\r\n";
+    const std::string tracker = "DDG=Tracker|https://tracker.example/?q={q}\r\n";
+    const std::string hand = "hand = By hand | https://hand.example/?q={q}\n";
+    IniDocument doc = IniDocument::parse(head + "ddg=DuckDuckGo|https://duckduckgo.com/?q={q}\r\n" + tracker +
+                                         "bad=Bad|ftp://x/{q}\r\n" + hand + tail);
+    const OwnEngine gh{"gh", "GitHub", "https://github.com/search?q={q}"};
+    addOwnEngine(doc, gh);
+    const std::string added =
+        head + engineLine(kDdg) + "\r\n" + tracker + "bad=Bad|ftp://x/{q}\r\n" + hand + engineLine(gh) + "\r\n" + tail;
+    EXPECT_EQ(doc.serialize(), added);
+
+    changeOwnEngine(doc, "ddg", {"ddg", "Duck", "https://d/?q={q}"});  // the unused DDG line stays behind it
+    EXPECT_EQ(readOwnEngines(doc).engines.at(0), (OwnEngine{"ddg", "Duck", "https://d/?q={q}"}));
+    EXPECT_EQ(readOwnEngines(doc).invalid.size(), 2u);
+    changeOwnEngine(doc, "DDG", {"duck", "Duck", "https://d/?q={q}"});  // renamed: so is the unused line
+    EXPECT_EQ(doc.serialize(), head + "duck=Duck|https://d/?q={q}\r\n" +
+                                   "duck=Tracker|https://tracker.example/?q={q}\r\nbad=Bad|ftp://x/{q}\r\n" + hand +
+                                   engineLine(gh) + "\r\n" + tail);
+    removeOwnEngine(doc, "Duck");
+    EXPECT_EQ(doc.serialize(), head + "bad=Bad|ftp://x/{q}\r\n" + hand + engineLine(gh) + "\r\n" + tail);
+    const std::vector<OwnEngine> left{{"hand", "By hand", "https://hand.example/?q={q}"}, gh};
+    EXPECT_EQ(readOwnEngines(doc).engines, left);
+
+    changeOwnEngine(doc, "gone", kDdg);  // no longer in the file: added again
+    EXPECT_EQ(readOwnEngines(doc).engines.back(), kDdg);
+}
+
+TEST(OwnEngines, AddingToAFileWithoutTheSection) {
     IniDocument doc = IniDocument::parse("[Options]\r\nCompact=1\r\n");
-    writeOwnEngines(doc, {});
+    removeOwnEngine(doc, "ddg");
     EXPECT_FALSE(doc.hasSection("Engines"));
-    writeOwnEngines(doc, std::vector<OwnEngine>{kDdg});
+    addOwnEngine(doc, kDdg);
     EXPECT_EQ(doc.serialize(), "[Options]\r\nCompact=1\r\n\r\n[Engines]\r\n" + engineLine(kDdg) + "\r\n\r\n");
 }
 

@@ -102,12 +102,17 @@ void startsWellAndClosesSoundly(const std::vector<std::wstring>& names, Damage k
             EXPECT_EQ(app.bar().colorDialog().color, ColorDialogState{}.color);
             EXPECT_EQ(app.bar().colorDialog().customColors, ColorDialogState{}.customColors);
         }
+        if (written.count(L"color.cld") && !written[L"color.cld"].empty() && !readColorStream(written[L"color.cld"])) {
+            EXPECT_EQ(folder.read(L"color.cld.damaged"), written[L"color.cld"]) << "the damaged bytes are kept";
+            EXPECT_NE(prompter.prompts.at(0).text.find("color.cld.damaged"), std::string::npos);
+        }
         if (written.count(L"hist.sdf")) {
             const HistoryLoadResult read = loadHistory(written[L"hist.sdf"], win::ansiDecoder());
             EXPECT_EQ(app.history.rows().size(), damagedFolder ? 0u : read.rows.size())
                 << "the rows that could be read";
             if (!damagedFolder && read.status != HistoryLoadStatus::Ok) {
-                EXPECT_EQ(folder.read(L"hist.sdf.bak"), written[L"hist.sdf"]) << "the damaged bytes are kept";
+                EXPECT_EQ(folder.read(L"hist.sdf.damaged"), written[L"hist.sdf"]) << "the damaged bytes are kept";
+                EXPECT_NE(prompter.prompts.at(0).text.find("hist.sdf.damaged"), std::string::npos);
             }
         }
 

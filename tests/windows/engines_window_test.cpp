@@ -108,5 +108,68 @@ TEST_F(EnginesWindow, FieldsAreCheckedBuiltInRowsAreReadOnlyAndChangesAndRemoval
     EXPECT_EQ(enginesInBarMenu(), 3);
 }
 
+// Each change is made to the file's lines as they stand: a line added by
+// hand while the window was open stays, a line the start said is unused stays
+// unused, and the bar's chosen engine is kept by keyword.
+TEST(EnginesWindowEdits, ChangesKeepLinesAddedMeanwhileAndNeverBringAnUnusedLineIntoUse) {
+    const std::string tracker = "DDG=Tracker|https://tracker.example/?q={q}\r\n";
+    const std::string hand = "hand=By hand|https://hand.example/?q={q}\n";
+    TestApp test(std::string(OtherSection) + "[Engines]\r\n" + Ddg + "\r\n" + tracker);
+    ASSERT_EQ(test.prompter.prompts.size(), 1u) << "the unused line is said at start";
+    const auto file = [&] { return test.folder.read(L"vask.cfg"); };
+    TfEngines& engines = test.app->enginesWindow();
+    engines.Show();
+    ASSERT_EQ(engines.lvEngines.count(), 4);
+    test.folder.write(L"vask.cfg", file() + hand);  // by hand, while the window is open
+
+    engines.eName.setText("GitHub");
+    engines.eKeyword.setText("gh");
+    engines.eTemplate.setText("https://github.com/search?q={q}");
+    click(engines.bAdd);
+    const std::string gh = "gh=GitHub|https://github.com/search?q={q}\r\n";
+    EXPECT_EQ(file(), std::string(OtherSection) + "[Engines]\r\n" + Ddg + "\r\n" + tracker + hand + gh);
+    EXPECT_EQ(engines.lvEngines.count(), 6) << "the line added by hand is listed";
+    ASSERT_EQ(test.app->ownEngines.size(), 3u);
+
+    engines.lvEngines.selectOnly(3);  // ddg
+    ASSERT_EQ(engines.eKeyword.text(), "ddg");
+    click(engines.bRemove);
+    EXPECT_EQ(file(), std::string(OtherSection) + "[Engines]\r\n" + hand + gh);
+    const std::vector<OwnEngine> left{{"hand", "By hand", "https://hand.example/?q={q}"},
+                                      {"gh", "GitHub", "https://github.com/search?q={q}"}};
+    EXPECT_EQ(test.app->ownEngines, left) << "the tracker line does not take ddg's place";
+    EXPECT_EQ(test.prompter.prompts.size(), 1u) << test.prompter.prompts.back().text;
+}
+
+TEST_F(EnginesWindow, TheBarKeepsItsEngineByKeywordAndFallsBackToItsServiceWhenItGoes) {
+    for (const char* keyword : {"aa", "bb", "cc"}) {
+        window.eName.setText(std::string("Engine ") + keyword);
+        window.eKeyword.setText(keyword);
+        window.eTemplate.setText(std::string("https://") + keyword + ".example/?q={q}");
+        click(window.bAdd);
+    }
+    Tmainform& bar = test.app->bar();
+    bar.selectEngine(SearchEngine::Bing);
+    SendMessageW(bar.hwnd(), WM_COMMAND, Tmainform::FirstOwnEngine + 1, 0);  // bb
+    const auto searchGoesTo = [&] {
+        bar.setSearchText("x");
+        bar.sbGoClick();
+        return test.launcher.launches.back().url;
+    };
+    window.lvEngines.selectOnly(3);  // aa, above the chosen one
+    click(window.bRemove);
+    EXPECT_EQ(searchGoesTo(), "https://bb.example/?q=x");
+
+    window.lvEngines.selectOnly(3);  // bb, renamed
+    window.eKeyword.setText("b2");
+    click(window.bChange);
+    EXPECT_EQ(searchGoesTo(), "https://bb.example/?q=x");
+
+    window.lvEngines.selectOnly(3);  // b2, chosen and not last
+    click(window.bRemove);
+    EXPECT_EQ(searchGoesTo().rfind("http://www.bing.com/", 0), 0u) << test.launcher.launches.back().url;
+    EXPECT_TRUE(bar.cb2.checked());
+}
+
 }  // namespace
 }  // namespace vask::test

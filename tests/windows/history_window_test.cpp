@@ -331,9 +331,10 @@ TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {
     EXPECT_EQ(test.folder.read(L"hist.sdf"), std::string("LVF\0\0", 5));
 }
 
-TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
+TEST(HistoryWindow, ADamagedFileIsCopiedAsideSaidAndNeverBreaksTheStart) {
     TestApp test;
-    // Two whole rows, then a third that the file cuts short.
+    // Two whole rows, then a third that the file cuts short; an earlier copy
+    // of the user's own is never written over.
     const std::string whole = saveHistory(std::vector<HistoryRecord>{plainRow("one"), plainRow("two")});
     std::string damaged = whole;
     damaged[3] = 3;
@@ -342,25 +343,35 @@ TEST(HistoryWindow, ADamagedFileIsKeptAsBakAndNeverBreaksTheStart) {
         "1.2.",
         12);
     test.folder.write(L"hist.sdf", damaged);
+    test.folder.write(L"hist.sdf.bak", whole);
+    test.prompter.prompts.clear();
     reopen(test);
     ASSERT_EQ(test.app->history.rows().size(), 2u);
     EXPECT_EQ(searchOf(test.app->history.rows()[1]), "two");
-    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), damaged);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.damaged"), damaged);
+    ASSERT_EQ(test.prompter.prompts.size(), 1u);
+    EXPECT_EQ(test.prompter.prompts[0].text,
+              "\"hist.sdf\" ends inside a row: the 2 searches before it are kept; the whole file is kept beside it "
+              "as \"hist.sdf.damaged\".");
     test.restart();
     EXPECT_EQ(test.folder.read(L"hist.sdf"), whole);  // the whole rows, saved properly
-    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), damaged);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.damaged"), damaged);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), whole);
 
-    // Not a history file at all: the message, an empty history, the bytes kept.
+    // Not a history file at all: the message, an empty history, the bytes kept beside the first copy.
     const std::string notHistory("lvf\x01\x00", 5);
     test.folder.write(L"hist.sdf", notHistory);
     test.prompter.prompts.clear();
     reopen(test);
     EXPECT_TRUE(test.app->history.rows().empty());
     ASSERT_EQ(test.prompter.prompts.size(), 1u);
-    EXPECT_EQ(test.prompter.prompts[0].text, "\"hist.sdf\" is not a ListView file!");
-    EXPECT_EQ(test.prompter.prompts[0].caption, "I/O Error");
+    EXPECT_EQ(test.prompter.prompts[0].text,
+              "\"hist.sdf\" is not a ListView file! The history starts empty; the whole file is kept beside it as "
+              "\"hist.sdf.damaged-2\".");
+    EXPECT_EQ(test.prompter.prompts[0].caption, "Vask") << "said with the start's other news";
     EXPECT_TRUE(test.prompter.prompts[0].flags & MB_ICONERROR);
-    EXPECT_EQ(test.folder.read(L"hist.sdf.bak"), notHistory);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.damaged-2"), notHistory);
+    EXPECT_EQ(test.folder.read(L"hist.sdf.damaged"), damaged);
 
     test.app->history.LoadListViewToFile(test.folder.file(L"missing.sdf"));
     ASSERT_EQ(test.prompter.prompts.size(), 2u);

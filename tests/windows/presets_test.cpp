@@ -231,6 +231,25 @@ TEST(Presets, StrangeOrMissingValuesNeverSelectOutsideAListAndLeaveTheSearchText
     EXPECT_EQ(url.find("tbs="), std::string::npos) << url;
 }
 
+TEST(Presets, AFileThatIsNoPresetIsSaidAndChangesNothing) {
+    PresetFixture f;
+    Tfext& fext = f.fext;
+    fext.eexact.setText("exact words");
+    fext.eexclude.setText("not this");
+    fext.edomain.setText("example.org");
+    f.bar.eurl.setText("typed");
+    f.test.folder.write(L"junk.vsk", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR=\xff", 20));
+    f.dialogs.answer = f.test.folder.file(L"junk.vsk");
+    click(fext.sb2);
+    ASSERT_EQ(f.test.prompter.prompts.size(), 1u);
+    EXPECT_NE(f.test.prompter.prompts[0].text.find("junk.vsk"), std::string::npos) << f.test.prompter.prompts[0].text;
+    EXPECT_EQ(fext.eexact.text(), "exact words");
+    EXPECT_EQ(fext.eexclude.text(), "not this");
+    EXPECT_EQ(fext.edomain.text(), "example.org");
+    EXPECT_EQ(f.bar.eurl.text(), "typed");
+    EXPECT_TRUE(fext.openDialogFileName.empty());
+}
+
 TEST(Presets, FilesThatCannotBeReadOrWrittenShowTheSystemMessageAndChangeNothing) {
     PresetFixture f;
     Tfext& fext = f.fext;
