@@ -1,6 +1,6 @@
 # Vask: `make run` builds and starts the bar, `make test` runs every test.
 # Both install what they need on a fresh Debian machine first.
-.PHONY: deps build run test check-format check-clang format dist bench fuzz screenshots clean
+.PHONY: deps build run test check-format check-clang format dist msi bench fuzz screenshots clean
 
 CROSS := build/windows-cross
 CLANG := build/windows-clang
@@ -61,6 +61,11 @@ check-clang: deps $(CLANG)/build.ninja
 dist: deps $(CROSS)/build.ninja
 	cmake --build --preset windows-cross --target dist
 	@ls $(CROSS)/vask-*-win64.zip
+
+# vask-<version>-x64.msi of the same vask.exe, for installing and deploying.
+msi: deps $(CROSS)/build.ninja
+	cmake --build --preset windows-cross --target msi_package
+	@ls $(CROSS)/vask-*-x64.msi
 
 bench: deps
 	cmake --preset bench >/dev/null

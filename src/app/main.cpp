@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "app/command_line_start.h"
 #include "app/main_window.h"
+#include "app/start_with_windows.h"
 #include "app/startup_phases.h"
 #include "controls/instance_control.h"
 #include "win/errors.h"
@@ -26,6 +27,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         parseSearchArguments(words, words.empty() ? std::vector<OwnEngine>{} : ownEnginesAtStart());
     if (asked.action == CommandLineSearch::Action::Help || asked.action == CommandLineSearch::Action::Error)
         return showSearchUsage(prompter, asked);
+    // The uninstaller asks, with nobody to answer a message: the exit code tells.
+    if (asked.action == CommandLineSearch::Action::RemoveAutostart) {
+        try {
+            forgetStartWithWindows();
+            return 0;
+        } catch (const std::exception&) {
+            return 1;
+        }
+    }
     std::optional<SearchRequest> search;
     if (asked.action == CommandLineSearch::Action::Search)
         search = SearchRequest{asked.engine, asked.text, asked.privately};
@@ -49,8 +59,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         }
         startup::mark(startup::Phase::HistoryRead);
         const HWND bar = app.bar().hwnd();
-        ShowWindow(bar, showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOW);
-        SetForegroundWindow(bar);
+        // Started with Windows, the bar leaves the focus where the user put it.
+        const bool minimised = showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_SHOWMINIMIZED;
+        ShowWindow(bar, minimised ? showCommand : asked.autostart ? SW_SHOWNOACTIVATE : SW_SHOW);
+        if (!asked.autostart) SetForegroundWindow(bar);
         startup::mark(startup::Phase::Shown);
         if (search) app.bar().searchFor(*search);
         app.bar().registerHotkey();

@@ -14,6 +14,7 @@
 #include "app/hotkey_window.h"
 #include "history/history_window.h"
 #include "app/search_snapshot.h"
+#include "app/start_with_windows.h"
 #include "win/accessible.h"
 #include "controls/about_window.h"
 #include "engines/engines_window.h"
@@ -178,6 +179,7 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_STRING, Suggest1, L"Su&ggestions");
     AppendMenuW(menu, MF_STRING, Engines1, L"E&ngines...");
     AppendMenuW(menu, MF_STRING, Hotkey1, L"H&otkey...");
+    AppendMenuW(menu, MF_STRING, StartWithWindows1, L"Start with &Windows");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, About1, L"&About ...");
     AppendMenuW(menu, MF_STRING, Exit1, L"E&xit");
@@ -200,6 +202,7 @@ void Tmainform::showStateInMenu() const {
     check(stbar, state_.showTaskbarButton);
     check(Compact1, state_.compact);
     check(Suggest1, state_.suggest);
+    check(StartWithWindows1, startsWithWindows());  // the registry's word, not the bar's
     engines_.mark(chosenEngine());
 }
 
@@ -607,6 +610,9 @@ void Tmainform::onMenuCommand(UINT id) {
         break;
     case Hotkey1:
         Hotkey1Click();
+        break;
+    case StartWithWindows1:
+        setStartWithWindows(!startsWithWindows());
         break;
     case Exit1:
         Exit1Click();

@@ -58,6 +58,7 @@ public:
         Engines1,              // "Engines..."
         Suggest1,              // "Suggestions"
         Hotkey1,               // "Hotkey..."
+        StartWithWindows1,     // "Start with Windows": the user's Run entry
         FirstOwnEngine = 300,  // one's own engines follow, in their order
     };
     // Control IDs, so automation finds the controls.

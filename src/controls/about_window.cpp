@@ -5,6 +5,7 @@
 #include "win/fonts.h"
 #include "win/file_version.h"
 #include "win/files.h"
+#include "win/program_icon.h"
 #include "win/text.h"
 
 namespace vask {
@@ -41,6 +42,8 @@ void TfAbout::createControls() {
     Label4.create(hwnd(), "", IdLabel4, label);
     Label4.show(false);
     Label5.create(hwnd(), std::string(MakerWebAddress), IdLabel5, label);
+    // Shown as it is: the control takes the icon's own size.
+    Icon1.create(hwnd(), L"STATIC", "", WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE | clip, IdIcon1);
     // No tab stop: the box has nothing to move the focus between.
     GradButton1.create(hwnd(), "OK", IdGradButton1, clip);
     GradButton1.setColorScheme(TColorScheme::csNeoSilver);
@@ -67,6 +70,11 @@ void TfAbout::layOut() {
     placeLabel(Label2, versionFont_.get(), 51, 78);
     placeLabel(Label4, versionFont_.get(), 51, 118);
     placeLabel(Label5, linkFont_.get(), 51, 133);
+    const int iconSide = win::iconSize(SM_CXICON, dpi());
+    win::Icon icon = win::programIcon(iconSide);
+    SendMessageW(Icon1.hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);  // the control shows the new one now
+    Icon1.setBounds(scaled(IconLeft), scaled(IconTop), iconSide, iconSide);
     GradButton1.setFont(buttonFont_.get());
     GradButton1.setBounds(scaled(301), scaled(109), scaled(75), scaled(25));
 }

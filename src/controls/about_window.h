@@ -20,7 +20,8 @@ public:
 
     static constexpr int ClientWidth = 429, ClientHeight = 172;
     // The OK button is the box's cancel button, so Escape presses it too.
-    enum ControlId : int { IdGradButton1 = IDCANCEL, IdPanel1 = 10, IdLabel1, IdLabel2, IdLabel4, IdLabel5 };
+    enum ControlId : int { IdGradButton1 = IDCANCEL, IdPanel1 = 10, IdLabel1, IdLabel2, IdLabel4, IdLabel5, IdIcon1 };
+    static constexpr int IconLeft = 10, IconTop = 27;  // beside the name; its side is the DPI's icon size
 
     // Shows the box centred on the desktop with the bar disabled until it
     // closes; returns its modal result (IDCANCEL from OK, Escape or Close).
@@ -31,6 +32,7 @@ public:
 
     win::Control Panel1;  // the white panel under the labels
     win::Label Label1, Label2, Label4, Label5;
+    win::Control Icon1;       // the program's icon, the image drawn for its size
     TGradButton GradButton1;  // "OK"
 
 protected:
@@ -48,6 +50,7 @@ private:
     const std::wstring programFile_;
     int modalResult_ = 0;
     win::Font nameFont_, versionFont_, linkFont_, buttonFont_;
+    win::Icon icon_;
 };
 
 }  // namespace vask

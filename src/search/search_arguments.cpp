@@ -56,11 +56,21 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
             result.privately = true;
             continue;
         }
+        if (word == "--autostart") {
+            result.autostart = true;
+            continue;
+        }
+        if (word == "--remove-autostart") {
+            result.action = CommandLineSearch::Action::RemoveAutostart;
+            return result;
+        }
         if (word.size() > 1 && word[0] == '-') return failure("\"" + word + "\" is not an option of Vask.");
         break;
     }
     std::string text;
     for (std::size_t i = next; i < words.size(); ++i) text += (i == next ? "" : " ") + words[i];
+    if (next == words.size() && result.autostart && !result.privately && !result.engine && keyword.empty())
+        return result;  // started with Windows, the bar starts as usual
     // Empty words ("") or only white space search nothing either.
     if (withoutLeadingWhiteSpace(text).empty()) return failure("There is no text to search.");
     result.action = CommandLineSearch::Action::Search;
@@ -78,6 +88,8 @@ std::string searchUsage() {
            engines +
            " (any case), or an engine's keyword\n"
            "--private\topen the search in the browser's private window, unrecorded\n"
+           "--autostart\tshow the bar without taking the focus (\"Start with Windows\" starts it so)\n"
+           "--remove-autostart\tremove the \"Start with Windows\" entry of this vask.exe\n"
            "--\t\tthe words that follow are text, even when they begin with \"-\"\n"
            "--help, -h, /?\tshow this message";
 }

@@ -3,7 +3,9 @@
 //   vask.exe [--engine NAME] [--private] [--] TEXT...
 // searches TEXT, its words joined by single spaces, with the service NAME
 // (a built-in service's name or any engine's keyword), in the browser's
-// private window with --private.
+// private window with --private. --autostart (as Windows starts the bar for
+// "Start with Windows") shows the bar without taking the focus;
+// --remove-autostart removes that entry when it starts this copy.
 #include <optional>
 #include <span>
 #include <string>
@@ -16,15 +18,17 @@ namespace vask {
 
 struct CommandLineSearch {
     enum class Action {
-        Start,   // no words: the bar starts as usual
-        Search,  // search `text`, with `engine` or the bar's service
-        Help,    // show the usage
-        Error,   // show the usage with `error`; nothing is searched
+        Start,            // no words: the bar starts as usual
+        Search,           // search `text`, with `engine` or the bar's service
+        Help,             // show the usage
+        Error,            // show the usage with `error`; nothing is searched
+        RemoveAutostart,  // remove this copy's "Start with Windows" entry, and end
     };
     Action action = Action::Start;
     std::optional<SearchEngine> engine;
     std::string text;  // an engine named by keyword stands before it ("!ddg cats")
     bool privately = false;
+    bool autostart = false;  // the bar shows without taking the focus
     std::string error;
 };
 

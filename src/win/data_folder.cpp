@@ -23,10 +23,12 @@ std::string unreadableReason(const std::wstring& path) {
 
 }  // namespace
 
-DataFolder::DataFolder(std::wstring programDir, const std::wstring& appDataRoot) : programDir_(std::move(programDir)) {
-    // A program installed where its user may not write (under "Program
-    // Files", say) keeps its files in the user's own folder instead.
-    folder_ = canCreateFileIn(programDir_) ? programDir_ : fallBackToAppData(appDataRoot);
+DataFolder::DataFolder(std::wstring programDir, const std::wstring& appDataRoot)
+    : programDir_(std::move(programDir)), installed_(fileExists(programDir_ + InstalledMarker)) {
+    // A program where its user may not write (under "Program Files", say)
+    // keeps its files in the user's own folder instead; so does an installed
+    // one that could write there (run elevated), as every user has their own.
+    folder_ = !installed_ && canCreateFileIn(programDir_) ? programDir_ : fallBackToAppData(appDataRoot);
 }
 
 std::wstring DataFolder::fallBackToAppData(const std::wstring& appDataRoot) {
@@ -64,6 +66,7 @@ std::vector<std::string> DataFolder::problems() const {
 }
 
 std::wstring DataFolder::presetFolder() const {
+    if (installed_) return folder_;
     return folder_ == programDir_ || canListFolder(programDir_) ? programDir_ : folder_;
 }
 

@@ -11,6 +11,7 @@ NewerApi load() {
     api.getDpiForWindow = procAddress<decltype(api.getDpiForWindow)>(user32, "GetDpiForWindow");
     api.setProcessDpiAwarenessContext =
         procAddress<decltype(api.setProcessDpiAwarenessContext)>(user32, "SetProcessDpiAwarenessContext");
+    api.getSystemMetricsForDpi = procAddress<decltype(api.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
     return api;
 }
 

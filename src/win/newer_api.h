@@ -8,6 +8,7 @@ namespace vask::win {
 struct NewerApi {
     UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
     BOOL(WINAPI* setProcessDpiAwarenessContext)(HANDLE) = nullptr;
+    int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
 };
 
 const NewerApi& newerApi();

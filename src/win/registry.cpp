@@ -22,24 +22,35 @@ LSTATUS openForReading(HKEY root, const std::wstring& path, REGSAM access, Regis
     return status;
 }
 
-// The key's default (unnamed) text value; empty when it has none or it is not text.
-std::string defaultValue(HKEY key) {
+constexpr wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Said with the system's message when an entry cannot be changed.
+std::string runEntryName(std::string_view name) {
+    return "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\" + std::string(name);
+}
+
+// A text value of the key (null `name`: its default value); nothing when it
+// has none or it is not text.
+std::optional<std::string> textValue(HKEY key, const wchar_t* name) {
     for (;;) {
         DWORD type = 0, size = 0;
-        if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
-        if (type != REG_SZ && type != REG_EXPAND_SZ) return {};
+        if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+        if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
         std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
         DWORD read = size;
         const LSTATUS status =
-            RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &read);
+            RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &read);
         if (status == ERROR_MORE_DATA) continue;  // it grew in between: ask again
-        if (status != ERROR_SUCCESS) return {};
+        if (status != ERROR_SUCCESS) return std::nullopt;
         // The stored text need not end in a zero; it ends at the first one.
         value.resize(read / sizeof(wchar_t));
         if (const auto zero = value.find(L'\0'); zero != std::wstring::npos) value.resize(zero);
         return toUtf8(value);
     }
 }
+
+// The key's default (unnamed) text value; empty when it has none or it is not text.
+std::string defaultValue(HKEY key) { return textValue(key, nullptr).value_or(""); }
 
 // The default value of a key below `root`, or nothing when the key does not open.
 std::optional<std::string> defaultValueOf(HKEY root, const std::wstring& path) {
@@ -86,6 +97,35 @@ std::string DefaultBrowserName() {
         if (auto display = defaultValueOf(HKEY_LOCAL_MACHINE, std::wstring(BrowsersKey) + L"\\" + toWide(name)))
             name = std::move(*display);
     return name;
+}
+
+std::optional<std::string> readRunEntry(std::string_view name) {
+    RegistryKey run;
+    if (openForReading(HKEY_CURRENT_USER, RunKey, KEY_QUERY_VALUE, run) != ERROR_SUCCESS) return std::nullopt;
+    return textValue(run.get(), toWide(name).c_str());
+}
+
+void writeRunEntry(std::string_view name, std::string_view command) {
+    HKEY opened = nullptr;
+    if (const LSTATUS status =
+            RegCreateKeyExW(HKEY_CURRENT_USER, RunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr);
+        status != ERROR_SUCCESS)
+        throw Win32Error(static_cast<DWORD>(status), runEntryName(name));
+    const RegistryKey run(opened);
+    const std::wstring text = toWide(command);
+    if (const LSTATUS status =
+            RegSetValueExW(run.get(), toWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                           static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        status != ERROR_SUCCESS)
+        throw Win32Error(static_cast<DWORD>(status), runEntryName(name));
+}
+
+void removeRunEntry(std::string_view name) {
+    RegistryKey run;
+    LSTATUS status = openForReading(HKEY_CURRENT_USER, RunKey, KEY_SET_VALUE, run);
+    if (status == ERROR_SUCCESS) status = RegDeleteValueW(run.get(), toWide(name).c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+        throw Win32Error(static_cast<DWORD>(status), runEntryName(name));
 }
 
 }  // namespace vask::win

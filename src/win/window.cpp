@@ -70,6 +70,11 @@ void Window::create(const wchar_t* className, const wchar_t* title, DWORD style,
                          GetModuleHandleW(nullptr), this))
         throwLastError("CreateWindow");
     dpi_ = dpiForWindow(hwnd_);
+    wearIcons();
+}
+
+void Window::wearIcons() {
+    if (GetClassLongPtrW(hwnd_, GCLP_HICON)) icons_.apply(hwnd_, dpi());
 }
 
 UINT Window::dpi() const {
@@ -127,6 +132,7 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (message == WM_DPICHANGED) {
             self->dpi_ = acceptDpiChange(window, wParam, lParam);
+            self->wearIcons();
             self->dpiChanged();
             return 0;
         }

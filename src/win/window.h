@@ -7,6 +7,7 @@
 #include <exception>
 #include <unordered_map>
 
+#include "win/program_icon.h"
 #include "win/prompter.h"
 
 namespace vask::win {
@@ -34,8 +35,9 @@ public:
 
 protected:
     // Registers the class once per process; every window of a class shares it.
-    // Windows with a caption wear the program's icon; the others need none,
-    // and each class icon costs a scaled copy when registered.
+    // Windows with a caption wear the program's icon, each the images of its
+    // DPI; the others need none, and each class icon costs a scaled copy when
+    // registered.
     enum class ClassIcon { program, none };
     static void registerClass(const wchar_t* className, UINT style = 0, HBRUSH background = nullptr,
                               ClassIcon icon = ClassIcon::program);
@@ -68,6 +70,8 @@ private:
     Prompter* prompter_ = nullptr;
     std::unordered_map<HWND, class Control*> controls_;
     HWND clientFiller_ = nullptr;
+    WindowIcons icons_;  // for a class that wears the program's icon
+    void wearIcons();
 };
 
 // What a control's handler threw reaches the program's window that holds

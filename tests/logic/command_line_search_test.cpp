@@ -41,6 +41,16 @@ TEST(CommandLineSearch, WordsBecomeOneTextAfterTheOptions) {
     EXPECT_FALSE(parse({"x"}).privately);
 }
 
+TEST(CommandLineSearch, StartedWithWindowsTheBarStartsQuietly) {
+    const CommandLineSearch started = parse({"--autostart"});
+    EXPECT_EQ(started.action, Action::Start);
+    EXPECT_TRUE(started.autostart);
+    EXPECT_FALSE(parse({}).autostart);
+    EXPECT_EQ(parse({"--autostart", "cats"}).text, "cats");
+    EXPECT_EQ(parse({"--remove-autostart", "ignored"}).action, Action::RemoveAutostart);
+    EXPECT_EQ(parse({"--", "--autostart"}).text, "--autostart");
+}
+
 TEST(CommandLineSearch, MistakesSayWhatIsWrongAndSearchNothing) {
     const struct {
         std::vector<std::string> words;
@@ -62,6 +72,7 @@ TEST(CommandLineSearch, MistakesSayWhatIsWrongAndSearchNothing) {
           "x",
           "y"},
          "is not a search engine"},
+        {{"--autostart", "--private"}, "no text"},
     };
     for (const auto& c : cases) {
         const CommandLineSearch result = parse(c.words);
