@@ -158,7 +158,7 @@ public:
     // (and the time its writing takes), so a crash loses little.
     void scheduleHistorySave();
     static constexpr UINT HistorySaveDelayMs = 2000;
-    // Posted by the history's saving thread when a save has ended.
+    // The bar's own messages. Posted by the history's saving thread when a save has ended:
     static constexpr UINT HistorySaveEnded = WM_APP + 1;
 
 protected:
@@ -239,7 +239,7 @@ private:
     bool escapeClosedList_ = false;
     // Handed-over searches taken, in their order, until the bar runs them.
     std::deque<SearchRequest> handedSearches_;
-    static constexpr UINT RunHandedSearch = WM_APP + 1;
+    static constexpr UINT RunHandedSearch = WM_APP + 2;
 };
 
 }  // namespace vask
