@@ -6,6 +6,8 @@
 #include <set>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 #include "app/main_window.h"
 #include "win/files.h"
 #include "win/text.h"
@@ -224,7 +226,20 @@ std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar) {
         if (bar && std::chrono::steady_clock::now() - quietSince > std::chrono::seconds(2)) break;
         Sleep(50);
     }
+    if (bar) focusBar(bar);
     return texts;
+}
+
+void focusBar(HWND bar) {
+    const DWORD thread = GetWindowThreadProcessId(bar, nullptr);
+    for (int i = 0; i < 200; ++i) {
+        if (GetForegroundWindow() != bar) SetForegroundWindow(bar);
+        GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+        if (GetGUIThreadInfo(thread, &info) && info.hwndActive == bar && info.hwndFocus && IsChild(bar, info.hwndFocus))
+            return;
+        Sleep(50);
+    }
+    ADD_FAILURE() << "the bar never took the focus";
 }
 
 void settle(HWND window) {

@@ -73,8 +73,14 @@ void typeText(const std::wstring& text);
 // `virtualKey` pressed while the keys `held` (Shift, say) are down.
 void pressKey(WORD virtualKey, std::initializer_list<WORD> held = {});
 
+// Brings the bar to the front and waits until its thread has made it active
+// and put the focus in it, so that keys sent next reach its field. The bar's
+// thread does both a moment after another program asks.
+void focusBar(HWND bar);
+
 // Lets the bar start, answering every message box it shows with OK, until the
-// bar is shown and two seconds pass without a new box. Returns the boxes' texts.
+// bar is shown, two seconds pass without a new box, and the bar takes keys.
+// Returns the boxes' texts.
 std::vector<std::string> messagesAtStart(const VaskProcess& vask, HWND& bar);
 
 using test::captureClient;

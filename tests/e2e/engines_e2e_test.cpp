@@ -30,7 +30,6 @@ TEST(EnginesEndToEnd, KeywordsChooseTheEngineForOneSearchAndOwnTemplatesStayWebA
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(messages.size(), 1u) << "one message names the line that is not used";
     EXPECT_NE(messages[0].find("calc=Calc"), std::string::npos) << messages[0];
-    SetForegroundWindow(bar);
 
     typeAndEnter(L"!w red apple");
     EXPECT_EQ(waitForLaunches(L"default", 1),
@@ -108,8 +107,7 @@ TEST(EnginesEndToEnd, ShiftEnterOpensTheNamedBrowsersPrivateWindowAndLeavesNoTra
         SendMessageW(browsers, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Firefox"));
     ASSERT_NE(firefox, CB_ERR);
     SendMessageW(browsers, CB_SETCURSEL, static_cast<WPARAM>(firefox), 0);
-    SetForegroundWindow(vask.bar());
-    SetFocus(FindWindowExW(vask.bar(), nullptr, L"Edit", nullptr));
+    focusBar(vask.bar());
     typeAndEnter(L"secret plans", {VK_SHIFT});
 
     // The URL a normal search with these options opens (the empty options leave their "+").
