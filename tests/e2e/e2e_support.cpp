@@ -234,7 +234,8 @@ void focusBar(HWND bar) {
     const DWORD thread = GetWindowThreadProcessId(bar, nullptr);
     for (int i = 0; i < 200; ++i) {
         if (GetForegroundWindow() != bar) SetForegroundWindow(bar);
-        GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
         if (GetGUIThreadInfo(thread, &info) && info.hwndActive == bar && info.hwndFocus && IsChild(bar, info.hwndFocus))
             return;
         Sleep(50);
