@@ -162,6 +162,13 @@ void changeEverything(App& app) {
     app.bar().sbGoClick();
 }
 
+// The advanced window as the user opens it: from the bar, shown and active.
+Tfext& openAdvanced(App& app) {
+    Tmainform& bar = activeBar(app);
+    if (!app.advanced().isVisible()) click(bar.GradButton3);
+    return app.advanced();
+}
+
 // Saves a preset through the dialogs' seam as if the user picked `path`.
 void savePresetAs(Tfext& fext, const std::wstring& path) {
     fext.chooseFile = [path](Tfext::PresetDialog, const std::wstring&) { return std::optional<std::wstring>(path); };
@@ -193,10 +200,11 @@ TEST(FaultSaves, AReadOnlyProgramFolderKeepsEverythingInTheUsersOwnFolder) {
         EXPECT_EQ(app.data.presetFolder(), mounts.ro) << "presets are looked for beside the program";
 
         changeEverything(app);
-        choose(app.advanced().cb3, 5);
-        click(app.advanced().SpeedButton3);  // pins the country
+        Tfext& advanced = openAdvanced(app);
+        choose(advanced.cb3, 5);
+        click(advanced.SpeedButton3);  // pins the country
         // A preset is still saved where the user says, and there it fails.
-        savePresetAs(app.advanced(), mounts.ro + L"new.vsk");
+        savePresetAs(advanced, mounts.ro + L"new.vsk");
         ASSERT_EQ(prompter.prompts.size(), 1u);
         EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
 
@@ -255,9 +263,9 @@ TEST(FaultSaves, AFullFileSystemSavesWhatFitsAndAsksBeforeClosingWithoutTheRest)
     EXPECT_TRUE(IsWindow(bar)) << "No is the answer unless the user says Yes";
     ASSERT_EQ(prompter.prompts.size(), 1u);
     expectCloseQuestion(prompter, {"color.cld", "hist.sdf", "vask.cfg"}, {});
-    savePresetAs(app.advanced(), dir + L"mine.vsk");
+    savePresetAs(openAdvanced(app), dir + L"mine.vsk");
     EXPECT_TRUE(lastMessageNames(prompter, "mine.vsk")) << lastMessage(prompter);
-    savePresetAs(app.advanced(), dir + L"new.vsk");
+    savePresetAs(openAdvanced(app), dir + L"new.vsk");
     EXPECT_TRUE(lastMessageNames(prompter, "new.vsk")) << lastMessage(prompter);
     EXPECT_EQ(prompter.prompts.size(), 3u);
     EXPECT_EQ(filesIn(dir), expected);

@@ -69,11 +69,18 @@ MenuClick::~MenuClick() {
 
 LRESULT CALLBACK MenuClick::watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto& self = *reinterpret_cast<MenuClick*>(data);
-    if (message == WM_INITMENUPOPUP) self.opened_ = reinterpret_cast<HMENU>(wParam);
+    const auto popup = reinterpret_cast<HMENU>(wParam);
+    // A submenu may open by itself, under a pointer that rests on its item:
+    // only the first menu, and the submenus clicked on the way, are searched.
+    if (message == WM_INITMENUPOPUP) {
+        self.open_.insert(popup);
+        if (!self.first_) self.first_ = self.searchNext_ = popup;
+    }
+    if (message == WM_UNINITMENUPOPUP) self.open_.erase(popup);
     // Each time the open menu waits for input: the item when this menu holds
     // it, else the submenu that leads to it.
-    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self.opened_ && !self.clicked_) {
-        const HMENU menu = std::exchange(self.opened_, nullptr);
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && self.searchNext_ && !self.clicked_) {
+        const HMENU menu = std::exchange(self.searchNext_, nullptr);
         const std::function<bool(HMENU)> holds = [&](HMENU in) {
             for (int i = 0; i < GetMenuItemCount(in); ++i)
                 if (GetMenuItemID(in, i) == self.id_ || (GetSubMenu(in, i) && holds(GetSubMenu(in, i)))) return true;
@@ -82,18 +89,23 @@ LRESULT CALLBACK MenuClick::watch(HWND window, UINT message, WPARAM wParam, LPAR
         int found = -1;
         for (int i = 0; i < GetMenuItemCount(menu) && found < 0; ++i)
             if (GetMenuItemID(menu, i) == self.id_ || (GetSubMenu(menu, i) && holds(GetSubMenu(menu, i)))) found = i;
+        const HMENU submenu = found < 0 ? nullptr : GetSubMenu(menu, found);
         if (found < 0) {
             ADD_FAILURE() << "the menu holds no item " << self.id_;
             EndMenu();
+        } else if (submenu && self.open_.contains(submenu)) {
+            self.searchNext_ = submenu;  // already open: its item is clicked next
         } else {
             RECT rect{};
             GetMenuItemRect(nullptr, menu, static_cast<UINT>(found), &rect);
-            self.clicked_ = GetMenuItemID(menu, found) == self.id_;
+            self.clicked_ = !submenu;
+            if (submenu) self.searchNext_ = submenu;
             clickAt(centreOf(rect));
         }
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
+
 int indexOf(const win::ComboBox& list, const std::string& item) {
     const std::vector<std::string> items = list.items();
     const auto found = std::find(items.begin(), items.end(), item);
@@ -214,8 +226,10 @@ void TestApp::restart() {
     pumpMessages();
 }
 
-Tmainform& activeBar(TestApp& test) {
-    Tmainform& bar = test.app->bar();
+Tmainform& activeBar(TestApp& test) { return activeBar(*test.app); }
+
+Tmainform& activeBar(App& app) {
+    Tmainform& bar = app.bar();
     ShowWindow(bar.hwnd(), SW_SHOW);
     SetForegroundWindow(bar.hwnd());
     bar.eurl.setFocus();

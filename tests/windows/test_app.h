@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -90,7 +91,9 @@ private:
     static LRESULT CALLBACK watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     HWND owner_;
     UINT id_;
-    HMENU opened_ = nullptr;  // the last menu that opened
+    std::set<HMENU> open_;        // every menu open now
+    HMENU first_ = nullptr;       // the menu the user opened
+    HMENU searchNext_ = nullptr;  // where the item is looked for when the menu next waits
     bool clicked_ = false;
     UINT_PTR timer_ = 0;
 };
@@ -137,5 +140,6 @@ struct TestApp {
 
 // The bar shown and active, its field focused, as after a start.
 Tmainform& activeBar(TestApp& test);
+Tmainform& activeBar(App& app);
 
 }  // namespace vask::test
