@@ -1,6 +1,6 @@
 # Vask: `make run` builds and starts the bar, `make test` runs every test.
 # Both install what they need on a fresh Debian machine first.
-.PHONY: deps build run test check-format check-clang format dist msi bench fuzz screenshots clean
+.PHONY: deps build run test check-format check-clang check-tidy format dist msi bench fuzz screenshots clean
 
 CROSS := build/windows-cross
 CLANG := build/windows-clang
@@ -41,7 +41,7 @@ screenshots: deps $(CROSS)/build.ninja
 	@echo "the windows' pictures are in $(CROSS)/screenshots"
 
 # Formatting and the second compiler first: both fail fast.
-test: check-format check-clang build
+test: check-format check-clang check-tidy build
 	ctest --preset native
 	ctest --preset windows-cross
 
@@ -56,6 +56,12 @@ format: deps
 # type names of the same classes are left out.
 check-clang: deps $(CLANG)/build.ninja
 	@bash -o pipefail -c "cmake --build --preset windows-clang 2>&1 | { grep -v 'duplicate section .* has different size' || true; }"
+
+# clang-tidy over the program's sources as the clang build compiles them
+# (.clang-tidy says which checks); any finding fails, as a format fault does.
+check-tidy: check-clang
+	run-clang-tidy -p $(CLANG) -quiet -j $$(nproc) "$(CURDIR)/src/" >$(CLANG)/tidy.log 2>&1 \
+		|| { grep -A3 'error:' $(CLANG)/tidy.log; echo "clang-tidy findings: $(CLANG)/tidy.log"; exit 1; }
 
 # vask-<version>-win64.zip of the vask.exe that make test tests.
 dist: deps $(CROSS)/build.ninja

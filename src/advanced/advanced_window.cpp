@@ -165,6 +165,7 @@ void Tfext::createControls() {
 void Tfext::fillLists() {
     const auto itemsOf = [](const auto& rows) {
         std::vector<std::string_view> items;
+        items.reserve(std::size(rows));
         for (const CodeRow& row : rows) items.push_back(row.item);
         return items;
     };

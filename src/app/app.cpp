@@ -19,7 +19,7 @@ std::string unusedEngineLines(const std::vector<InvalidEngineLine>& invalid) {
 
 }  // namespace
 
-App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter, std::wstring appDataRoot)
+App::App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter, const std::wstring& appDataRoot)
     : data(std::move(programDir), appDataRoot), launcher(launcher), prompter(prompter) {}
 
 App::~App() {

@@ -56,7 +56,7 @@ std::wstring instanceBlockName(const std::wstring& programPath) {
     return win::toWide(instanceMappingName(win::toUtf8(longPath.empty() ? programPath : longPath)));
 }
 
-TInstanceControl::TInstanceControl(std::wstring programPath) {
+TInstanceControl::TInstanceControl(const std::wstring& programPath) {
     if (liveInstance) throw EInstanceControl("Only one copy of this component can be dropped on a form!");
     mappingName_ = instanceBlockName(programPath);
     liveInstance = this;

@@ -32,7 +32,7 @@ class TInstanceControl {
 public:
     // Counts the copies of the program file at `programPath`. Only one lives per
     // process: a second one throws EInstanceControl.
-    explicit TInstanceControl(std::wstring programPath = win::programPath());
+    explicit TInstanceControl(const std::wstring& programPath = win::programPath());
     ~TInstanceControl();  // gives this copy's count back
     TInstanceControl(const TInstanceControl&) = delete;
     TInstanceControl& operator=(const TInstanceControl&) = delete;

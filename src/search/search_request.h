@@ -15,7 +15,7 @@ namespace vask {
 inline constexpr std::uintptr_t SearchRequestTag = 0x56534B53;         // "VSKS"
 inline constexpr std::uintptr_t PrivateSearchRequestTag = 0x56534B50;  // "VSKP": the same, in a private window
 // A command line holds at most 32,767 UTF-16 units: under 100 KB in UTF-8.
-inline constexpr std::size_t MaxSearchRequestBytes = 128 * 1024;
+inline constexpr std::size_t MaxSearchRequestBytes = std::size_t{128} * 1024;
 
 struct SearchRequest {
     std::optional<SearchEngine> engine;  // none: the service the bar has chosen

@@ -127,7 +127,8 @@ void SuggestionIndex::packTexts() {
     packed.reserve(withRoom(bytes));
     for (Slot& slot : sorted_) {
         const auto moved = static_cast<Entry>(packed.size());
-        packed.insert(packed.end(), texts_.begin() + slot.entry, texts_.begin() + slot.entry + storedSize(slot.entry));
+        const auto text = texts_.begin() + static_cast<std::ptrdiff_t>(slot.entry);
+        packed.insert(packed.end(), text, text + static_cast<std::ptrdiff_t>(storedSize(slot.entry)));
         // The old header, no longer read, tells the rows where their text went.
         std::memcpy(texts_.data() + slot.entry, &moved, sizeof moved);
         slot.entry = moved;
@@ -287,6 +288,7 @@ std::vector<std::string> SuggestionIndex::suggest(std::string_view typed) const 
         if (newest.size() > MaxSuggestions) newest.pop_back();
     }
     std::vector<std::string> texts;
+    texts.reserve(newest.size());
     for (const Slot& slot : newest) texts.emplace_back(textOf(slot.entry));
     return texts;
 }

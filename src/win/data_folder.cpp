@@ -34,7 +34,7 @@ DataFolder::DataFolder(std::wstring programDir, const std::wstring& appDataRoot)
 std::wstring DataFolder::fallBackToAppData(const std::wstring& appDataRoot) {
     const std::wstring root = appDataRoot.empty() ? userAppDataFolder() : appDataRoot;
     if (root.empty()) return programDir_;
-    const std::wstring folder = root + L"Vask\\";
+    std::wstring folder = root + L"Vask\\";
     if (!CreateDirectoryW(folder.c_str(), nullptr)) {
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS) {

@@ -154,7 +154,7 @@ std::wstring unusedName(const std::wstring& path) {
 }
 
 std::wstring copyAside(const std::wstring& path, const std::wstring& suffix) {
-    const std::wstring copy = unusedName(path + suffix);
+    std::wstring copy = unusedName(path + suffix);
     if (!CopyFileW(path.c_str(), copy.c_str(), TRUE)) throwLastError(toUtf8(bareFileName(copy)));
     return copy;
 }
