@@ -5,8 +5,12 @@
 #include <utility>
 
 #include "search/keyword_search.h"
+#include "search/opensearch.h"
 #include "search/query.h"
+#include "win/file_dialogs.h"
+#include "win/files.h"
 #include "win/fonts.h"
+#include "win/opensearch_file.h"
 
 namespace vask {
 namespace {
@@ -16,7 +20,17 @@ constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 
 // Close is the window's cancel button, so Escape presses it too.
-enum ControlId : int { IdList = 10, IdName, IdKeyword, IdTemplate, IdAdd, IdChange, IdRemove, IdClose = IDCANCEL };
+enum ControlId : int {
+    IdList = 10,
+    IdName,
+    IdKeyword,
+    IdTemplate,
+    IdAdd,
+    IdChange,
+    IdRemove,
+    IdImport,
+    IdClose = IDCANCEL
+};
 enum Column : int { NameColumn, KeywordColumn, TemplateColumn };
 
 // The layout, in 96-DPI units: the list, a row per field, the buttons.
@@ -70,12 +84,15 @@ void TfEngines::createControls() {
     bAdd.create(parent, "&Add", IdAdd);
     bChange.create(parent, "&Change", IdChange);
     bRemove.create(parent, "&Remove", IdRemove);
+    bImport.create(parent, "&Import...", IdImport);
     bClose.create(parent, "C&lose", IdClose);
 
     lvEngines.onNotify = [this](NMHDR& header) { return lvEnginesNotify(header); };
     bAdd.onClick = [this] { bAddClick(); };
     bChange.onClick = [this] { bChangeClick(); };
     bRemove.onClick = [this] { bRemoveClick(); };
+    bImport.onClick = [this] { bImportClick(); };
+    chooseImportFile = [this] { return showImportDialog(); };
     bClose.onClick = [this] { bCloseClick(); };
 }
 
@@ -103,7 +120,7 @@ void TfEngines::layOut() {
                                    scaled(EditHeight));
     }
     int left = Margin;
-    for (win::Button* button : {&bAdd, &bChange, &bRemove}) {
+    for (win::Button* button : {&bAdd, &bChange, &bRemove, &bImport}) {
         button->setBounds(scaled(left), scaled(ButtonTop), scaled(ButtonWidth), scaled(ButtonHeight));
         left += ButtonWidth + ButtonGap;
     }
@@ -278,6 +295,39 @@ void TfEngines::bRemoveClick() {
     lvEngines.setFocus();
     showEngines(std::nullopt);
     clearFields();
+}
+
+std::optional<std::wstring> TfEngines::showImportDialog() {
+    const win::FileDialogSetup setup{L"OpenSearch description (*.xml)\0*.xml\0All files\0*.*\0", L"xml", {}, {}};
+    return win::askOpenFileName(hwnd(), setup);
+}
+
+// The file's engine fills the name and template fields for the user to give
+// it a keyword and add it; a file that makes no engine is named with every
+// reason, and nothing changes.
+void TfEngines::bImportClick() {
+    OpenSearchImport imported;
+    try {
+        const auto path = chooseImportFile();
+        if (!path) return;
+        imported = engineFromOpenSearch(win::readOpenSearchFile(*path));
+        if (!imported.problems.empty()) {
+            std::string message = win::quotedName(*path) + " cannot be imported:";
+            for (const std::string& problem : imported.problems) message += "\n- " + problem;
+            context_.prompter.ask(hwnd(), message, "Vask", MB_OK | MB_ICONWARNING);
+            return;
+        }
+    } catch (const std::exception& error) {
+        context_.prompter.ask(hwnd(), std::string("The engine was not imported.\n") + error.what(), "Vask",
+                              MB_OK | MB_ICONWARNING);
+        return;
+    }
+    lvEngines.clearSelection();
+    updateButtons();
+    eName.setText(imported.name);
+    eKeyword.setText("");
+    eTemplate.setText(imported.urlTemplate);
+    eKeyword.setFocus();
 }
 
 // The window lives as long as the program: closing only hides it.

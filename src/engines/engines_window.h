@@ -1,7 +1,8 @@
 #pragma once
 // TfEngines: the "Engines..." window — the built-in engines (read only) and
 // one's own in a list, the chosen row's name, keyword and URL template in
-// three edits, and Add, Change and Remove for one's own. Every accepted
+// three edits, and Add, Change and Remove for one's own; Import fills the
+// fields from an OpenSearch description file. Every accepted
 // change is saved to [Engines] of "vask.cfg" at once; a change that fails
 // its check or its save leaves the file, the list and the typed fields alone.
 #include <array>
@@ -45,7 +46,10 @@ public:
 
     win::VirtualListView lvEngines;  // the built-in rows first, then one's own
     win::Edit eName, eKeyword, eTemplate;
-    win::Button bAdd, bChange, bRemove, bClose;
+    win::Button bAdd, bChange, bRemove, bImport, bClose;
+    // Asks for the OpenSearch file to import (the system's open dialog;
+    // tests answer in its place); nothing when the user cancels.
+    std::function<std::optional<std::wstring>()> chooseImportFile;
 
     // Shows the window on the bar's monitor with the program's engines, or
     // brings it to the front.
@@ -56,6 +60,7 @@ public:
     void bAddClick();
     void bChangeClick();
     void bRemoveClick();
+    void bImportClick();
     void bCloseClick();
 
 protected:
@@ -70,6 +75,7 @@ private:
     int rowCount() const;
     void showEngines(std::optional<int> row);
     void clearFields();
+    std::optional<std::wstring> showImportDialog();
     // A cell of the list; the fields show a row's columns in the same order.
     std::string cellText(std::size_t row, int column) const;
     std::optional<int> chosenRow() const;

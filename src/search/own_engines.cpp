@@ -58,6 +58,22 @@ std::optional<OwnEngine> splitEngineLine(std::string_view line) {
                      std::string(trimBlanks(value.substr(bar + 1)))};
 }
 
+struct FieldPlace {
+    std::size_t position;
+    std::size_t length;
+};
+
+// The first search-text field of the template, whichever mark it is written with.
+std::optional<FieldPlace> nextSearchTextField(std::string_view urlTemplate) {
+    std::optional<FieldPlace> first;
+    for (const std::string_view field : SearchTextFields) {
+        const auto position = urlTemplate.find(field);
+        if (position != std::string_view::npos && (!first || position < first->position))
+            first = FieldPlace{position, field.size()};
+    }
+    return first;
+}
+
 bool isCommentOrBlank(std::string_view line) {
     const std::string_view trimmed = trimBlanks(line);
     return trimmed.empty() || trimmed.front() == ';';
@@ -89,8 +105,8 @@ std::string_view nameProblem(std::string_view name) {
 
 std::string_view templateProblem(std::string_view urlTemplate) {
     if (schemePrefix(urlTemplate).empty()) return "The URL template must start with http:// or https://.";
-    if (urlTemplate.find(SearchTextField) == std::string_view::npos)
-        return "The URL template must hold {q} where the search text goes.";
+    if (!nextSearchTextField(urlTemplate))
+        return "The URL template must hold {q} (or %s, {searchTerms}) where the search text goes.";
     if (urlTemplate.find_first_of(" \"") != std::string_view::npos || hasControlCharacter(urlTemplate) ||
         !isValidUtf8(urlTemplate))
         return "The URL template may not hold spaces, double quotes or control characters.";
@@ -212,10 +228,9 @@ std::optional<std::string> expandTemplate(std::string_view urlTemplate, std::str
     if (!templateProblem(urlTemplate).empty()) return std::nullopt;
     const std::string encoded = percentEncode(searchText);
     std::string url;
-    for (auto field = urlTemplate.find(SearchTextField); field != std::string_view::npos;
-         field = urlTemplate.find(SearchTextField)) {
-        url.append(urlTemplate.substr(0, field)).append(encoded);
-        urlTemplate.remove_prefix(field + SearchTextField.size());
+    for (auto field = nextSearchTextField(urlTemplate); field; field = nextSearchTextField(urlTemplate)) {
+        url.append(urlTemplate.substr(0, field->position)).append(encoded);
+        urlTemplate.remove_prefix(field->position + field->length);
     }
     return url.append(urlTemplate);
 }

@@ -16,13 +16,15 @@
 namespace vask {
 
 inline constexpr std::string_view EnginesSection = "Engines";
-inline constexpr std::string_view SearchTextField = "{q}";
+// The marks of the search text's place: Vask's own, and the two that browsers
+// write (Firefox and Chrome keywords use %s, OpenSearch files {searchTerms}).
+inline constexpr std::string_view SearchTextFields[] = {"{q}", "%s", "{searchTerms}"};
 inline constexpr std::size_t MaxKeywordLength = 16;
 
 struct OwnEngine {
     std::string keyword;      // as written; compared without case
     std::string name;         // shown in the Engines window and the menu
-    std::string urlTemplate;  // http:// or https://, with {q} where the search text goes
+    std::string urlTemplate;  // http:// or https://, with {q} (or %s, {searchTerms}) where the search text goes
     bool operator==(const OwnEngine&) const = default;
 };
 
@@ -34,7 +36,7 @@ std::string_view keywordProblem(std::string_view keyword);
 // A name is not empty (blanks only count as empty), has no "|" and no control characters.
 std::string_view nameProblem(std::string_view name);
 // A template starts with http:// or https:// (the scheme in any case), holds
-// {q}, and has no spaces, double quotes or control characters: the URL must
+// one of the SearchTextFields, and has no spaces, double quotes or control characters: the URL must
 // reach the browser as one argument, exactly as written.
 std::string_view templateProblem(std::string_view urlTemplate);
 // The keyword is already another engine's: `editing` is the engine being
@@ -86,8 +88,8 @@ std::string engineLine(const OwnEngine& engine);
 // other byte becomes %XX in upper-case hexadecimal ("a b" -> "a%20b").
 std::string percentEncode(std::string_view text);
 
-// The URL of a search: every {q} of the template becomes the encoded search
-// text. None when the template fails templateProblem(), so a URL made here
+// The URL of a search: every search-text field of the template ({q}, %s or
+// {searchTerms}) becomes the encoded search text. None when the template fails templateProblem(), so a URL made here
 // always starts with the template's own http:// or https://, is one argument
 // and holds no control characters.
 std::optional<std::string> expandTemplate(std::string_view urlTemplate, std::string_view searchText);

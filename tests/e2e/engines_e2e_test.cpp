@@ -20,8 +20,9 @@ void typeAndEnter(const std::wstring& text, std::initializer_list<WORD> held = {
 TEST(EnginesEndToEnd, KeywordsChooseTheEngineForOneSearchAndOwnTemplatesStayWebAddresses) {
     forgetLaunches();
     test::TempFolder folder;
+    // The template as a browser writes it: %s marks the text's place as {q} does.
     folder.write(L"vask.cfg",
-                 "[Engines]\r\nddg=DuckDuckGo|https://duckduckgo.com/?q={q}\r\n"
+                 "[Engines]\r\nddg=DuckDuckGo|https://duckduckgo.com/?q=%s\r\n"
                  "calc=Calc|C:\\Windows\\System32\\calc.exe {q}\r\n");
     VaskProcess vask(folder.path(), VaskProcess::Suspended);
     vask.resume();

@@ -49,11 +49,13 @@ TEST(OwnEngines, EachFieldIsChecked) {
         EXPECT_NE(keywordProblem(bad), "") << bad;
     EXPECT_EQ(nameProblem("Duck Duck Go"), "");
     for (const char* bad : {"", "  ", "a|b", "a\tb", "a\xC2\x85"}) EXPECT_NE(nameProblem(bad), "") << bad;
-    for (const char* good : {"https://x/?q={q}", "HTTP://x/{q}/{q}", "https://ru.wikipedia.org/w?search={q}&ü=1"})
+    for (const char* good : {"https://x/?q={q}", "HTTP://x/{q}/{q}", "https://ru.wikipedia.org/w?search={q}&ü=1",
+                             "https://x/?q=%s", "https://x/?q={searchTerms}"})
         EXPECT_EQ(templateProblem(good), "") << good;
     for (const char* bad :
-         {"ftp://x/{q}", "https://x/", "https:/x/{q}", "file:///c:/{q}", "{q}https://x", "https://x/?q={q} -a",
-          "https://x/?q=\"{q}", "https://x/\x7f{q}", "https://x/\n{q}", " https://x/{q}", "https://x/\xFF{q}"})
+         {"ftp://x/{q}", "https://x/", "https://x/?q=%S", "https://x/?q={searchterms}", "https:/x/{q}",
+          "file:///c:/{q}", "{q}https://x", "https://x/?q={q} -a", "https://x/?q=\"{q}", "https://x/\x7f{q}",
+          "https://x/\n{q}", " https://x/{q}", "https://x/\xFF{q}"})
         EXPECT_NE(templateProblem(bad), "") << bad;
     const std::vector<OwnEngine> engines{kDdg};
     EXPECT_TRUE(keywordTaken("DDG", engines));
@@ -67,6 +69,10 @@ TEST(OwnEngines, ExpansionEncodesEveryByteButTheUnreserved) {
     EXPECT_EQ(percentEncode("AZaz09-._~+&/?#%\"\\"), "AZaz09-._~%2B%26%2F%3F%23%25%22%5C");
     EXPECT_EQ(expandTemplate("https://x/{q}?again={q}", "a b"), "https://x/a%20b?again=a%20b");
     EXPECT_EQ(expandTemplate("HTTPS://x/?q={q}{q}", "{q}"), "HTTPS://x/?q=%7Bq%7D%7Bq%7D");
+    // Browsers' marks, mixed with Vask's, each the text's place; a mark in the text stays text.
+    EXPECT_EQ(expandTemplate("https://x/?a=%s&b={searchTerms}&c={q}", "%s {q}"),
+              "https://x/?a=%25s%20%7Bq%7D&b=%25s%20%7Bq%7D&c=%25s%20%7Bq%7D");
+    EXPECT_EQ(expandTemplate("https://x/%2F%s", "a"), "https://x/%2Fa");
     EXPECT_FALSE(expandTemplate("javascript:{q}", "x"));
     EXPECT_FALSE(expandTemplate("https://x/ {q}", "x"));
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <optional>
+#include <utility>
+
 #include "app/main_window.h"
 #include "engines/engines_window.h"
 #include "test_app.h"
@@ -106,6 +110,63 @@ TEST_F(EnginesWindow, FieldsAreCheckedBuiltInRowsAreReadOnlyAndChangesAndRemoval
     EXPECT_EQ(file().find("ddg="), std::string::npos) << file();
     EXPECT_NE(file().find(OtherSection), std::string::npos);
     EXPECT_EQ(enginesInBarMenu(), 3);
+}
+
+// Import reads an OpenSearch file with the system's XML reader into the
+// fields; the user gives the keyword and adds it. A file that makes no
+// engine is named with its reasons and changes nothing.
+TEST_F(EnginesWindow, AnOpenSearchFileFillsTheFieldsAndAHostileOneChangesNothing) {
+    std::optional<std::wstring> chosen;
+    window.chooseImportFile = [&] { return chosen; };
+    test.folder.write(
+        L"wiki.xml",
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+        "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\">\r\n"
+        "  <ShortName>Wikipedia (en) &amp; more</ShortName>\r\n"
+        "  <Url type=\"application/x-suggestions+json\" template=\"https://s.example/?q={searchTerms}\"/>\r\n"
+        "  <Url type=\"text/html\" method=\"get\" template=\"https://en.wikipedia.org/w/index.php\">\r\n"
+        "    <Param name=\"search\" value=\"{searchTerms}\"/><Param name=\"ie\" value=\"{inputEncoding}\"/>\r\n"
+        "  </Url>\r\n</OpenSearchDescription>\r\n");
+    chosen = test.folder.file(L"wiki.xml");
+    click(window.bImport);
+    EXPECT_TRUE(test.prompter.prompts.empty()) << test.prompter.prompts.front().text;
+    EXPECT_EQ(window.eName.text(), "Wikipedia (en) & more");
+    EXPECT_EQ(window.eTemplate.text(), "https://en.wikipedia.org/w/index.php?search={searchTerms}&ie=UTF-8");
+    runLoopUntil([&] { return window.eKeyword.focused(); });
+    typeText(L"wen");
+    runLoopUntil([&] { return window.eKeyword.text() == "wen"; });
+    click(window.bAdd);
+    const std::string added = file();
+    EXPECT_NE(added.find("[Engines]\r\nwen=Wikipedia (en) & more|"
+                         "https://en.wikipedia.org/w/index.php?search={searchTerms}&ie=UTF-8\r\n"),
+              std::string::npos)
+        << added;
+
+    const std::pair<const wchar_t*, std::string> hostile[] = {
+        {L"file.xml",
+         "<OpenSearchDescription><ShortName>F</ShortName>"
+         "<Url type=\"text/html\" template=\"file:///c:/x?{searchTerms}\"/></OpenSearchDescription>"},
+        {L"post.xml",
+         "<OpenSearchDescription><ShortName>P</ShortName>"
+         "<Url type=\"text/html\" method=\"POST\" template=\"https://x/\"/></OpenSearchDescription>"},
+        {L"big.xml",
+         "<OpenSearchDescription><ShortName>" + std::string(2 << 20, 'x') + "</ShortName></OpenSearchDescription>"},
+        {L"broken.xml", "<OpenSearchDescription><ShortName>B</Short"},
+        {L"entity.xml",
+         "<!DOCTYPE d [<!ENTITY e \"https://x/?q={searchTerms}\">]><OpenSearchDescription>"
+         "<ShortName>E</ShortName><Url type=\"text/html\" template=\"&e;\"/></OpenSearchDescription>"}};
+    for (const auto& [name, content] : hostile) {
+        test.folder.write(name, content);
+        chosen = test.folder.file(name);
+        window.eName.setText("typed");
+        click(window.bImport);
+        EXPECT_EQ(window.eName.text(), "typed") << "nothing typed is lost";
+    }
+    ASSERT_EQ(test.prompter.prompts.size(), std::size(hostile)) << "one message each";
+    EXPECT_NE(test.prompter.prompts[0].text.find("http://"), std::string::npos) << test.prompter.prompts[0].text;
+    EXPECT_NE(test.prompter.prompts[1].text.find("POST"), std::string::npos) << test.prompter.prompts[1].text;
+    EXPECT_NE(test.prompter.prompts[2].text.find("1 MB"), std::string::npos) << test.prompter.prompts[2].text;
+    EXPECT_EQ(file(), added);
 }
 
 // Each change is made to the file's lines as they stand: a line added by
