@@ -309,6 +309,11 @@ void Tfext::sbGoClick() {
 
 void Tfext::sb100Click() { hideFromBar(); }
 
+void Tfext::textEnter() {
+    const HWND focus = GetFocus();
+    if (focus == eexact.hwnd() || focus == eexclude.hwnd() || focus == edomain.hwnd()) context_.search();
+}
+
 void Tfext::SavePin(int n) {
     // In the order of the pin buttons.
     const std::array<const win::ComboBox*, 6> lists{&lb, &cb1, &cb3, &cb2, &cb5, &cb6};
@@ -389,7 +394,8 @@ void Tfext::showAtBar() {
 
 void Tfext::hideFromBar() {
     context_.open = false;
-    ShowWindow(hwnd(), SW_HIDE);
+    // The bar, made active, puts the focus into its field.
+    win::hideHandingActivationTo(hwnd(), context_.bar);
     RECT bar{};
     GetWindowRect(context_.bar, &bar);
     fals_.placeUnder(bar);
@@ -526,6 +532,11 @@ LRESULT Tfext::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // Alt+F4 hides it like its close button; the window lives as long as the program.
         sb100Click();
+        return 0;
+    case WM_COMMAND:
+        // Enter and Escape, which the dialog manager hands the window.
+        if (wParam == IDOK) textEnter();
+        if (wParam == IDCANCEL) sb100Click();
         return 0;
     default:
         break;

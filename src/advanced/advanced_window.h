@@ -34,6 +34,8 @@ struct AdvancedContext {
     std::function<std::string()> searchText;
     std::function<void(std::string_view)> setSearchText;
     std::function<COLORREF()> barColor;  // the window wears it too
+    // Enter in one of the texts: the bar's search, as Enter in its field.
+    std::function<void()> search;
 };
 
 class Tfext : public win::Window {
@@ -99,7 +101,8 @@ public:
     void cb5Change();
     // "Clear all" (sb3): empties every list, text and fragment.
     void sbGoClick();
-    void sb100Click();  // hides the window like the bar's "Advanced Search"
+    void sb100Click();  // hides the window like the bar's "Advanced Search"; so does Escape
+    void textEnter();   // Enter in one of the three texts searches
     void sb1Click();    // saves the options and the search text as a preset
     void sb2Click();    // opens a preset
     void sb4Click();    // "Reset": back to the pinned values, the time period aside

@@ -83,6 +83,7 @@ Tfext& App::advanced() {
             .searchText = [this] { return bar_->searchText(); },
             .setSearchText = [this](std::string_view text) { bar_->setSearchText(text); },
             .barColor = [this] { return bar_->resolvedBackColor(); },
+            .search = [this] { bar_->searchOrSearchPrivately(); },
         });
     return *advanced_;
 }

@@ -12,10 +12,13 @@ void Tmainform::setSearchText(std::string_view text) {
     showInField(text);
 }
 
+// The caret goes to the end, nothing selected, as after typing the text: the
+// next key adds to it rather than replacing it or going in before it.
 void Tmainform::showInField(std::string_view text) {
     settingText_ = true;
     eurl.setText(text);
     settingText_ = false;
+    eurl.caretToEnd();
 }
 
 void Tmainform::eurlChanged() {
@@ -56,7 +59,6 @@ bool Tmainform::suggestionKey(WPARAM key) {
     case VK_UP: {
         list.moveHighlight(key == VK_DOWN ? 1 : -1);
         showInField(list.highlighted().value_or(typed_));
-        eurl.selectAll();
         return true;
     }
     case VK_ESCAPE:
@@ -69,7 +71,6 @@ bool Tmainform::suggestionKey(WPARAM key) {
         if (!win::shiftIsDown() || !text) return false;
         app_.history.eraseRows(app_.history.suggestions().rowsWithText(*text));
         showInField(typed_);
-        eurl.selectAll();
         updateSuggestions();
         return true;
     }

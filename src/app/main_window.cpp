@@ -332,6 +332,10 @@ void Tmainform::nastavivisino() {
           static_cast<win::Control*>(&sbend)})
         control->show(shown);
     if (Image1.hwnd()) Image1.show(shown);
+    // A control that hides with the focus hands it to the bar itself, where
+    // keys go nowhere: they go on into the field.
+    if (const HWND focus = GetFocus(); focus == hwnd() || (IsChild(hwnd(), focus) && !IsWindowVisible(focus)))
+        eurl.setFocus();
     showEngineMenu();
     SetWindowPos(hwnd(), nullptr, 0, 0, scaled(LayoutWidth), scaled(barHeight()),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -70,10 +70,14 @@ void TIngPopupButton::popUp() {
     repaint();
 }
 
-// Enter is the button's own, not the window's default action.
+// The keys that open the menu, as on a menu button of Windows' own: Enter
+// (the button's, not the window's default action), Space and Down (not a
+// step to the next control).
+bool TIngPopupButton::opensMenu(WPARAM key) { return key == VK_RETURN || key == VK_SPACE || key == VK_DOWN; }
+
 UINT TIngPopupButton::dialogCode(const MSG* message) const {
     UINT code = DLGC_BUTTON;
-    if (message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    if (message && message->message == WM_KEYDOWN && opensMenu(message->wParam)) code |= DLGC_WANTMESSAGE;
     return code;
 }
 
@@ -163,7 +167,7 @@ LRESULT TIngPopupButton::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_GETDLGCODE:
         return dialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
-        if (wParam == VK_RETURN || wParam == VK_SPACE) popUp();
+        if (opensMenu(wParam)) popUp();
         return 0;
     case WM_LBUTTONDOWN:
         mouseDown(MouseButton::Left, where);

@@ -53,6 +53,7 @@ private:
     void mouseUp(MouseButton button, POINT where);
     void openMenu();
     UINT dialogCode(const MSG* message) const;
+    static bool opensMenu(WPARAM key);
 
     int arrowWidth_ = 13;
     bool flat_ = true;

@@ -455,8 +455,13 @@ LRESULT Tfhist::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_CLOSE:
-        // The history window lives as long as the program: closing only hides it.
-        ShowWindow(hwnd(), SW_HIDE);
+        // The history window lives as long as the program: closing only hides
+        // it, and the bar takes the keys back.
+        win::hideHandingActivationTo(hwnd(), context_.bar);
+        return 0;
+    case WM_COMMAND:
+        // Escape, which the dialog manager hands the window, closes it as Alt+F4 does.
+        if (wParam == IDCANCEL) SendMessageW(hwnd(), WM_CLOSE, 0, 0);
         return 0;
     default:
         return defaultProcedure(message, wParam, lParam);

@@ -27,7 +27,7 @@ struct HistoryContext {
     const win::DataFolder& data;
     const IniDocument& startupSettings;  // where the window was left last time
     win::Prompter& prompter;
-    HWND bar;  // a minimised bar leaves the stored geometry alone
+    HWND bar;  // a minimised bar leaves the stored geometry alone; the bar takes the keys back at close
     // Run: puts the restored search back into the bar and the advanced window.
     std::function<void(const RunRestore&)> run;
 };

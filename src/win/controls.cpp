@@ -133,6 +133,11 @@ void Edit::setReadOnly(bool readOnly) { SendMessageW(hwnd(), EM_SETREADONLY, rea
 
 void Edit::selectAll() { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
 
+void Edit::caretToEnd() {
+    const int end = GetWindowTextLengthW(hwnd());
+    SendMessageW(hwnd(), EM_SETSEL, end, end);
+}
+
 void Edit::setCue(std::string_view cue) {
     SendMessageW(hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(toWide(cue).c_str()));
 }

@@ -88,6 +88,7 @@ public:
     // The grey text an empty field shows; empty: none.
     void setCue(std::string_view cue);
     void selectAll();
+    void caretToEnd();  // nothing selected
 
 protected:
     std::function<void()>* handlerFor(UINT code) override;

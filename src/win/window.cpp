@@ -4,6 +4,7 @@
 #include "win/dpi.h"
 #include "win/errors.h"
 
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -27,6 +28,12 @@ void reportControlError(HWND control, const std::exception& error) {
     }
     SystemPrompter system;
     showError(system, root, error);
+}
+
+void hideHandingActivationTo(HWND window, HWND next) {
+    const bool wasActive = GetActiveWindow() == window;
+    ShowWindow(window, SW_HIDE);
+    if (wasActive && next) SetForegroundWindow(next);
 }
 
 Control* Window::controlOf(HWND handle) const {
@@ -104,6 +111,26 @@ Prompter& Window::prompter() const {
 
 void Window::reportError(const std::exception& error) { showError(prompter(), hwnd_, error); }
 
+namespace {
+
+// The focused control of `window` when it is a button that a click presses
+// (a push button, one that draws itself, a check box that looks like one).
+HWND focusedPushButton(HWND window) {
+    const HWND focus = GetFocus();
+    if (!focus || !IsChild(window, focus)) return nullptr;
+    wchar_t className[8]{};
+    if (!GetClassNameW(focus, className, static_cast<int>(std::size(className))) ||
+        CompareStringOrdinal(className, -1, L"Button", -1, TRUE) != CSTR_EQUAL)
+        return nullptr;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(focus, GWL_STYLE));
+    const DWORD type = style & BS_TYPEMASK;
+    const bool pressable =
+        type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW || (style & BS_PUSHLIKE);
+    return pressable ? focus : nullptr;
+}
+
+}  // namespace
+
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -118,6 +145,13 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
+        // The dialog manager hands a window that is no dialog Enter as IDOK,
+        // whatever has the focus: a focused button is pressed, as in a dialog.
+        if (message == WM_COMMAND && wParam == IDOK)
+            if (const HWND button = focusedPushButton(window); button && button != reinterpret_cast<HWND>(lParam)) {
+                SendMessageW(button, BM_CLICK, 0, 0);
+                return 0;
+            }
         // A control's notifications run the control's own handlers first.
         if (message == WM_COMMAND)
             if (Control* control = self->controlOf(reinterpret_cast<HWND>(lParam)))

@@ -74,6 +74,11 @@ private:
     void wearIcons();
 };
 
+// Hides a top-level window. When it was the active one, `next` becomes
+// active, as Windows makes an owner when the window it owns hides; Wine
+// without a window manager leaves the activation with the hidden window.
+void hideHandingActivationTo(HWND window, HWND next);
+
 // What a control's handler threw reaches the program's window that holds
 // it, which reports it as it reports its own handlers' errors: a direct
 // call, as no message may carry a pointer another process could forge. A

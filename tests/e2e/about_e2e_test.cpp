@@ -14,12 +14,6 @@
 namespace vask::e2e {
 namespace {
 
-std::string textOf(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return win::toUtf8(text);
-}
-
 TEST(AboutEndToEnd, ShowsTheProgramVersionModallyAndOpensTheMakersPage) {
     EXPECT_EQ(win::fileVersionText(vaskExe()), VASK_VERSION_TEXT);
     forgetLaunches();

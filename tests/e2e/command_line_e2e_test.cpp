@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "advanced/advanced_window.h"
+#include "app/main_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
 #include "search/command_line.h"
@@ -55,6 +56,12 @@ TEST(CommandLineEndToEnd, ASearchRunsOnceWhetherACopyRunsOrNotAndIsRecorded) {
     Sleep(1000);  // a launch too many would come by now
     EXPECT_EQ(launchesOf(L"default").size(), 2u);
     EXPECT_FALSE(first.waitForExit(0));
+
+    // The field is left as after a typed search: what is typed next follows the text.
+    focusBar(first.bar());
+    typeText(L" pie");
+    const HWND field = GetDlgItem(first.bar(), Tmainform::IdEurl);
+    EXPECT_TRUE(waitUntil([&] { return textOf(field) == "red apple pie"; })) << textOf(field);
 
     first.sendCopyData("202");
     ASSERT_TRUE(first.waitForExit());

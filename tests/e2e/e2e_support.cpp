@@ -192,6 +192,12 @@ void sendKey(WORD virtualKey, wchar_t character, DWORD flags) {
 
 }  // namespace
 
+std::string textOf(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return win::toUtf8(text);
+}
+
 void typeText(const std::wstring& text) {
     for (const wchar_t c : text) {
         sendKey(0, c, KEYEVENTF_UNICODE);

@@ -68,6 +68,9 @@ private:
 // ("#32770" for its message boxes).
 std::vector<HWND> windowsOf(DWORD processId, const wchar_t* className);
 
+// A window's text (a control's of another process too), up to 255 characters.
+std::string textOf(HWND window);
+
 // Keys as a user's keyboard sends them: to whatever window has the focus.
 void typeText(const std::wstring& text);
 // `virtualKey` pressed while the keys `held` (Shift, say) are down.

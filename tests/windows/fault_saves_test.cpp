@@ -162,13 +162,6 @@ void changeEverything(App& app) {
     app.bar().sbGoClick();
 }
 
-// The advanced window as the user opens it: from the bar, shown and active.
-Tfext& openAdvanced(App& app) {
-    Tmainform& bar = activeBar(app);
-    if (!app.advanced().isVisible()) click(bar.GradButton3);
-    return app.advanced();
-}
-
 // Saves a preset through the dialogs' seam as if the user picked `path`.
 void savePresetAs(Tfext& fext, const std::wstring& path) {
     fext.chooseFile = [path](Tfext::PresetDialog, const std::wstring&) { return std::optional<std::wstring>(path); };

@@ -82,5 +82,37 @@ TEST(Suggestions, ShiftDeleteForgetsEveryRowOfTheTextAndEscapeClosesTheList) {
     EXPECT_EQ(bar.searchText(), "c");
 }
 
+// The caret's place in the field and what is selected: (start, end).
+std::pair<DWORD, DWORD> selectionOf(const win::Edit& field) {
+    DWORD start = 0, end = 0;
+    SendMessageW(field.hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+TEST(Suggestions, MovingThroughThemOrForgettingOneLosesNothingTyped) {
+    TestApp test;
+    Tmainform& bar = barWithSearches(test, {"apple", "apricot"});
+    typeText(L"ap");
+    runLoopUntil([&] { return listShown(bar); });
+    press(VK_DOWN);
+    runLoopUntil([&] { return bar.searchText() == "apricot"; });
+    EXPECT_EQ(selectionOf(bar.eurl), std::make_pair(7UL, 7UL)) << "a suggestion shows with the caret at its end";
+    press(VK_UP);
+    runLoopUntil([&] { return bar.searchText() == "ap"; });
+    EXPECT_EQ(selectionOf(bar.eurl), std::make_pair(2UL, 2UL)) << "back at the typed text, nothing selected";
+    typeText(L"p");
+    runLoopUntil([&] { return bar.searchText() != "ap"; });
+    EXPECT_EQ(bar.searchText(), "app") << "the next key adds to what was typed";
+
+    press(VK_DOWN);
+    runLoopUntil([&] { return bar.searchText() == "apple"; });
+    sendKeys({{VK_SHIFT, true}, {VK_DELETE, true}, {VK_DELETE, false}, {VK_SHIFT, false}});
+    runLoopUntil([&] { return bar.searchText() == "app"; });
+    EXPECT_EQ(selectionOf(bar.eurl), std::make_pair(3UL, 3UL)) << "after Shift+Delete too";
+    typeText(L"s");
+    runLoopUntil([&] { return bar.searchText() != "app"; });
+    EXPECT_EQ(bar.searchText(), "apps");
+}
+
 }  // namespace
 }  // namespace vask::test

@@ -8,6 +8,7 @@
 #include <functional>
 #include <utility>
 
+#include "advanced/advanced_window.h"
 #include "app/main_window.h"
 #include "win/double_buffer.h"
 #include "win/handles.h"
@@ -235,6 +236,12 @@ Tmainform& activeBar(App& app) {
     bar.eurl.setFocus();
     pumpInput();
     return bar;
+}
+
+Tfext& openAdvanced(App& app) {
+    Tmainform& bar = activeBar(app);
+    if (!app.advanced().isVisible()) click(bar.GradButton3);
+    return app.advanced();
 }
 
 }  // namespace vask::test

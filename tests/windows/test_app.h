@@ -23,8 +23,9 @@
 #include "temp_folder.h"
 
 namespace vask {
+class Tfext;
 class Tmainform;
-}
+}  // namespace vask
 
 namespace vask::test {
 
@@ -141,5 +142,7 @@ struct TestApp {
 // The bar shown and active, its field focused, as after a start.
 Tmainform& activeBar(TestApp& test);
 Tmainform& activeBar(App& app);
+// The advanced window as the user opens it: from the bar, shown and active.
+Tfext& openAdvanced(App& app);
 
 }  // namespace vask::test
