@@ -27,7 +27,8 @@ class App {
 public:
     // Decides the data folder once: the program folder when a file can be
     // made there, else "Vask" in `appDataRoot` (empty: the user's "%APPDATA%").
-    App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter, const std::wstring& appDataRoot = {});
+    App(std::wstring programDir, win::Launcher& launcher, win::Prompter& prompter,
+        const std::wstring& appDataRoot = {});
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;

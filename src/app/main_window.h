@@ -133,6 +133,7 @@ public:
     void registerHotkey();
     void hotkeyPressed();  // calls the bar, or gives the activation back
     void Hotkey1Click();   // "Hotkey...": choose another
+    void saveHotkey();     // the chosen hotkey into "vask.cfg"
     // A search handed over from the command line runs as one typed into eurl
     // with Enter pressed, with its service chosen first when it names one.
     void searchFor(const SearchRequest& request);
