@@ -205,6 +205,7 @@ private:
     void updateSuggestions();
     void hideSuggestions();
     bool suggestionKey(WPARAM key);  // true when the list took the key
+    bool reopenSuggestions();
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in the services' order.
