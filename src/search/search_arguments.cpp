@@ -1,5 +1,7 @@
 #include "search/search_arguments.h"
 
+#include <algorithm>
+
 #include "common/utf8.h"
 #include "common/white_space.h"
 #include "search/keyword_search.h"
@@ -78,20 +80,41 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
     return result;
 }
 
-std::string searchUsage() {
+std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf) {
+    const auto padded = [](std::string_view option, std::size_t spaces) {
+        return std::string(option).append(spaces, ' ');
+    };
+    // Two spaces after the widest option; the others reach its end with as many as come closest.
+    int column = 0;
+    for (const UsageOption& row : options) column = std::max(column, widthOf(padded(row.option, 2)));
+    std::string table;
+    for (const UsageOption& row : options) {
+        std::size_t spaces = 1;
+        while (widthOf(padded(row.option, spaces + 1)) <= column ||
+               column - widthOf(padded(row.option, spaces)) > widthOf(padded(row.option, spaces + 1)) - column)
+            ++spaces;
+        if (!table.empty()) table += '\n';
+        table.append(padded(row.option, spaces)).append(row.description);
+    }
+    return table;
+}
+
+std::string searchUsage(const TextWidth& widthOf) {
     std::string engines;
     for (const Engine& engine : builtInEngines()) engines += (engines.empty() ? "" : ", ") + std::string(engine.name);
-    return "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
-           "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
-           "pressed. When Vask already runs, that bar searches it.\n\n"
-           "--engine NAME\tsearch with NAME: " +
-           engines +
-           " (any case), or an engine's keyword\n"
-           "--private\topen the search in the browser's private window, unrecorded\n"
-           "--autostart\tshow the bar without taking the focus (\"Start with Windows\" starts it so)\n"
-           "--remove-autostart\tremove the \"Start with Windows\" entry of this vask.exe\n"
-           "--\t\tthe words that follow are text, even when they begin with \"-\"\n"
-           "--help, -h, /?\tshow this message";
+    const UsageOption options[] = {
+        {"--engine NAME", "search with NAME: " + engines + " (any case), or an engine's keyword"},
+        {"--private", "open the search in the browser's private window, unrecorded"},
+        {"--autostart", "show the bar without taking the focus (\"Start with Windows\" starts it so)"},
+        {"--remove-autostart", "remove the \"Start with Windows\" entry of this vask.exe"},
+        {"--", "the words that follow are text, even when they begin with \"-\""},
+        {"--help, -h, /?", "show this message"},
+    };
+    std::string usage =
+        "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
+        "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
+        "pressed. When Vask already runs, that bar searches it.\n\n";
+    return usage.append(lineUpOptions(options, widthOf));
 }
 
 }  // namespace vask

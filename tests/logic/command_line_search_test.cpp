@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,33 @@ TEST(CommandLineSearch, MistakesSayWhatIsWrongAndSearchNothing) {
         EXPECT_NE(result.error.find(c.reason), std::string::npos) << result.error;
         EXPECT_TRUE(result.text.empty());
     }
+}
+
+// A proportional font: a space is narrow, capitals are wide.
+int fakeWidth(std::string_view text) {
+    int width = 0;
+    for (const char c : text) width += c == ' ' ? 3 : c == '-' ? 4 : (c >= 'A' && c <= 'Z') ? 9 : 6;
+    return width;
+}
+
+TEST(CommandLineSearch, TheUsageLinesItsOptionsUpInTheFontThatShowsIt) {
+    const std::string usage = searchUsage(fakeWidth);
+    EXPECT_EQ(usage.find('\t'), std::string::npos) << "a message box's tab stops line nothing up";
+    const std::string table = usage.substr(usage.rfind("\n\n") + 2);
+    const int column = fakeWidth("--remove-autostart  ");  // the widest option and two spaces
+    std::size_t start = 0;
+    for (const std::string_view option :
+         {"--engine NAME", "--private", "--autostart", "--remove-autostart", "--", "--help, -h, /?"}) {
+        const std::size_t end = std::min(table.find('\n', start), table.size());
+        const std::string line = table.substr(start, end - start);
+        start = end + 1;
+        SCOPED_TRACE(line);
+        ASSERT_EQ(line.rfind(option, 0), 0u);
+        const std::size_t description = line.find_first_not_of(' ', option.size());
+        EXPECT_GT(description, option.size());
+        EXPECT_NEAR(fakeWidth(line.substr(0, description)), column, 1.5);  // within half a space
+    }
+    EXPECT_GE(start, table.size()) << "one line an option";
 }
 
 TEST(CommandLineSearch, AHandedOverSearchReadsBackOnlyWhenWhole) {
