@@ -80,26 +80,40 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
     return result;
 }
 
-std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf) {
-    const auto padded = [](std::string_view option, std::size_t spaces) {
-        return std::string(option).append(spaces, ' ');
-    };
-    // Two spaces after the widest option; the others reach its end with as many as come closest.
+std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf, int lineWidth) {
+    // Two spaces after the widest option.
     int column = 0;
-    for (const UsageOption& row : options) column = std::max(column, widthOf(padded(row.option, 2)));
+    for (const UsageOption& row : options) column = std::max(column, widthOf(std::string(row.option) + "  "));
+    // `lead` and the number of spaces that brings what follows closest to the column.
+    const auto toColumn = [&](std::string lead) {
+        lead += ' ';
+        while (widthOf(lead + ' ') <= column || column - widthOf(lead) > widthOf(lead + ' ') - column) lead += ' ';
+        return lead;
+    };
     std::string table;
     for (const UsageOption& row : options) {
-        std::size_t spaces = 1;
-        while (widthOf(padded(row.option, spaces + 1)) <= column ||
-               column - widthOf(padded(row.option, spaces)) > widthOf(padded(row.option, spaces + 1)) - column)
-            ++spaces;
-        if (!table.empty()) table += '\n';
-        table.append(padded(row.option, spaces)).append(row.description);
+        // A description too long for the line goes on under itself, word by word.
+        std::string line = toColumn(std::string(row.option));
+        bool started = false;
+        for (std::size_t at = 0; at < row.description.size();) {
+            const std::size_t end = std::min(row.description.find(' ', at), row.description.size());
+            const std::string_view word = std::string_view(row.description).substr(at, end - at);
+            at = end + 1;
+            std::string longer = line + (started ? " " : "") + std::string(word);
+            if (started && widthOf(longer) > lineWidth) {
+                table.append(line).append("\n");
+                longer = toColumn("") + std::string(word);
+            }
+            line = std::move(longer);
+            started = true;
+        }
+        table.append(line).append("\n");
     }
+    table.pop_back();
     return table;
 }
 
-std::string searchUsage(const TextWidth& widthOf) {
+std::string searchUsage(const TextWidth& widthOf, int lineWidth) {
     std::string engines;
     for (const Engine& engine : builtInEngines()) engines += (engines.empty() ? "" : ", ") + std::string(engine.name);
     const UsageOption options[] = {
@@ -114,7 +128,7 @@ std::string searchUsage(const TextWidth& widthOf) {
         "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
         "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
         "pressed. When Vask already runs, that bar searches it.\n\n";
-    return usage.append(lineUpOptions(options, widthOf));
+    return usage.append(lineUpOptions(options, widthOf, lineWidth));
 }
 
 }  // namespace vask

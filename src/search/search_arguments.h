@@ -53,14 +53,16 @@ struct UsageOption {
     std::string description;
 };
 
-// The rows, one a line, each description after its option and as many
-// spaces as bring it closest to two spaces after the widest option: the
-// descriptions line up (to within half a space) in the font `widthOf`
-// measures, which a message box shows without tab stops of its own.
-std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf);
+// The rows, each description after its option and as many spaces as bring
+// it closest to two spaces after the widest option: the descriptions line up
+// (to within half a space) in the font `widthOf` measures, which a message
+// box shows without tab stops of its own. A description that would make its
+// line wider than `lineWidth` goes on in lines of its own, lined up the same,
+// before the box breaks the line at its left edge.
+std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf, int lineWidth);
 
 // What the program takes on its command line, for the usage message, its
-// option table lined up for the font `widthOf` measures.
-std::string searchUsage(const TextWidth& widthOf);
+// option table lined up for the font `widthOf` measures, no wider than `lineWidth`.
+std::string searchUsage(const TextWidth& widthOf, int lineWidth);
 
 }  // namespace vask
