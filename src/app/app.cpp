@@ -103,7 +103,7 @@ Tfhist& App::historyWindow() {
 
 TfAbout& App::about() {
     // Owned by the bar, so it stays above the bar, which stays on top.
-    if (!about_) about_ = std::make_unique<TfAbout>(bar_ ? bar_->hwnd() : nullptr, launcher, prompter);
+    if (!about_) about_ = std::make_unique<TfAbout>(bar_ ? bar_->hwnd() : nullptr, prompter);
     return *about_;
 }
 

@@ -60,6 +60,10 @@ void saveBarSettings(IniDocument& settings, const BarState& bar) {
     for (const BarKey& key : kBarKeys) settings.writeString(key.section, key.key, key.value(bar));
 }
 
+void saveHotkeySetting(IniDocument& settings, const BarState& bar) {
+    settings.writeString(kOptions, "Hotkey", bar.hotkey);
+}
+
 BarState assumedWhileUnread(BarState defaults) {
     defaults.historyEnabled = false;
     defaults.suggest = false;

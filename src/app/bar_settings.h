@@ -36,6 +36,9 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
 // Writes the bar's keys; every other section and key stays as it was.
 void saveBarSettings(IniDocument& settings, const BarState& bar);
 
+// Writes the hotkey's key alone.
+void saveHotkeySetting(IniDocument& settings, const BarState& bar);
+
 // When "vask.cfg" cannot be read at start, the bar runs on its defaults but
 // records no searches and suggests none: a user who turned either off must
 // not have them on because another program held the file.

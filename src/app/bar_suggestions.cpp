@@ -1,5 +1,6 @@
 // Suggestions while typing: earlier searches that begin with what is typed,
 // in a list the search field's keys move through.
+#include "advanced/advanced_window.h"
 #include "app/app.h"
 #include "app/main_window.h"
 #include "app/suggestion_list.h"
@@ -43,8 +44,20 @@ void Tmainform::updateSuggestions() {
             eurl.selectAll();
             eurl.setFocus();
         };
+        suggestionList_->keepClearOf = [this]() -> std::optional<RECT> {
+            const Tfext* advanced = app_.advancedIfMade();
+            if (!advanced || !advanced->isVisible()) return std::nullopt;
+            return advanced->windowRect();
+        };
     }
     suggestionList_->show(std::move(texts));
+}
+
+// Down with the list closed (by Escape, say) offers it again for the field's text.
+bool Tmainform::reopenSuggestions() {
+    typed_ = eurl.text();
+    updateSuggestions();
+    return suggestionList_ && suggestionList_->shown();
 }
 
 void Tmainform::hideSuggestions() {
@@ -52,7 +65,7 @@ void Tmainform::hideSuggestions() {
 }
 
 bool Tmainform::suggestionKey(WPARAM key) {
-    if (!suggestionList_ || !suggestionList_->shown()) return false;
+    if (!suggestionList_ || !suggestionList_->shown()) return key == VK_DOWN && reopenSuggestions();
     SuggestionList& list = *suggestionList_;
     switch (key) {
     case VK_DOWN:

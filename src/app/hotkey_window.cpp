@@ -31,6 +31,36 @@ WORD fieldValue(const Hotkey& hotkey) {
     return MAKEWORD(hotkey.key, flags);
 }
 
+// The keys the system's field leaves to the dialog (Space, Enter, Tab, Escape)
+// or takes as "clear the field" (Backspace, Delete). Held with Ctrl or Alt
+// they are a hotkey like any other, and the field is given them here.
+bool fieldPassesOver(WPARAM key) {
+    switch (key) {
+    case VK_SPACE:
+    case VK_RETURN:
+    case VK_TAB:
+    case VK_ESCAPE:
+    case VK_BACK:
+    case VK_DELETE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool keyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// The key with the modifiers held now, when it is one the field would miss.
+std::optional<WORD> chordOfPassedKey(WPARAM key) {
+    if (!fieldPassesOver(key) || !(keyDown(VK_CONTROL) || keyDown(VK_MENU))) return std::nullopt;
+    BYTE flags = 0;
+    if (keyDown(VK_SHIFT)) flags |= HOTKEYF_SHIFT;
+    if (keyDown(VK_CONTROL)) flags |= HOTKEYF_CONTROL;
+    if (keyDown(VK_MENU)) flags |= HOTKEYF_ALT;
+    if (key == VK_DELETE) flags |= HOTKEYF_EXT;  // the field names it "Num Del" otherwise
+    return MAKEWORD(static_cast<BYTE>(key), flags);
+}
+
 Hotkey hotkeyOf(WORD value) {
     Hotkey hotkey{0, LOBYTE(value)};
     for (const auto& [modifier, flag] : FieldModifiers)
@@ -52,8 +82,9 @@ TfHotkey::TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win
     winBox.create(hwnd(), "Win", IdWin, BS_AUTOCHECKBOX);
     winBox.onClick = [this] { winClick(); };
     const auto colors = barButtonColors(background);
-    for (auto [button, caption, id] : {std::tuple{&okButton, "OK", IdOk}, std::tuple{&cancelButton, "Cancel", IdCancel},
-                                       std::tuple{&noneButton, "None", IdNone}}) {
+    for (auto [button, caption, id] :
+         {std::tuple{&okButton, "OK", IdOk}, std::tuple{&cancelButton, "Cancel", IdCancel},
+          std::tuple{&noneButton, "None", IdNone}, std::tuple{&defaultButton, "Default", IdDefault}}) {
         button->create(hwnd(), caption, id);
         for (int index = 0; index < ColorCount; ++index) button->setColor(index, colors[index]);
     }
@@ -62,6 +93,9 @@ TfHotkey::TfHotkey(HWND owner, COLORREF background, const BarScheme& scheme, win
     okButton.onClick = [this] { okClick(); };
     cancelButton.onClick = [this] { closeWith(std::nullopt); };
     noneButton.onClick = [this] { closeWith(Hotkey{}); };
+    defaultButton.onClick = [this] { closeWith(DefaultHotkey); };
+    field.setMessageHook(
+        [this](UINT message, WPARAM wParam, LPARAM lParam) { return fieldMessage(message, wParam, lParam); });
     layOut();
 }
 
@@ -73,14 +107,16 @@ void TfHotkey::layOut() {
     font_ = win::uiFont(8, dpi());
     for (win::Control* control : {static_cast<win::Control*>(&Label1), &field, static_cast<win::Control*>(&winBox),
                                   static_cast<win::Control*>(&okButton), static_cast<win::Control*>(&cancelButton),
-                                  static_cast<win::Control*>(&noneButton)})
+                                  static_cast<win::Control*>(&noneButton), static_cast<win::Control*>(&defaultButton)})
         control->setFont(font_.get());
-    Label1.setBounds(scaled(12), scaled(12), scaled(238), scaled(15));
-    field.setBounds(scaled(12), scaled(31), scaled(190), scaled(21));
-    winBox.setBounds(scaled(208), scaled(31), scaled(42), scaled(21));
-    okButton.setBounds(scaled(12), scaled(62), scaled(75), scaled(23));
-    cancelButton.setBounds(scaled(93), scaled(62), scaled(75), scaled(23));
-    noneButton.setBounds(scaled(175), scaled(62), scaled(75), scaled(23));
+    Label1.setBounds(scaled(12), scaled(12), scaled(318), scaled(15));
+    field.setBounds(scaled(12), scaled(31), scaled(270), scaled(21));
+    winBox.setBounds(scaled(288), scaled(31), scaled(42), scaled(21));
+    int left = 12;
+    for (TGradButton* button : {&okButton, &cancelButton, &noneButton, &defaultButton}) {
+        button->setBounds(scaled(left), scaled(62), scaled(75), scaled(23));
+        left += 81;
+    }
 }
 
 std::optional<Hotkey> TfHotkey::ShowModal(const Hotkey& current) {
@@ -113,6 +149,35 @@ void TfHotkey::winClick() {
     const bool win = winBox.checked();
     SendMessageW(field.hwnd(), HKM_SETRULES, win ? 0 : HKCOMB_NONE | HKCOMB_S,
                  win ? 0 : MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+}
+
+// Ctrl or Alt with Space, Enter, Tab, Escape, Backspace or Delete: the field
+// shows the combination instead of passing the key on or clearing itself.
+std::optional<LRESULT> TfHotkey::fieldMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE:
+        // The dialog manager would press OK or Cancel, or move the focus.
+        if (const auto* key = reinterpret_cast<const MSG*>(lParam);
+            key && (key->message == WM_KEYDOWN || key->message == WM_SYSKEYDOWN) && chordOfPassedKey(key->wParam))
+            return DLGC_WANTMESSAGE;
+        return std::nullopt;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (const std::optional<WORD> chord = chordOfPassedKey(wParam)) {
+            SendMessageW(field.hwnd(), HKM_SETHOTKEY, *chord, 0);
+            swallowChar_ = true;
+            return 0;
+        }
+        swallowChar_ = false;
+        return std::nullopt;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        // The character of a key taken above; Alt+Space's would open the system menu.
+        if (std::exchange(swallowChar_, false)) return 0;
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 void TfHotkey::okClick() {

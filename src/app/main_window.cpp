@@ -464,9 +464,26 @@ void Tmainform::Hotkey1Click() {
     hotkey_.release();
     TfHotkey dialog(hwnd(), resolvedBackColor(), scheme_, app_.prompter);
     const std::optional<Hotkey> shown = parseHotkey(state_.hotkey, windowsKeyName);
-    if (const std::optional<Hotkey> chosen = dialog.ShowModal(shown.value_or(Hotkey{})))
+    if (const std::optional<Hotkey> chosen = dialog.ShowModal(shown.value_or(Hotkey{}))) {
         state_.hotkey = hotkeyText(*chosen, windowsKeyName).value_or("");
+        saveHotkey();
+    }
     registerHotkey();
+}
+
+// Written at once, as the engines are, and nothing else of "vask.cfg" with it.
+void Tmainform::saveHotkey() {
+    try {
+        IniDocument settings = app_.data.readSettings();  // a file that cannot be read is never overwritten
+        saveHotkeySetting(settings, state_);
+        app_.data.writeSettings(settings);
+        if (unreadStart_) unreadStart_->hotkey = state_.hotkey;  // saved: no change left for the close
+    } catch (const std::exception& error) {
+        app_.prompter.ask(
+            hwnd(),
+            std::string("The hotkey works, but was not saved; Vask tries again when it closes.\n") + error.what(),
+            "Vask", MB_OK | MB_ICONWARNING);
+    }
 }
 
 void Tmainform::FormActivate() { eurl.setFocus(); }

@@ -133,6 +133,7 @@ public:
     void registerHotkey();
     void hotkeyPressed();  // calls the bar, or gives the activation back
     void Hotkey1Click();   // "Hotkey...": choose another
+    void saveHotkey();     // the chosen hotkey into "vask.cfg"
     // A search handed over from the command line runs as one typed into eurl
     // with Enter pressed, with its service chosen first when it names one.
     void searchFor(const SearchRequest& request);
@@ -204,6 +205,7 @@ private:
     void updateSuggestions();
     void hideSuggestions();
     bool suggestionKey(WPARAM key);  // true when the list took the key
+    bool reopenSuggestions();
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in the services' order.

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/suggestion_place.h"
 #include "win/double_buffer.h"
 #include "win/fonts.h"
 #include "win/text.h"
@@ -51,19 +52,21 @@ void SuggestionList::moveHighlight(int step) {
 
 int SuggestionList::rowHeight() const { return scaled(RowHeight); }
 
-// As wide as the bar, under it, or above it in the lower half of its monitor.
+// As wide as the bar, on the side placeSuggestions chooses.
 void SuggestionList::place() {
+    const auto rect = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
     RECT bar{};
     GetWindowRect(bar_, &bar);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(bar_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    SuggestionSpace space{rect(bar), rect(monitor.rcWork), std::nullopt};
+    if (keepClearOf)
+        if (const std::optional<RECT> other = keepClearOf()) space.advanced = rect(*other);
     RECT frame{0, 0, 0, static_cast<LONG>(texts_.size()) * rowHeight()};
     AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
-    const int height = frame.bottom - frame.top;
-    const bool above = (bar.top + bar.bottom) / 2 > (work.top + work.bottom) / 2;
-    SetWindowPos(hwnd(), HWND_TOPMOST, bar.left, above ? bar.top - height : bar.bottom, bar.right - bar.left, height,
+    const Rect list = placeSuggestions(space, frame.bottom - frame.top);
+    SetWindowPos(hwnd(), HWND_TOPMOST, list.left, list.top, list.right - list.left, list.bottom - list.top,
                  SWP_NOACTIVATE);
 }
 

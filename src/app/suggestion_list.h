@@ -1,6 +1,6 @@
 #pragma once
-// The list of earlier searches under the bar (above it when the bar is in
-// the lower half of its monitor) while the user types. It never takes the
+// The list of earlier searches under the bar (above it when there is no
+// room below, or the advanced window is there) while the user types. It never takes the
 // activation or the focus: the search field keeps both, and its keys move
 // the highlight.
 #include <functional>
@@ -30,6 +30,8 @@ public:
 
     // A click on a row.
     std::function<void(const std::string&)> onPick;
+    // The window the list must not cover (the advanced window), when shown.
+    std::function<std::optional<RECT>()> keepClearOf;
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,5 @@
 #include "controls/about_window.h"
 
-#include "controls/about_info.h"
 #include "win/dpi.h"
 #include "win/fonts.h"
 #include "win/file_version.h"
@@ -15,14 +14,11 @@ constexpr wchar_t ClassName[] = L"TfAbout";
 constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 
-win::Font timesNewRoman(int pixels, UINT dpi, bool underlined = false) {
-    return win::makeFont(L"Times New Roman", -win::scale(pixels, dpi), {.underline = underlined});
-}
+win::Font timesNewRoman(int pixels, UINT dpi) { return win::makeFont(L"Times New Roman", -win::scale(pixels, dpi)); }
 
 }  // namespace
 
-TfAbout::TfAbout(HWND owner, win::Launcher& launcher, win::Prompter& prompter)
-    : launcher_(launcher), programFile_(win::programPath()) {
+TfAbout::TfAbout(HWND owner, win::Prompter& prompter) : programFile_(win::programPath()) {
     setPrompter(prompter);
     registerClass(ClassName, 0, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     create(ClassName, L"About", Style, ExStyle, 0, 0, 0, 0, owner);
@@ -41,7 +37,6 @@ void TfAbout::createControls() {
     Label2.create(hwnd(), "010101010", IdLabel2, label);
     Label4.create(hwnd(), "", IdLabel4, label);
     Label4.show(false);
-    Label5.create(hwnd(), std::string(MakerWebAddress), IdLabel5, label);
     // Shown as it is: the control takes the icon's own size.
     Icon1.create(hwnd(), L"STATIC", "", WS_VISIBLE | SS_ICON | SS_REALSIZEIMAGE | clip, IdIcon1);
     // No tab stop: the box has nothing to move the focus between.
@@ -52,7 +47,6 @@ void TfAbout::createControls() {
     GradButton1.setModalResult(IDCANCEL);
     GradButton1.setTabStop(false);
     GradButton1.onClick = [this] { closeWith(IDCANCEL); };
-    Label5.onClick = [this] { Label5Click(); };
     SetWindowPos(Panel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -63,13 +57,11 @@ void TfAbout::layOut() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     nameFont_ = timesNewRoman(48, dpi());
     versionFont_ = timesNewRoman(16, dpi());
-    linkFont_ = timesNewRoman(19, dpi(), true);
     buttonFont_ = win::uiFont(8, dpi());
     Panel1.setBounds(0, 0, scaled(ClientWidth), scaled(ClientHeight));
     placeLabel(Label1, nameFont_.get(), 51, 16);
     placeLabel(Label2, versionFont_.get(), 51, 78);
     placeLabel(Label4, versionFont_.get(), 51, 118);
-    placeLabel(Label5, linkFont_.get(), 51, 133);
     const int iconSide = win::iconSize(SM_CXICON, dpi());
     win::Icon icon = win::programIcon(iconSide);
     SendMessageW(Icon1.hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
@@ -136,8 +128,6 @@ void TfAbout::FormActivate() {
     placeLabel(Label2, versionFont_.get(), 51, 78);
 }
 
-void TfAbout::Label5Click() { launcher_.open(hwnd(), "", std::string(MakerWebAddress)); }
-
 void TfAbout::dpiChanged() { layOut(); }
 
 LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -162,12 +152,6 @@ LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     }
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == Label5.hwnd()) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
     default:
         break;
     }

@@ -45,6 +45,7 @@ constexpr int FindWidth = 240, DetailGap = 8, DetailStep = 44, PanelBottomGap = 
 constexpr int LabelHeight = 15, EditHeight = 21, MinDetailWidth = 110;
 constexpr int DetailsPerRow[] = {6, 4, 3, 2, 1};  // each divides the twelve details evenly
 constexpr int ButtonPadding = 16, LabelPadding = 2;
+constexpr int ColumnCaptionPadding = 16;  // the heading's margins on both sides of its text
 
 constexpr std::array<std::string_view, 12> DetailCaptions{
     "Date",           "Time",
@@ -102,8 +103,7 @@ void Tfhist::createControls() {
                   LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT | LVS_EX_DOUBLEBUFFER);
     SetWindowTheme(tabela.hwnd(), L"Explorer", nullptr);
     SendMessageW(tabela.hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-    for (const HistoryColumn& column : HistoryColumns)
-        tabela.addColumn(column.caption, scaled(column.width == DefaultColumnWidth ? 50 : column.width));
+    for (const HistoryColumn& column : HistoryColumns) tabela.addColumn(column.caption, 0);  // sized by fitColumns
 
     const std::pair<win::Control*, void (Tfhist::*)()> clicks[] = {{&SpeedButton3, &Tfhist::SpeedButton3Click},
                                                                    {&SpeedButton7, &Tfhist::SpeedButton7Click},
@@ -143,6 +143,21 @@ void Tfhist::applyFont() {
     win::Font font = win::uiFont(8, dpi());
     EnumChildWindows(hwnd(), &setFontOf, reinterpret_cast<LPARAM>(font.get()));
     font_ = std::move(font);  // the old font is freed only once nothing uses it
+    fitColumns();
+}
+
+// Each column its own width at this DPI, and never narrower than its caption
+// in the list's font, so that no heading is cut short ("Wikipedia", not "Wiki...").
+void Tfhist::fitColumns() {
+    for (std::size_t i = 0; i < HistoryColumns.size(); ++i) {
+        const HistoryColumn& column = HistoryColumns[i];
+        const std::wstring caption = win::toWide(column.caption);
+        const int captionWidth = static_cast<int>(
+            SendMessageW(tabela.hwnd(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(caption.c_str())));
+        const int width = std::max(scaled(column.width == DefaultColumnWidth ? 50 : column.width),
+                                   captionWidth + scaled(ColumnCaptionPadding));
+        SendMessageW(tabela.hwnd(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(width, 0));
+    }
 }
 
 // At least `units` wide, and wide enough for the control's caption in its font.
@@ -316,7 +331,13 @@ LRESULT Tfhist::tabelaCustomDrawItem(NMLVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
     if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && draw.nmcd.dwItemSpec < rows().size()) {
         const std::size_t row = draw.nmcd.dwItemSpec;
-        draw.clrTextBk = rowBackground(row, matchesFind(rows()[row], hurl.text()));
+        const bool found = matchesFind(rows()[row], hurl.text());
+        // The window paints the selection itself: the list's own is pale or
+        // gone while another control has the focus, and would hide a find.
+        const bool selected = ListView_GetItemState(tabela.hwnd(), static_cast<int>(row), LVIS_SELECTED) != 0;
+        draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+        draw.clrTextBk = selected && !found ? GetSysColor(COLOR_HIGHLIGHT) : rowBackground(row, found);
+        draw.clrText = GetSysColor(selected && !found ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
     }
     return CDRF_DODEFAULT;
 }
@@ -353,11 +374,21 @@ void Tfhist::SpeedButton4Click() {
     context_.run(runRestore(*shownRecord_));
 }
 
+// The row that comes into the first deleted row's place takes the focus and
+// the selection, and the details show it.
 void Tfhist::SpeedButton1Click() {
-    history_.eraseRows(tabela.selectedRows());
+    const std::vector<std::size_t> doomed = tabela.selectedRows();
+    history_.eraseRows(doomed);
     tabela.setFocus();
-    for (win::Edit* edit : details_) edit->setText("");
-    shownRecord_.reset();
+    if (doomed.empty() || rows().empty()) {
+        for (win::Edit* edit : details_) edit->setText("");
+        shownRecord_.reset();
+        return;
+    }
+    const int focused = static_cast<int>(std::min(doomed.front(), rows().size() - 1));
+    tabela.selectOnly(focused);
+    tabela.ensureVisible(focused);
+    showRow(static_cast<std::size_t>(focused));
 }
 
 void Tfhist::SpeedButton2Click() { tabela.setMultiSelect(SpeedButton2.checked()); }

@@ -80,6 +80,7 @@ private:
     void showHistory();
     void createControls();
     void applyFont();
+    void fitColumns();
     void layOut();
     int widthFor(const win::Control& control, int units, int padding) const;
     void limitSize(MINMAXINFO& limits) const;

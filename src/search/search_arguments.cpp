@@ -1,5 +1,7 @@
 #include "search/search_arguments.h"
 
+#include <algorithm>
+
 #include "common/utf8.h"
 #include "common/white_space.h"
 #include "search/keyword_search.h"
@@ -78,20 +80,55 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
     return result;
 }
 
-std::string searchUsage() {
+std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf, int lineWidth) {
+    // Two spaces after the widest option.
+    int column = 0;
+    for (const UsageOption& row : options) column = std::max(column, widthOf(std::string(row.option) + "  "));
+    // `lead` and the number of spaces that brings what follows closest to the column.
+    const auto toColumn = [&](std::string lead) {
+        lead += ' ';
+        while (widthOf(lead + ' ') <= column || column - widthOf(lead) > widthOf(lead + ' ') - column) lead += ' ';
+        return lead;
+    };
+    std::string table;
+    for (const UsageOption& row : options) {
+        // A description too long for the line goes on under itself, word by word.
+        std::string line = toColumn(std::string(row.option));
+        bool started = false;
+        for (std::size_t at = 0; at < row.description.size();) {
+            const std::size_t end = std::min(row.description.find(' ', at), row.description.size());
+            const std::string_view word = std::string_view(row.description).substr(at, end - at);
+            at = end + 1;
+            std::string longer = line + (started ? " " : "") + std::string(word);
+            if (started && widthOf(longer) > lineWidth) {
+                table.append(line).append("\n");
+                longer = toColumn("") + std::string(word);
+            }
+            line = std::move(longer);
+            started = true;
+        }
+        table.append(line).append("\n");
+    }
+    table.pop_back();
+    return table;
+}
+
+std::string searchUsage(const TextWidth& widthOf, int lineWidth) {
     std::string engines;
     for (const Engine& engine : builtInEngines()) engines += (engines.empty() ? "" : ", ") + std::string(engine.name);
-    return "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
-           "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
-           "pressed. When Vask already runs, that bar searches it.\n\n"
-           "--engine NAME\tsearch with NAME: " +
-           engines +
-           " (any case), or an engine's keyword\n"
-           "--private\topen the search in the browser's private window, unrecorded\n"
-           "--autostart\tshow the bar without taking the focus (\"Start with Windows\" starts it so)\n"
-           "--remove-autostart\tremove the \"Start with Windows\" entry of this vask.exe\n"
-           "--\t\tthe words that follow are text, even when they begin with \"-\"\n"
-           "--help, -h, /?\tshow this message";
+    const UsageOption options[] = {
+        {"--engine NAME", "search with NAME: " + engines + " (any case), or an engine's keyword"},
+        {"--private", "open the search in the browser's private window, unrecorded"},
+        {"--autostart", "show the bar without taking the focus (\"Start with Windows\" starts it so)"},
+        {"--remove-autostart", "remove the \"Start with Windows\" entry of this vask.exe"},
+        {"--", "the words that follow are text, even when they begin with \"-\""},
+        {"--help, -h, /?", "show this message"},
+    };
+    std::string usage =
+        "Usage: vask.exe [--engine NAME] [--private] [--] TEXT...\n\n"
+        "Searches TEXT (its words joined by single spaces) as if it were typed into the bar and Enter "
+        "pressed. When Vask already runs, that bar searches it.\n\n";
+    return usage.append(lineUpOptions(options, widthOf, lineWidth));
 }
 
 }  // namespace vask

@@ -6,6 +6,7 @@
 // private window with --private. --autostart (as Windows starts the bar for
 // "Start with Windows") shows the bar without taking the focus;
 // --remove-autostart removes that entry when it starts this copy.
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -43,7 +44,25 @@ CommandLineSearch parseSearchArguments(std::span<const std::string> words, std::
 // a built-in service's name in any case.
 std::optional<SearchEngine> engineNamed(std::string_view name);
 
-// What the program takes on its command line, for the usage message.
-std::string searchUsage();
+// The width of a text in pixels, in the font that will show it.
+using TextWidth = std::function<int(std::string_view text)>;
+
+// One row of the usage's option table.
+struct UsageOption {
+    std::string_view option;
+    std::string description;
+};
+
+// The rows, each description after its option and as many spaces as bring
+// it closest to two spaces after the widest option: the descriptions line up
+// (to within half a space) in the font `widthOf` measures, which a message
+// box shows without tab stops of its own. A description that would make its
+// line wider than `lineWidth` goes on in lines of its own, lined up the same,
+// before the box breaks the line at its left edge.
+std::string lineUpOptions(std::span<const UsageOption> options, const TextWidth& widthOf, int lineWidth);
+
+// What the program takes on its command line, for the usage message, its
+// option table lined up for the font `widthOf` measures, no wider than `lineWidth`.
+std::string searchUsage(const TextWidth& widthOf, int lineWidth);
 
 }  // namespace vask

@@ -13,6 +13,7 @@
 #include "search/command_line.h"
 #include "search/query.h"
 #include "temp_folder.h"
+#include "win/handles.h"
 #include "win/text.h"
 
 namespace vask::e2e {
@@ -200,6 +201,56 @@ TEST(CommandLineEndToEnd, HelpAndMistakesShowTheUsageAndLaunchNothing) {
     }
     EXPECT_TRUE(launchesOf(L"default").empty());
     EXPECT_FALSE(folder.exists(L"vask.cfg"));  // no bar ever ran
+}
+
+// The usage's option table as the message box shows it: each description
+// starts at the same place in the box's own font, without tabs.
+TEST(CommandLineEndToEnd, TheHelpLinesItsOptionsUpInTheMessageBoxsFont) {
+    test::TempFolder folder;
+    VaskProcess vask(folder.path(), VaskProcess::Suspended, L"--help");
+    vask.resume();
+    std::vector<HWND> boxes;
+    ASSERT_TRUE(waitUntil([&] { return !(boxes = windowsOf(vask.processId(), L"#32770")).empty(); }));
+    const HWND textControl = GetDlgItem(boxes[0], 0xFFFF);
+    wchar_t buffer[2048] = {};
+    GetWindowTextW(textControl, buffer, 2048);
+    const std::wstring text = buffer;
+    EXPECT_EQ(text.find(L'\t'), std::wstring::npos) << "tabs line up at the box's own stops, not the table's";
+
+    // The font Windows gives a message box's text (the box's handle to it is of no use in another process).
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const win::Font messageFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    const win::WindowDc dc(nullptr);
+    const win::SelectedObject font(dc.get(), messageFont.get());
+    const auto widthOf = [&](std::wstring_view part) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), part.data(), static_cast<int>(part.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    // Each line of the table: an option, or a description going on under its first line.
+    std::vector<int> starts;
+    const std::wstring table = text.substr(text.rfind(L"\n\n") + 2);
+    for (std::size_t start = 0; start < table.size();) {
+        const std::size_t end = std::min(table.find(L'\n', start), table.size());
+        const std::wstring line = table.substr(start, end - start);
+        start = end + 1;
+        const std::size_t gap = line.front() == L' ' ? 0 : line.find(L"  ");
+        ASSERT_NE(gap, std::wstring::npos) << win::toUtf8(line);
+        starts.push_back(widthOf(std::wstring_view(line).substr(0, line.find_first_not_of(L' ', gap))));
+    }
+    EXPECT_GE(starts.size(), 6u);
+    const auto [first, last] = std::minmax_element(starts.begin(), starts.end());
+    std::string all;
+    for (int x : starts) all += std::to_string(x) + " ";
+    EXPECT_LE(*last - *first, widthOf(L" ")) << "the descriptions start " << all << "pixels in";
+
+    SetForegroundWindow(boxes[0]);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == boxes[0]; }));
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(vask.waitForExit());
+    EXPECT_EQ(vask.exitCode(), 0u);
 }
 
 }  // namespace

@@ -2,12 +2,17 @@
 // program's window is active: it calls the bar with the focus in its search
 // field, and a second press (or Escape) gives the activation back. A hotkey
 // that cannot be had is said once, and the bar works without it.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
+#include "app/hotkey_window.h"
 #include "app/main_window.h"
 #include "e2e_support.h"
+#include "real_input.h"
 #include "temp_folder.h"
 #include "win/text.h"
 
@@ -186,6 +191,76 @@ TEST(HotkeyEndToEnd, TheDialogKeepsTheWinKeyAndRefusesAKeyAlone) {
     vask.sendCopyData("202");
     ASSERT_TRUE(vask.waitForExit());
     EXPECT_NE(folder.read(L"vask.cfg").find("Hotkey=Ctrl+Alt+J"), std::string::npos) << folder.read(L"vask.cfg");
+}
+
+// The name the keyboard gives a key ("Enter"; Wine says "Return").
+std::string keyName(WORD virtualKey) {
+    wchar_t name[64] = {};
+    GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), name, 64);
+    return win::toUtf8(name);
+}
+
+// The dialog's field takes the keys the system's hotkey field leaves to the
+// dialog (Space, Enter), "Default" brings back Ctrl+Alt+Space, and each choice
+// is in "vask.cfg" as soon as the dialog closes, with the rest of the file as it was.
+TEST(HotkeyEndToEnd, TheDialogTakesCtrlAltSpaceAndEnterAndItsDefaultAndSavesAtOnce) {
+    test::TempFolder folder;
+    const std::string before = "[Options]\r\nHotkey=Ctrl+Shift+K\r\nmine=kept\r\n\r\n[Mine]\r\nnote=as written\r\n";
+    const auto savedWith = [&](const std::string& hotkey) {
+        std::string expected = before;
+        expected.replace(expected.find("Ctrl+Shift+K"), 12, hotkey);
+        return expected;
+    };
+    folder.write(L"vask.cfg", before);
+    VaskProcess vask(folder.path());
+    const HWND bar = vask.bar();
+    ASSERT_TRUE(barHasTheKeyboard(bar));
+    const auto openDialog = [&] {
+        PostMessageW(bar, WM_COMMAND, Tmainform::Hotkey1, 0);
+        const HWND dialog = vask.waitForWindow(L"TfHotkey");
+        EXPECT_TRUE(waitUntil([dialog] { return GetForegroundWindow() == dialog && IsWindowVisible(dialog); }));
+        return dialog;
+    };
+    const auto saved = [&](const std::string& hotkey) {
+        const bool done = waitUntil([&] { return folder.read(L"vask.cfg") == savedWith(hotkey); });
+        settle(bar);  // the bar has taken the new hotkey too
+        return done;
+    };
+    const auto fieldShows = [](HWND dialog, WORD key, BYTE flags) {
+        return waitUntil([&] {
+            return SendMessageW(GetDlgItem(dialog, TfHotkey::IdField), HKM_GETHOTKEY, 0, 0) == MAKEWORD(key, flags);
+        });
+    };
+
+    HWND dialog = openDialog();
+    pressTogether({VK_CONTROL, VK_MENU, VK_SPACE});
+    EXPECT_TRUE(fieldShows(dialog, VK_SPACE, HOTKEYF_CONTROL | HOTKEYF_ALT)) << "Ctrl+Alt+Space is not shown";
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Space pressed a button";
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(waitUntil([dialog] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(saved("Ctrl+Alt+Space")) << "not saved at OK, or not the hotkey alone: " << folder.read(L"vask.cfg");
+    OtherProgram other;
+    ASSERT_TRUE(other.activate());
+    pressDefaultHotkey();
+    EXPECT_TRUE(barHasTheKeyboard(bar));
+
+    dialog = openDialog();
+    pressTogether({VK_CONTROL, VK_MENU, VK_RETURN});
+    EXPECT_TRUE(fieldShows(dialog, VK_RETURN, HOTKEYF_CONTROL | HOTKEYF_ALT)) << "Ctrl+Alt+Enter is not shown";
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter held with Ctrl and Alt pressed OK";
+    pressKey(VK_RETURN);
+    ASSERT_TRUE(waitUntil([dialog] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(saved("Ctrl+Alt+" + keyName(VK_RETURN))) << folder.read(L"vask.cfg");
+
+    dialog = openDialog();
+    test::clickAt(test::centreOf(GetDlgItem(dialog, TfHotkey::IdDefault)));
+    ASSERT_TRUE(waitUntil([dialog] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(saved("Ctrl+Alt+Space")) << "Default does not bring Ctrl+Alt+Space back: " << folder.read(L"vask.cfg");
+    ASSERT_TRUE(other.activate());
+    pressDefaultHotkey();
+    EXPECT_TRUE(barHasTheKeyboard(bar));
+    vask.sendCopyData("202");
+    ASSERT_TRUE(vask.waitForExit());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,36 @@ TEST(CommandLineSearch, MistakesSayWhatIsWrongAndSearchNothing) {
         EXPECT_NE(result.error.find(c.reason), std::string::npos) << result.error;
         EXPECT_TRUE(result.text.empty());
     }
+}
+
+// A proportional font: a space is narrow, capitals are wide.
+int fakeWidth(std::string_view text) {
+    int width = 0;
+    for (const char c : text) width += c == ' ' ? 3 : c == '-' ? 4 : (c >= 'A' && c <= 'Z') ? 9 : 6;
+    return width;
+}
+
+TEST(CommandLineSearch, TheUsageLinesItsOptionsUpInTheFontThatShowsIt) {
+    constexpr int LineWidth = 400;
+    const std::string usage = searchUsage(fakeWidth, LineWidth);
+    EXPECT_EQ(usage.find('\t'), std::string::npos) << "a message box's tab stops line nothing up";
+    const std::string table = usage.substr(usage.rfind("\n\n") + 2);
+    const int column = fakeWidth("--remove-autostart  ");  // the widest option and two spaces
+    std::vector<std::string> options;
+    for (std::size_t start = 0; start < table.size();) {
+        const std::size_t end = std::min(table.find('\n', start), table.size());
+        const std::string line = table.substr(start, end - start);
+        start = end + 1;
+        SCOPED_TRACE(line);
+        // An option, or a description going on under its first line.
+        const std::size_t gap = line.front() == ' ' ? 0 : line.find("  ") != std::string::npos ? line.find("  ") : 0;
+        if (gap) options.push_back(line.substr(0, gap));
+        const std::size_t description = line.find_first_not_of(' ', gap ? gap : 0);
+        EXPECT_NEAR(fakeWidth(line.substr(0, description)), column, 1.5);  // within half a space
+        EXPECT_LE(fakeWidth(line), LineWidth);
+    }
+    EXPECT_EQ(options, (std::vector<std::string>{"--engine NAME", "--private", "--autostart", "--remove-autostart",
+                                                 "--", "--help, -h, /?"}));
 }
 
 TEST(CommandLineSearch, AHandedOverSearchReadsBackOnlyWhenWhole) {

@@ -1,5 +1,8 @@
 // The program's other windows as a user sees them, each opened the way a
 // user opens it: every control on top where it stands, and the look of each.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
@@ -12,6 +15,8 @@
 #include "real_input.h"
 #include "screen_check.h"
 #include "test_app.h"
+#include "win/handles.h"
+#include "win/text.h"
 
 namespace vask::test {
 namespace {
@@ -50,6 +55,32 @@ std::string fixedHistory() {
     return saveHistory(rows);
 }
 
+// The list's column captions that do not fit their column with the heading's
+// margins (three edges on each side of the text), each with both widths.
+std::vector<std::string> cutColumnCaptions(HWND list) {
+    const HWND header = ListView_GetHeader(list);
+    const win::WindowDc dc(header);
+    const win::SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+    const int margins = 6 * GetSystemMetrics(SM_CXEDGE);
+    std::vector<std::string> cut;
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        wchar_t caption[64] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = 64;
+        Header_GetItem(header, i, &item);
+        SIZE text{};
+        GetTextExtentPoint32W(dc.get(), caption, static_cast<int>(wcslen(caption)), &text);
+        RECT shown{};
+        Header_GetItemRect(header, i, &shown);
+        if (shown.right - shown.left < text.cx + margins)
+            cut.push_back(win::toUtf8(caption) + ": " + std::to_string(shown.right - shown.left) + " < " +
+                          std::to_string(text.cx) + " + " + std::to_string(margins));
+    }
+    return cut;
+}
+
 struct ShownApp {
     ShownApp() : test(Places) {}
     TestApp test;
@@ -81,6 +112,7 @@ TEST(WindowsAsSeen, TheHistoryWindowOpensPaintedForItsDpi) {
     ASSERT_TRUE(history && history->isVisible());
     settleScreen();  // the first paint, nothing forced
     EXPECT_EQ(controlsUnderOthers(history->hwnd()), std::vector<std::string>{});
+    EXPECT_EQ(cutColumnCaptions(history->tabela.hwnd()), std::vector<std::string>{});
     expectLooksAsItsReference(history->hwnd(), "history");
 }
 

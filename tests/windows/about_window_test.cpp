@@ -1,12 +1,12 @@
-// The about box: its layout, its modal showing from the bar, and its link.
+// The about box: its layout and its modal showing from the bar.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <regex>
 
 #include "app/main_window.h"
-#include "controls/about_info.h"
 #include "controls/about_window.h"
+#include "real_input.h"
 #include "test_app.h"
 #include "win/dpi.h"
 #include "win/file_version.h"
@@ -69,7 +69,6 @@ TEST(AboutWindow, IsLaidOutHiddenUntilAskedFor) {
     EXPECT_EQ(GetWindow(about.hwnd(), GW_OWNER), test.app->bar().hwnd());
     EXPECT_EQ(about.Label1.text(), "Vask");
     EXPECT_FALSE(about.Label4.visible());
-    EXPECT_EQ(about.Label5.text(), MakerWebAddress);
 }
 
 TEST(AboutWindow, ShowsModallyCentredAndClosesWithEscapeOkAndClose) {
@@ -108,18 +107,42 @@ TEST(AboutWindow, ActivationShowsTheVersionOnlyWhenTheProgramHasOne) {
     EXPECT_EQ(about.Label2.text(), "");
 }
 
-TEST(AboutWindow, TheWebAddressOpensInTheDefaultBrowser) {
+std::string textOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return win::toUtf8(text);
+}
+
+// The project has no public home page: the box names no address, a click
+// on its text opens nothing, and OK lies clear of every other control.
+TEST(AboutWindow, NamesNoWebAddressAndItsOkIsClearOfTheRest) {
     TestApp test;
     TfAbout& about = test.app->about();
-    SendMessageW(about.hwnd(), WM_COMMAND, MAKEWPARAM(TfAbout::IdLabel5, STN_CLICKED),
-                 reinterpret_cast<LPARAM>(about.Label5.hwnd()));
-    ASSERT_EQ(test.launcher.launches.size(), 1u);
-    EXPECT_EQ(test.launcher.launches[0].program, "");
-    EXPECT_EQ(test.launcher.launches[0].url, MakerWebAddress);
-    // The link shows the hand.
-    SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(about.Label5.hwnd()),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    EXPECT_TRUE(showFromMenuAnd(test, [&] {
+        RECT ok{};
+        GetWindowRect(about.GradButton1.hwnd(), &ok);
+        for (HWND child = GetWindow(about.hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child) || child == about.GradButton1.hwnd() || child == about.Panel1.hwnd()) continue;
+            const std::string text = textOf(child);
+            SCOPED_TRACE(describe(child) + " \"" + text + "\"");
+            EXPECT_EQ(text.find("www"), std::string::npos);
+            EXPECT_EQ(text.find("http"), std::string::npos);
+            RECT shown{}, overlap{};
+            GetWindowRect(child, &shown);
+            EXPECT_FALSE(IntersectRect(&overlap, &shown, &ok)) << "OK lies over it";
+        }
+        // Where the old box showed its link, under the version, a click does nothing.
+        RECT client{};
+        GetClientRect(about.hwnd(), &client);
+        POINT under{win::scale(120, win::dpiForWindow(about.hwnd())), client.bottom * 3 / 4};
+        ClientToScreen(about.hwnd(), &under);
+        clickAt(under);
+        pumpInput();
+        EXPECT_TRUE(about.isVisible());
+        click(about.GradButton1);
+    })) << "OK did not close the box";
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_TRUE(test.launcher.launches.empty());
 }
 
 TEST(FileVersion, ReadsTheFourPartsOrNothing) {

@@ -7,6 +7,7 @@
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "search/search_tables.h"
+#include "screen_picture.h"
 #include "test_app.h"
 #include "win/handles.h"
 #include "win/text.h"
@@ -296,7 +297,8 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     EXPECT_EQ(searchOf(history.rows()[0]), "b");
     EXPECT_EQ(searchOf(history.rows()[1]), "d");
     EXPECT_EQ(history.tabela.count(), 2);
-    EXPECT_EQ(history.e3.text(), "");
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{0}) << "the row in the first deleted row's place";
+    EXPECT_EQ(history.e3.text(), "b") << "the details show the row with the focus";
 
     test.restart();  // the close saves "hist.sdf", the next start reads it
     const HistoryRows& reloaded = test.app->history.rows();
@@ -304,6 +306,43 @@ TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
     EXPECT_EQ(searchOf(reloaded[0]), "b");
     EXPECT_EQ(searchOf(reloaded[1]), "d");
     EXPECT_FALSE(test.folder.exists(L"hist.sdf.bak"));
+}
+
+// The colour the screen shows inside a row of the list, beside the Time text.
+COLORREF shownRowColour(const Tfhist& history, int row) {
+    UpdateWindow(history.tabela.hwnd());
+    RECT cell{LVIR_BOUNDS, 1, 0, 0};  // the Time column
+    SendMessageW(history.tabela.hwnd(), LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    POINT inside{cell.right - 5, (cell.top + cell.bottom) / 2};
+    ClientToScreen(history.tabela.hwnd(), &inside);
+    return captureScreen({inside.x, inside.y, inside.x + 1, inside.y + 1}).at(0, 0);
+}
+
+// The current row stays marked when the focus is elsewhere, a find match on
+// it shows in the find colour, and Delete leaves the focused row shown.
+TEST(HistoryWindow, TheCurrentRowShowsWithoutTheFocusAndAFindOnItInTheFindColour) {
+    TestApp test;
+    Tfhist& history = test.app->historyWindow();
+    loadRows(test, {plainRow("apple"), plainRow("berry"), plainRow("cherry")});
+    click(history.SpeedButton6);  // Next: the first row
+    click(history.SpeedButton6);  // Next: "berry"
+    ASSERT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
+    click(history.hurl);
+    ASSERT_TRUE(history.hurl.focused());
+    EXPECT_EQ(shownRowColour(history, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the current row does not show";
+    EXPECT_EQ(shownRowColour(history, 2), rowBackground(2, false));
+
+    typeText(L"erry");
+    press(VK_RETURN);
+    pumpInput();
+    EXPECT_EQ(shownRowColour(history, 1), rowBackground(1, true)) << "the match on the current row";
+    EXPECT_EQ(shownRowColour(history, 2), rowBackground(2, true));
+    EXPECT_EQ(shownRowColour(history, 0), rowBackground(0, false));
+
+    click(history.SpeedButton1);  // "Delete record": "cherry" comes into its place
+    ASSERT_EQ(history.rows().size(), 2u);
+    EXPECT_EQ(history.tabela.selectedRows(), std::vector<size_t>{1});
+    EXPECT_EQ(history.e3.text(), "cherry");
 }
 
 TEST(HistoryWindow, ClearAllAsksFirstAndThenWritesAnEmptyFile) {

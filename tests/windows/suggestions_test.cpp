@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "advanced/advanced_window.h"
 #include "app/main_window.h"
 #include "test_app.h"
 
@@ -80,6 +81,51 @@ TEST(Suggestions, ShiftDeleteForgetsEveryRowOfTheTextAndEscapeClosesTheList) {
     EXPECT_FALSE(listShown(bar));
     EXPECT_EQ(GetForegroundWindow(), bar.hwnd()) << "Escape closed only the list";
     EXPECT_EQ(bar.searchText(), "c");
+    press(VK_DOWN);
+    runLoopUntil([&] { return listShown(bar); });
+    EXPECT_TRUE(listShown(bar)) << "Down opens the list again";
+}
+
+RECT rectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// The bar low on the screen: the list goes below it while it fits there,
+// clear of the advanced window docked above the bar (the other cases are the
+// placing rule's own test).
+TEST(Suggestions, TheListOpensBelowTheBarWhenItFitsAndNeverOverTheAdvancedWindow) {
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    TestApp test("[Velikost]\r\nLevo=100\r\nGor=" + std::to_string(screenHeight - 340) +
+                 "\r\n[Options]\r\nCompact=0\r\n");
+    Tmainform& bar = barWithSearches(test, {"red car", "RED apple"});
+    const auto typeAndLook = [&](const char* why) {
+        SCOPED_TRACE(why);
+        bar.setSearchText("");
+        typeText(L"re");
+        runLoopUntil([&] { return listShown(bar); });
+        EXPECT_TRUE(listShown(bar));
+        return listShown(bar) ? rectOf(bar.suggestionList()->hwnd()) : RECT{};
+    };
+
+    RECT list = typeAndLook("300 pixels free below");
+    const RECT barRect = rectOf(bar.hwnd());
+    EXPECT_EQ(list.top, barRect.bottom) << "the list is not under the bar";
+    EXPECT_EQ(list.left, barRect.left);
+    EXPECT_EQ(list.right, barRect.right);
+
+    click(bar.GradButton3);  // "Advanced Search"
+    runLoopUntil([&] { return test.app->advancedIfMade() && test.app->advancedIfMade()->isVisible(); });
+    ASSERT_TRUE(test.app->advancedIfMade() && test.app->advancedIfMade()->isVisible());
+    const RECT advanced = test.app->advancedIfMade()->windowRect();
+    SetForegroundWindow(bar.hwnd());
+    bar.eurl.setFocus();
+    runLoopUntil([&] { return bar.eurl.focused(); });
+    list = typeAndLook("the advanced window open");
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &list, &advanced)) << "the list covers the advanced window";
+    EXPECT_EQ(list.top, rectOf(bar.hwnd()).bottom);
 }
 
 // The caret's place in the field and what is selected: (start, end).
