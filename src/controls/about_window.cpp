@@ -2,6 +2,7 @@
 
 #include "win/dpi.h"
 #include "win/fonts.h"
+#include "win/modal_loop.h"
 #include "win/file_version.h"
 #include "win/files.h"
 #include "win/program_icon.h"
@@ -46,7 +47,6 @@ void TfAbout::createControls() {
     GradButton1.setCancel(true);
     GradButton1.setModalResult(IDCANCEL);
     GradButton1.setTabStop(false);
-    GradButton1.onClick = [this] { closeWith(IDCANCEL); };
     SetWindowPos(Panel1.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -92,28 +92,13 @@ void TfAbout::centreOnDesktop() {
 }
 
 int TfAbout::ShowModal() {
-    const HWND owner = GetWindow(hwnd(), GW_OWNER);
     centreOnDesktop();
     modalResult_ = 0;
-    if (owner) EnableWindow(owner, FALSE);
-    ShowWindow(hwnd(), SW_SHOW);
-    MSG message{};
-    bool quit = false;
-    while (modalResult_ == 0 && hwnd()) {
-        if (GetMessageW(&message, nullptr, 0, 0) == 0) {
-            quit = true;
-            break;
-        }
-        if (hwnd() && IsDialogMessageW(hwnd(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    // The bar comes back first, so the activation returns to it and not to another program.
-    if (owner) EnableWindow(owner, TRUE);
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-    if (quit) PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
+    win::runModal(hwnd(), [this] { return modalResult_ != 0; });
     return modalResult_ ? modalResult_ : IDCANCEL;
 }
+
+void TfAbout::modalResultChosen(int result) { closeWith(result); }
 
 void TfAbout::closeWith(int result) {
     modalResult_ = result;
@@ -131,11 +116,6 @@ void TfAbout::FormActivate() {
 void TfAbout::dpiChanged() { layOut(); }
 
 LRESULT TfAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A click on OK hands the box its modal result.
-    if (message == TGradButton::ModalResultMessage()) {
-        closeWith(static_cast<int>(wParam));
-        return 0;
-    }
     switch (message) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) FormActivate();

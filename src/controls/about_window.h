@@ -27,7 +27,8 @@ public:
     // closes; returns its modal result (IDCANCEL from OK, Escape or Close).
     int ShowModal();
 
-    void FormActivate();  // puts the program's file version into Label2
+    void FormActivate();                          // puts the program's file version into Label2
+    void modalResultChosen(int result) override;  // OK closes the box
 
     win::Control Panel1;  // the white panel under the labels
     win::Label Label1, Label2, Label4;

@@ -10,6 +10,7 @@
 #include "win/double_buffer.h"
 #include "win/errors.h"
 #include "win/handles.h"
+#include "win/window.h"
 #include "win/keyboard.h"
 #include "win/text.h"
 
@@ -115,22 +116,14 @@ void TGradButton::setGlyph(HBITMAP bitmap) {
     invalidate();
 }
 
-UINT TGradButton::ModalResultMessage() {
-    static const UINT message = RegisterWindowMessageW(L"TGradButton.ModalResult");
-    return message;
-}
-
 void TGradButton::click() {
-    const HWND container = GetAncestor(hwnd(), GA_ROOT);
-    if (model_.modalResult != 0 && container != hwnd())
-        SendMessageW(container, ModalResultMessage(), static_cast<WPARAM>(model_.modalResult),
-                     reinterpret_cast<LPARAM>(hwnd()));
+    // A direct call: no message that another program could send carries a result.
+    if (win::Window* container = win::Window::fromHandle(GetAncestor(hwnd(), GA_ROOT));
+        model_.modalResult != 0 && container)
+        container->modalResultChosen(model_.modalResult);
     model_.clickDone();
     repaint();
-    if (OnClick)
-        OnClick();
-    else
-        notifyParentClicked();
+    notifyParentClicked();
 }
 
 bool TGradButton::canFocus() const {

@@ -43,16 +43,12 @@ public:
     // Copies the bitmap; nullptr removes the glyph.
     void setGlyph(HBITMAP bitmap);
 
-    // Raised by every click; without it the parent gets WM_COMMAND BN_CLICKED
-    // with the button's id, as from a standard button.
-    std::function<void()> OnClick;
-
     // A click as the user makes it. With a ModalResult other than 0 the
-    // containing top-level window first gets ModalResultMessage() with the
-    // result in wParam (IDOK 1, IDCANCEL 2, ...); a window running a modal
-    // loop takes it as its result and closes once the click has run.
+    // containing top-level window first takes it (IDOK 1, IDCANCEL 2, ...):
+    // a window shown modally closes with it once the click has run. Then the
+    // parent gets WM_COMMAND BN_CLICKED with the button's id, as from a
+    // standard button, which runs the inherited onClick when it is set.
     void click();
-    static UINT ModalResultMessage();
 
     // Enter or Escape that the containing window offers before its own
     // handling (say on IDOK / IDCANCEL from the dialog manager); true when it

@@ -97,10 +97,7 @@ void TIngPopupButton::mouseUp(MouseButton button, POINT where) {
         down_ = !down_;
         look_ = down_ ? Look::Exclusive : Look::Up;
     }
-    if (OnClick)
-        OnClick();
-    else
-        notifyParentClicked();
+    notifyParentClicked();
     if (flat_) hot_ = false;  // clears the hot look, wherever the mouse is now
     repaint();
 }

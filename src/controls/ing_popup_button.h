@@ -37,9 +37,9 @@ public:
     std::function<void(HMENU, POINT)> OpenMenu;
     std::function<void(HDC, const RECT&)> OnDrawGlyph;  // the whole face, moved 1,1 while pressed
     std::function<void(MouseButton, POINT)> OnMouseDown, OnMouseUp;
-    // Raised by every release that ends a press on the button; without it the
-    // parent gets WM_COMMAND BN_CLICKED with the button's id.
-    std::function<void()> OnClick;
+    // Every release that ends a press on the button sends the parent
+    // WM_COMMAND BN_CLICKED with the button's id, which runs the inherited
+    // onClick when it is set.
 
     // Paints the whole button into `target` at (0, 0); also WM_PRINTCLIENT.
     void paint(HDC target) override;

@@ -32,6 +32,9 @@ public:
     RECT windowRect() const;
     // The DPI the window is laid out for: its monitor's.
     UINT dpi() const;
+    // A button with a modal result (IDOK, IDCANCEL, ...) was clicked in the
+    // window; a window shown modally closes with it.
+    virtual void modalResultChosen(int /*result*/) {}
 
 protected:
     // Registers the class once per process; every window of a class shares it.

@@ -33,13 +33,10 @@ public:
     std::vector<std::pair<WPARAM, LPARAM>> sysCommands;
     std::vector<std::pair<int, int>> commands;  // id, notification code
     std::vector<int> modalResults;
+    void modalResultChosen(int result) override { modalResults.push_back(result); }
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == TGradButton::ModalResultMessage()) {
-            modalResults.push_back(static_cast<int>(wParam));
-            return 0;
-        }
         switch (message) {
         case WM_SYSCOMMAND:
             sysCommands.emplace_back(wParam, lParam);
@@ -96,7 +93,7 @@ TEST(GradButtonWindow, MouseAndKeysClickAsTheRulesSay) {
     TGradButton button;
     button.create(parent.hwnd(), "Go", ButtonId);
     int clicks = 0;
-    button.OnClick = [&] { ++clicks; };
+    button.onClick = [&] { ++clicks; };
     const HWND window = button.hwnd();
 
     // Hover, and a held button dragged out and back in.
@@ -174,7 +171,7 @@ TEST(GradButtonWindow, DialogManagerAndContainerHearTheClick) {
         return IsDialogMessageW(parent.hwnd(), &msg);
     };
 
-    // Without OnClick the parent hears BN_CLICKED, as from a standard button.
+    // Without onClick the parent hears BN_CLICKED, as from a standard button.
     SetFocus(window);
     offer(WM_KEYDOWN, VK_RETURN);
     ASSERT_EQ(parent.commands.size(), 1u);
@@ -190,10 +187,10 @@ TEST(GradButtonWindow, DialogManagerAndContainerHearTheClick) {
 
     // The modal result reaches the container before the click's own handling.
     button.setModalResult(IDCANCEL);
-    button.OnClick = [&] { EXPECT_EQ(parent.modalResults.size(), 1u) << "the result comes first"; };
+    button.onClick = [&] { EXPECT_EQ(parent.modalResults.size(), 1u) << "the result comes first"; };
     SendMessageW(window, BM_CLICK, 0, 0);
     EXPECT_EQ(parent.modalResults, std::vector<int>{IDCANCEL});
-    EXPECT_EQ(parent.commands.size(), 3u) << "OnClick replaces the notification";
+    EXPECT_EQ(parent.commands.size(), 3u) << "the button's own onClick takes the click";
 }
 
 TEST(DraggingPanel, OnlyALeftPressStartsTheMove) {
@@ -226,7 +223,7 @@ TEST(PopupArrowButton, AnyPressOpensTheMenuUnderTheButtonThenReleases) {
     std::vector<std::pair<HMENU, POINT>> opened;
     button.OpenMenu = [&](HMENU shown, POINT where) { opened.emplace_back(shown, where); };
     int clicks = 0;
-    button.OnClick = [&] { ++clicks; };
+    button.onClick = [&] { ++clicks; };
     const HWND window = button.hwnd();
 
     // Without a menu a press and its release click once.
