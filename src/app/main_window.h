@@ -11,6 +11,7 @@
 #include "app/bar_layout.h"
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
+#include "app/engine_suggester.h"
 #include "app/color_file.h"
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
@@ -59,6 +60,7 @@ public:
         Suggest1,              // "Suggestions"
         Hotkey1,               // "Hotkey..."
         StartWithWindows1,     // "Start with Windows": the user's Run entry
+        EngineSuggest1,        // "Suggestions from the engine"
         FirstOwnEngine = 300,  // one's own engines follow, in their order
     };
     // Control IDs, so automation finds the controls.
@@ -201,9 +203,23 @@ private:
     std::optional<OptionTexts> shownOptions() const;
     std::optional<SearchPlan> planCurrentSearch();
     void eurlChanged();
-    void updateSuggestions();
+    enum class KeepHighlight { no, yes };
+    void updateSuggestions(KeepHighlight keep = KeepHighlight::no);
     void hideSuggestions();
     bool suggestionKey(WPARAM key);  // true when the list took the key
+    // Completions from the engine (bar_engine_suggestions.cpp): asked a
+    // moment after the last key, shown when the reply is still for the field's text.
+    void scheduleEngineSuggestions();
+    void askEngine();
+    void engineReplied();
+    void forgetEngineQuestion();
+    std::unique_ptr<EngineSuggester> engineSuggester_;  // made with the first question
+    std::string askedFor_;                              // the typed text of the question out; empty: none
+    EngineReply engineReply_;                           // the completions shown for engineReply_.typed
+    std::string keywordPrefix_;                         // "!kw " of the question out, before each completion
+    static constexpr UINT EngineReplied = WM_APP + 3;
+    static constexpr UINT_PTR EngineSuggestTimer = 2;
+    static constexpr UINT EngineSuggestDelayMs = 100;
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in the services' order.
