@@ -15,7 +15,7 @@ struct HttpReply {
     int status = 200;
     std::string body = {};
     std::string headers = {};  // further header lines, each ending in "\r\n"
-    unsigned delayMs = 0;  // before the reply is sent
+    unsigned delayMs = 0;      // before the reply is sent
 };
 
 struct HttpRequest {
