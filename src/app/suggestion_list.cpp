@@ -95,11 +95,11 @@ void SuggestionList::paint(HDC target) {
         RECT row{0, static_cast<LONG>(i) * rowHeight(), client.right, static_cast<LONG>(i + 1) * rowHeight()};
         const bool lit = highlight_ == i;
         const bool fromEngine = rows_.sourceOf(i) == SuggestionSource::Engine;
-        if (lit) win::fillRect(dc, row, GetSysColor(COLOR_HIGHLIGHT));
-        // The engine's rows stand under a rule, in the colour of links: not the user's own searches.
+        // The engine's rows stand on the face colour under a rule: not the user's own searches.
+        if (lit || fromEngine) win::fillRect(dc, row, GetSysColor(lit ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
         if (fromEngine && i == rows_.historyRows && i > 0)
             win::fillRect(dc, {row.left, row.top, row.right, row.top + scaled(1)}, GetSysColor(COLOR_GRAYTEXT));
-        SetTextColor(dc, GetSysColor(lit ? COLOR_HIGHLIGHTTEXT : fromEngine ? COLOR_HOTLIGHT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(lit ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         row.left += scaled(TextIndent);
         const std::wstring text = win::toWide(rows_.texts[i]);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &row,
