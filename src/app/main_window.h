@@ -162,6 +162,10 @@ public:
     static constexpr UINT HistorySaveDelayMs = 2000;
     // The bar's own messages. Posted by the history's saving thread when a save has ended:
     static constexpr UINT HistorySaveEnded = WM_APP + 1;
+    // Posted by the engine's worker when a reply is ready to take.
+    static constexpr UINT EngineReplied = WM_APP + 3;
+    // The pause after the last key before the engine is asked.
+    static constexpr UINT EngineSuggestDelayMs = 100;
 
 protected:
     void dpiChanged() override;
@@ -217,9 +221,7 @@ private:
     std::string askedFor_;                              // the typed text of the question out; empty: none
     EngineReply engineReply_;                           // the completions shown for engineReply_.typed
     std::string keywordPrefix_;                         // "!kw " of the question out, before each completion
-    static constexpr UINT EngineReplied = WM_APP + 3;
     static constexpr UINT_PTR EngineSuggestTimer = 2;
-    static constexpr UINT EngineSuggestDelayMs = 100;
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in the services' order.
