@@ -42,6 +42,7 @@ void Tmainform::engineReplied() {
 void Tmainform::forgetEngineQuestion() {
     KillTimer(hwnd(), EngineSuggestTimer);
     askedFor_.clear();
+    engineReply_ = {};  // a list shown again (Shift+Delete) has no rows of a question given up
 }
 
 }  // namespace vask
