@@ -73,3 +73,11 @@ write("copy_data", "opaque", b"201\x00")
 write("copy_data", "close", b"202")
 write("copy_data", "long", b"x" * 120)
 write("copy_data", "zero_inside", b"20\x001")
+
+# Engine suggestions replies: the usual shape, extra arrays, the odd shapes a server may send.
+write("suggest_reply", "google.json", '["re",["red","reddit","red car","récit"]]'.encode())
+write("suggest_reply", "wikipedia.json",
+      b'["re",["Re","Red"],["",""],["https://en.wikipedia.org/wiki/Re","https://en.wikipedia.org/wiki/Red"]]')
+write("suggest_reply", "escapes.json", b'["q",["a\\u0000b","\\ud83d\\ude00","tab\\there",""]]')
+write("suggest_reply", "objects.json", b'{"q":["x"]}')
+write("suggest_reply", "nested.json", b'["q",[["x"],1,null,true]]')

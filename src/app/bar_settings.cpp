@@ -29,6 +29,7 @@ constexpr BarKey kBarKeys[] = {
     {kOptions, "stbar", [](const BarState& b) { return flag(b.showTaskbarButton); }},
     {kOptions, "Enahist", [](const BarState& b) { return flag(b.historyEnabled); }},
     {kOptions, "Suggest", [](const BarState& b) { return flag(b.suggest); }},
+    {kOptions, "EngineSuggest", [](const BarState& b) { return flag(b.engineSuggest); }},
     {kOptions, "Hotkey", [](const BarState& b) { return b.hotkey; }},
 };
 
@@ -52,6 +53,8 @@ BarState loadBarSettings(const IniDocument& settings, ScreenSize screen, int bar
     bar.showTaskbarButton = readFlag(settings, "stbar");
     bar.historyEnabled = readFlag(settings, "Enahist");
     bar.suggest = readFlag(settings, "Suggest");
+    // Off unless the user asked: nothing typed leaves the machine before.
+    bar.engineSuggest = settings.readInteger(kOptions, "EngineSuggest", 0) == 1;
     bar.hotkey = settings.readString(kOptions, "Hotkey", bar.hotkey);
     return bar;
 }
@@ -73,6 +76,7 @@ BarState assumedWhileUnread(BarState defaults) {
 void adoptSwitches(BarState& bar, BarState& start, const BarState& read) {
     if (bar.historyEnabled == start.historyEnabled) bar.historyEnabled = start.historyEnabled = read.historyEnabled;
     if (bar.suggest == start.suggest) bar.suggest = start.suggest = read.suggest;
+    if (bar.engineSuggest == start.engineSuggest) bar.engineSuggest = start.engineSuggest = read.engineSuggest;
 }
 
 bool saveChangedBarSettings(IniDocument& settings, const BarState& bar, const BarState& start) {

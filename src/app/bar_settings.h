@@ -21,6 +21,7 @@ struct BarState {
     bool showTaskbarButton = true;
     bool historyEnabled = true;
     bool suggest = true;                    // earlier searches are offered while typing
+    bool engineSuggest = false;             // the engine is asked for completions while typing
     std::string hotkey = "Ctrl+Alt+Space";  // as written in "vask.cfg"; empty: none
     // Not kept: every start is opaque and searches with Google.
     bool transparent = false;

@@ -27,13 +27,20 @@ void Tmainform::eurlChanged() {
     if (settingText_) return;
     typed_ = eurl.text();
     updateSuggestions();
+    scheduleEngineSuggestions();
 }
 
-void Tmainform::updateSuggestions() {
+void Tmainform::updateSuggestions(KeepHighlight keep) {
     std::vector<std::string> texts;
     if (state_.suggest && !typed_.empty()) texts = app_.history.suggestions().suggest(typed_);
-    if (texts.empty()) {
-        hideSuggestions();
+    // The engine's completions while they are for the typed text.
+    const bool completionsFit = !typed_.empty() && engineReply_.typed == typed_;
+    SuggestionRows rows = mergeSuggestions(
+        std::move(texts),
+        completionsFit ? std::span<const std::string>(engineReply_.completions) : std::span<const std::string>(),
+        keywordPrefix_, SuggestionIndex::MaxSuggestions);
+    if (rows.texts.empty()) {
+        if (suggestionList_) suggestionList_->hide();
         return;
     }
     // Made with the first suggestion: most runs never need the window.
@@ -50,7 +57,10 @@ void Tmainform::updateSuggestions() {
             return advanced->windowRect();
         };
     }
-    suggestionList_->show(std::move(texts));
+    if (keep == KeepHighlight::yes)
+        suggestionList_->update(std::move(rows));
+    else
+        suggestionList_->show(std::move(rows));
 }
 
 // Down with the list closed (by Escape, say) offers it again for the field's text.
@@ -62,6 +72,7 @@ bool Tmainform::reopenSuggestions() {
 
 void Tmainform::hideSuggestions() {
     if (suggestionList_) suggestionList_->hide();
+    forgetEngineQuestion();  // a reply still to come would open the list again
 }
 
 bool Tmainform::suggestionKey(WPARAM key) {
@@ -80,8 +91,10 @@ bool Tmainform::suggestionKey(WPARAM key) {
         return true;
     case VK_DELETE: {
         // Shift+Delete forgets the highlighted text: every row that holds it.
+        // The engine's rows are not the history's to forget.
         const std::optional<std::string> text = list.highlighted();
         if (!win::shiftIsDown() || !text) return false;
+        if (list.highlightedSource() == SuggestionSource::Engine) return true;
         app_.history.eraseRows(app_.history.suggestions().rowsWithText(*text));
         showInField(typed_);
         updateSuggestions();

@@ -177,6 +177,7 @@ void Tmainform::createMenu() {
     AppendMenuW(menu, MF_STRING, stbar, L"Show tas&kbar button");
     AppendMenuW(menu, MF_STRING, Compact1, L"&Compact");
     AppendMenuW(menu, MF_STRING, Suggest1, L"Su&ggestions");
+    AppendMenuW(menu, MF_STRING, EngineSuggest1, L"Suggestions &from the engine");
     AppendMenuW(menu, MF_STRING, Engines1, L"E&ngines...");
     AppendMenuW(menu, MF_STRING, Hotkey1, L"H&otkey...");
     AppendMenuW(menu, MF_STRING, StartWithWindows1, L"Start with &Windows");
@@ -202,6 +203,7 @@ void Tmainform::showStateInMenu() const {
     check(stbar, state_.showTaskbarButton);
     check(Compact1, state_.compact);
     check(Suggest1, state_.suggest);
+    check(EngineSuggest1, state_.engineSuggest);
     check(StartWithWindows1, startsWithWindows());  // the registry's word, not the bar's
     engines_.mark(chosenEngine());
 }
@@ -607,6 +609,10 @@ void Tmainform::onMenuCommand(UINT id) {
     case Suggest1:
         state_.suggest = !state_.suggest;
         break;
+    case EngineSuggest1:
+        state_.engineSuggest = !state_.engineSuggest;
+        if (!state_.engineSuggest) forgetEngineQuestion();
+        break;
     case Engines1:
         app_.enginesWindow().Show();
         break;
@@ -712,6 +718,10 @@ LRESULT Tmainform::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == HistorySaveTimer) saveHistoryInBackground();
+        if (wParam == EngineSuggestTimer) askEngine();
+        return 0;
+    case EngineReplied:
+        engineReplied();
         return 0;
     case HistorySaveEnded:
         historySaveEnded();

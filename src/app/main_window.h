@@ -11,6 +11,7 @@
 #include "app/bar_layout.h"
 #include "app/bar_scheme.h"
 #include "app/bar_settings.h"
+#include "app/engine_suggester.h"
 #include "app/color_file.h"
 #include "app/color_stream.h"
 #include "app/engine_menu.h"
@@ -59,6 +60,7 @@ public:
         Suggest1,              // "Suggestions"
         Hotkey1,               // "Hotkey..."
         StartWithWindows1,     // "Start with Windows": the user's Run entry
+        EngineSuggest1,        // "Suggestions from the engine"
         FirstOwnEngine = 300,  // one's own engines follow, in their order
     };
     // Control IDs, so automation finds the controls.
@@ -161,6 +163,10 @@ public:
     static constexpr UINT HistorySaveDelayMs = 2000;
     // The bar's own messages. Posted by the history's saving thread when a save has ended:
     static constexpr UINT HistorySaveEnded = WM_APP + 1;
+    // Posted by the engine's worker when a reply is ready to take.
+    static constexpr UINT EngineReplied = WM_APP + 3;
+    // The pause after the last key before the engine is asked.
+    static constexpr UINT EngineSuggestDelayMs = 100;
 
 protected:
     void dpiChanged() override;
@@ -202,10 +208,22 @@ private:
     std::optional<OptionTexts> shownOptions() const;
     std::optional<SearchPlan> planCurrentSearch();
     void eurlChanged();
-    void updateSuggestions();
+    enum class KeepHighlight { no, yes };
+    void updateSuggestions(KeepHighlight keep = KeepHighlight::no);
     void hideSuggestions();
     bool suggestionKey(WPARAM key);  // true when the list took the key
     bool reopenSuggestions();
+    // Completions from the engine (bar_engine_suggestions.cpp): asked a
+    // moment after the last key, shown when the reply is still for the field's text.
+    void scheduleEngineSuggestions();
+    void askEngine();
+    void engineReplied();
+    void forgetEngineQuestion();
+    std::unique_ptr<EngineSuggester> engineSuggester_;  // made with the first question
+    std::string askedFor_;                              // the typed text of the question out; empty: none
+    EngineReply engineReply_;                           // the completions shown for engineReply_.typed
+    std::string keywordPrefix_;                         // "!kw " of the question out, before each completion
+    static constexpr UINT_PTR EngineSuggestTimer = 2;
     void showChosenEngine();
 
     // The radio button and the label that choose each built-in service, in the services' order.

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/suggestion_place.h"
 #include "win/double_buffer.h"
 #include "win/fonts.h"
@@ -22,12 +24,21 @@ SuggestionList::SuggestionList(HWND bar) : bar_(bar) {
     font_ = win::uiFont(9, dpi());
 }
 
-void SuggestionList::show(std::vector<std::string> texts) {
-    texts_ = std::move(texts);
+void SuggestionList::show(SuggestionRows rows) {
+    rows_ = std::move(rows);
     highlight_.reset();
     place();
     InvalidateRect(hwnd(), nullptr, FALSE);
     ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+}
+
+void SuggestionList::update(SuggestionRows rows) {
+    const std::optional<std::string> lit = highlighted();
+    show(std::move(rows));
+    if (!lit) return;
+    const auto& texts = rows_.texts;
+    if (const auto at = std::find(texts.begin(), texts.end(), *lit); at != texts.end())
+        highlight_ = static_cast<std::size_t>(at - texts.begin());
 }
 
 void SuggestionList::hide() {
@@ -37,12 +48,17 @@ void SuggestionList::hide() {
 
 std::optional<std::string> SuggestionList::highlighted() const {
     if (!highlight_) return std::nullopt;
-    return texts_[*highlight_];
+    return rows_.texts[*highlight_];
+}
+
+std::optional<SuggestionSource> SuggestionList::highlightedSource() const {
+    if (!highlight_) return std::nullopt;
+    return rows_.sourceOf(*highlight_);
 }
 
 void SuggestionList::moveHighlight(int step) {
-    if (texts_.empty()) return;
-    const int count = static_cast<int>(texts_.size());
+    if (rows_.texts.empty()) return;
+    const int count = static_cast<int>(rows_.texts.size());
     // -1 stands for none: the cycle runs none, 0, 1, ... count - 1, none.
     int at = highlight_ ? static_cast<int>(*highlight_) : -1;
     at = (at + 1 + step + count + 1) % (count + 1) - 1;
@@ -63,7 +79,7 @@ void SuggestionList::place() {
     SuggestionSpace space{rect(bar), rect(monitor.rcWork), std::nullopt};
     if (keepClearOf)
         if (const std::optional<RECT> other = keepClearOf()) space.advanced = rect(*other);
-    RECT frame{0, 0, 0, static_cast<LONG>(texts_.size()) * rowHeight()};
+    RECT frame{0, 0, 0, static_cast<LONG>(rows_.texts.size()) * rowHeight()};
     AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
     const Rect list = placeSuggestions(space, frame.bottom - frame.top);
     SetWindowPos(hwnd(), HWND_TOPMOST, list.left, list.top, list.right - list.left, list.bottom - list.top,
@@ -78,13 +94,17 @@ void SuggestionList::paint(HDC target) {
     win::fillRect(dc, client, GetSysColor(COLOR_WINDOW));
     const win::SelectedObject font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
-    for (std::size_t i = 0; i < texts_.size(); ++i) {
+    for (std::size_t i = 0; i < rows_.texts.size(); ++i) {
         RECT row{0, static_cast<LONG>(i) * rowHeight(), client.right, static_cast<LONG>(i + 1) * rowHeight()};
         const bool lit = highlight_ == i;
-        if (lit) win::fillRect(dc, row, GetSysColor(COLOR_HIGHLIGHT));
+        const bool fromEngine = rows_.sourceOf(i) == SuggestionSource::Engine;
+        // The engine's rows stand on the face colour under a rule: not the user's own searches.
+        if (lit || fromEngine) win::fillRect(dc, row, GetSysColor(lit ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+        if (fromEngine && i == rows_.historyRows && i > 0)
+            win::fillRect(dc, {row.left, row.top, row.right, row.top + scaled(1)}, GetSysColor(COLOR_GRAYTEXT));
         SetTextColor(dc, GetSysColor(lit ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         row.left += scaled(TextIndent);
-        const std::wstring text = win::toWide(texts_[i]);
+        const std::wstring text = win::toWide(rows_.texts[i]);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &row,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
@@ -101,7 +121,7 @@ LRESULT SuggestionList::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return MA_NOACTIVATE;  // the search field keeps the focus
     case WM_LBUTTONDOWN: {
         const auto row = static_cast<std::size_t>(GET_Y_LPARAM(lParam) / rowHeight());
-        if (row < texts_.size() && onPick) onPick(texts_[row]);
+        if (row < rows_.texts.size() && onPick) onPick(rows_.texts[row]);
         return 0;
     }
     case WM_ERASEBKGND:

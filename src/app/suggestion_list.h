@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "search/engine_suggest.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -17,13 +18,18 @@ class SuggestionList : public win::Window {
 public:
     explicit SuggestionList(HWND bar);
 
-    // Shows `texts`, none highlighted, against the bar's edge.
-    void show(std::vector<std::string> texts);
+    // Shows the rows, none highlighted, against the bar's edge; the engine's
+    // rows after a rule under the history's.
+    void show(SuggestionRows rows);
+    // Shows the rows with the highlighted text, if any, still highlighted.
+    void update(SuggestionRows rows);
     void hide();
     bool shown() const { return isVisible(); }
-    const std::vector<std::string>& texts() const { return texts_; }
+    const std::vector<std::string>& texts() const { return rows_.texts; }
     // The highlighted text; none before Down or Up.
     std::optional<std::string> highlighted() const;
+    // Where the highlighted text came from; none before Down or Up.
+    std::optional<SuggestionSource> highlightedSource() const;
     // Down (+1) or Up (-1): from the last row Down goes back to none, and so
     // does Up from the first, where the field shows what was typed.
     void moveHighlight(int step);
@@ -43,7 +49,7 @@ private:
     int rowHeight() const;
 
     HWND bar_;
-    std::vector<std::string> texts_;
+    SuggestionRows rows_;
     std::optional<std::size_t> highlight_;
     win::Font font_;
 };

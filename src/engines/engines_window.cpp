@@ -25,18 +25,20 @@ enum ControlId : int {
     IdName,
     IdKeyword,
     IdTemplate,
+    IdSuggestTemplate,
     IdAdd,
     IdChange,
     IdRemove,
     IdImport,
     IdClose = IDCANCEL
 };
-enum Column : int { NameColumn, KeywordColumn, TemplateColumn };
+// The suggestions template is a field without a column of its own in the list.
+enum Column : int { NameColumn, KeywordColumn, TemplateColumn, SuggestTemplateColumn };
 
 // The layout, in 96-DPI units: the list, a row per field, the buttons.
-constexpr int ClientWidth = 460, ClientHeight = 316;
-constexpr int Margin = 8, ListHeight = 180, FieldTop = 196, FieldStep = 27, LabelWidth = 84, EditHeight = 21;
-constexpr int ButtonTop = 283, ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 6;
+constexpr int ClientWidth = 460, ClientHeight = 343;
+constexpr int Margin = 8, ListHeight = 180, FieldTop = 196, FieldStep = 27, LabelWidth = 116, EditHeight = 21;
+constexpr int ButtonTop = 310, ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 6;
 constexpr std::pair<std::string_view, int> Columns[] = {{"Name", 120}, {"Keyword", 90}, {"URL template", 210}};
 
 constexpr std::string_view BuiltInTemplate = "(built in)";
@@ -61,7 +63,8 @@ TfEngines::TfEngines(EnginesContext context)
       engines_(context_.engines),
       fields_{{{&lName_, &eName, "&Name:"},
                {&lKeyword_, &eKeyword, "&Keyword:"},
-               {&lTemplate_, &eTemplate, "&URL template:"}}} {
+               {&lTemplate_, &eTemplate, "&URL template:"},
+               {&lSuggestTemplate_, &eSuggestTemplate, "&Suggestions template:"}}} {
     setPrompter(context_.prompter);
     registerClass(ClassName, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     useDpiOf(context_.bar);
@@ -77,7 +80,7 @@ void TfEngines::createControls() {
     const HWND parent = hwnd();
     lvEngines.create(parent, IdList, LVS_SINGLESEL, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (const auto& [caption, width] : Columns) lvEngines.addColumn(caption, scaled(width));
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(fields_.size()); ++i) {
         fields_[i].label->create(parent, L"STATIC", fields_[i].caption, WS_VISIBLE, 0);
         fields_[i].edit->create(parent, IdName + i, WS_BORDER);
     }
@@ -113,7 +116,7 @@ void TfEngines::layOut() {
     for (std::size_t column = 0; column < std::size(Columns); ++column)
         SendMessageW(lvEngines.hwnd(), LVM_SETCOLUMNWIDTH, column, scaled(Columns[column].second));
     const int editLeft = Margin + LabelWidth + 4;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(fields_.size()); ++i) {
         const int top = FieldTop + i * FieldStep;
         fields_[i].label->setBounds(scaled(Margin), scaled(top + 3), scaled(LabelWidth), scaled(EditHeight - 4));
         fields_[i].edit->setBounds(scaled(editLeft), scaled(top), scaled(ClientWidth - Margin - editLeft),
@@ -173,7 +176,18 @@ std::string TfEngines::cellText(std::size_t row, int column) const {
     }
     if (row - BuiltInEngineCount >= engines_.size()) return {};
     const OwnEngine& engine = engines_[row - BuiltInEngineCount];
-    return column == NameColumn ? engine.name : column == KeywordColumn ? engine.keyword : engine.urlTemplate;
+    switch (column) {
+    case NameColumn:
+        return engine.name;
+    case KeywordColumn:
+        return engine.keyword;
+    case TemplateColumn:
+        return engine.urlTemplate;
+    case SuggestTemplateColumn:
+        return engine.suggestTemplate;
+    default:
+        return {};
+    }
 }
 
 std::optional<int> TfEngines::chosenRow() const {
@@ -196,7 +210,7 @@ void TfEngines::updateButtons() {
 }
 
 void TfEngines::lvEnginesChange(int row) {
-    for (int column = 0; column < 3; ++column)
+    for (int column = 0; column < static_cast<int>(fields_.size()); ++column)
         fields_[column].edit->setText(cellText(static_cast<std::size_t>(row), column));
 }
 
@@ -205,7 +219,8 @@ void TfEngines::clearFields() {
 }
 
 OwnEngine TfEngines::typedEngine() const {
-    return {withoutBlanks(eKeyword.text()), withoutBlanks(eName.text()), withoutBlanks(eTemplate.text())};
+    return {withoutBlanks(eKeyword.text()), withoutBlanks(eName.text()), withoutBlanks(eTemplate.text()),
+            withoutBlanks(eSuggestTemplate.text())};
 }
 
 // Says what is wrong with the first field that fails its check and puts the
@@ -214,10 +229,11 @@ bool TfEngines::acceptable(const OwnEngine& engine, std::optional<std::size_t> e
     const std::string_view problem = engineProblem(engine, engines_, editing);
     if (problem.empty()) return true;
     context_.prompter.ask(hwnd(), std::string(problem), "Vask", MB_OK | MB_ICONWARNING);
-    win::Edit& field = !keywordProblem(engine.keyword).empty()        ? eKeyword
-                       : !nameProblem(engine.name).empty()            ? eName
-                       : !templateProblem(engine.urlTemplate).empty() ? eTemplate
-                                                                      : eKeyword;
+    win::Edit& field = !keywordProblem(engine.keyword).empty()                   ? eKeyword
+                       : !nameProblem(engine.name).empty()                       ? eName
+                       : !templateProblem(engine.urlTemplate).empty()            ? eTemplate
+                       : !suggestTemplateProblem(engine.suggestTemplate).empty() ? eSuggestTemplate
+                                                                                 : eKeyword;
     field.setFocus();
     SendMessageW(field.hwnd(), EM_SETSEL, 0, -1);
     return false;
@@ -327,6 +343,7 @@ void TfEngines::bImportClick() {
     eName.setText(imported.name);
     eKeyword.setText("");
     eTemplate.setText(imported.urlTemplate);
+    eSuggestTemplate.setText(imported.suggestTemplate);
     eKeyword.setFocus();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // TfEngines: the "Engines..." window — the built-in engines (read only) and
-// one's own in a list, the chosen row's name, keyword and URL template in
-// three edits, and Add, Change and Remove for one's own; Import fills the
+// one's own in a list, the chosen row's name, keyword, URL template and
+// suggestions template in four edits, and Add, Change and Remove for one's own; Import fills the
 // fields from an OpenSearch description file. Every accepted
 // change is saved to [Engines] of "vask.cfg" at once; a change that fails
 // its check or its save leaves the file, the list and the typed fields alone.
@@ -45,7 +45,7 @@ public:
     explicit TfEngines(EnginesContext context);
 
     win::VirtualListView lvEngines;  // the built-in rows first, then one's own
-    win::Edit eName, eKeyword, eTemplate;
+    win::Edit eName, eKeyword, eTemplate, eSuggestTemplate;
     win::Button bAdd, bChange, bRemove, bImport, bClose;
     // Asks for the OpenSearch file to import (the system's open dialog;
     // tests answer in its place); nothing when the user cancels.
@@ -90,14 +90,14 @@ private:
     std::optional<LRESULT> lvEnginesNotify(NMHDR& header);
 
     EnginesContext context_;
-    std::vector<OwnEngine> engines_;             // as the file holds them, in the list's order after the built-in rows
-    win::Control lName_, lKeyword_, lTemplate_;  // their access keys move to the edit after them
+    std::vector<OwnEngine> engines_;  // as the file holds them, in the list's order after the built-in rows
+    win::Control lName_, lKeyword_, lTemplate_, lSuggestTemplate_;  // their access keys move to the edit after them
     struct Field {
         win::Control* label;
         win::Edit* edit;
         const char* caption;
     };
-    const std::array<Field, 3> fields_;  // in the list's column order
+    const std::array<Field, 4> fields_;  // in the list's column order, the suggestions template after them
     win::Font font_;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
 };

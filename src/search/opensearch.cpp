@@ -9,6 +9,7 @@ namespace vask {
 namespace {
 
 constexpr std::string_view ResultsType = "text/html";
+constexpr std::string_view SuggestionsType = "application/x-suggestions+json";
 constexpr std::string_view SearchTerms = "{searchTerms}";
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -19,12 +20,14 @@ bool sameAscii(std::string_view a, std::string_view b) {
 }
 
 // "text/html; charset=UTF-8" is text/html.
-bool isResultsType(std::string_view type) {
+bool isType(std::string_view type, std::string_view wanted) {
     const auto parameters = type.find(';');
     if (parameters != std::string_view::npos) type = type.substr(0, parameters);
     while (!type.empty() && type.back() == ' ') type.remove_suffix(1);
-    return sameAscii(type, ResultsType);
+    return sameAscii(type, wanted);
 }
+
+bool isResultsType(std::string_view type) { return isType(type, ResultsType); }
 
 bool isGet(const OpenSearchUrl& url) { return url.method.empty() || sameAscii(url.method, "GET"); }
 
@@ -47,7 +50,8 @@ std::string filledParameters(std::string_view text, std::vector<std::string>& pr
         if (close == std::string_view::npos) break;
         const std::string_view parameter = text.substr(open, close - open + 1);
         filled.append(text.substr(0, open));
-        if (parameter == SearchTerms) {
+        if (parameter == SearchTerms || parameter == "{q}") {
+            // {q} is no OpenSearch parameter: a template without {searchTerms} is named for that alone.
             filled.append(parameter);
         } else if (parameter.size() > 2 && parameter[parameter.size() - 2] == '?') {
             // optional: nothing
@@ -87,6 +91,16 @@ OpenSearchImport engineFromOpenSearch(const OpenSearchDescription& description) 
     if (import.urlTemplate.find(SearchTerms) == std::string::npos)
         import.problems.emplace_back("The address has no {searchTerms} where the search text goes.");
     else if (const std::string_view problem = templateProblem(import.urlTemplate); !problem.empty())
+        import.problems.emplace_back(problem);
+
+    const auto suggestions = std::find_if(urls.begin(), urls.end(), [](const OpenSearchUrl& url) {
+        return isType(url.type, SuggestionsType) && isGet(url);
+    });
+    if (suggestions == urls.end()) return import;
+    import.suggestTemplate = filledParameters(withParams(*suggestions), import.problems);
+    if (import.suggestTemplate.find(SearchTerms) == std::string::npos)
+        import.problems.emplace_back("The suggestions address has no {searchTerms} where the search text goes.");
+    else if (const std::string_view problem = suggestTemplateProblem(import.suggestTemplate); !problem.empty())
         import.problems.emplace_back(problem);
     return import;
 }

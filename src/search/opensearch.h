@@ -27,6 +27,7 @@ struct OpenSearchDescription {
 struct OpenSearchImport {
     std::string name;
     std::string urlTemplate;            // {searchTerms} kept as written: it marks the text's place
+    std::string suggestTemplate;        // from the application/x-suggestions+json Url; empty when none
     std::vector<std::string> problems;  // each one reason the file makes no engine; empty when it does
 };
 
@@ -34,7 +35,9 @@ struct OpenSearchImport {
 // GET, the Url's <Param>s appended as a query, the optional parameters
 // ({name?}) left empty and the encodings said as UTF-8. Any problem (no such
 // Url, POST only, a parameter Vask cannot fill, a template that is no web
-// address with the search text's place) is named.
+// address with the search text's place) is named. The
+// application/x-suggestions+json Url sent with GET, when there is one,
+// becomes the suggestions template, with the same checks.
 OpenSearchImport engineFromOpenSearch(const OpenSearchDescription& description);
 
 }  // namespace vask

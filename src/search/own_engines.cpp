@@ -46,16 +46,27 @@ bool isUnreserved(unsigned char c) {
            c == '_' || c == '~';
 }
 
-// "keyword=Name|template" taken apart, blanks around each part left out;
-// none without "=" or "|".
+// "keyword=Name|template" or "keyword=Name|template|suggestions template"
+// taken apart, blanks around each part left out; none without "=" or "|".
+// A "|" inside a template is part of it unless what follows the last one is
+// a web address or nothing: lines written before engines had suggestions
+// keep their templates whole.
 std::optional<OwnEngine> splitEngineLine(std::string_view line) {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
     const std::string_view value = line.substr(equals + 1);
     const auto bar = value.find('|');
     if (bar == std::string_view::npos) return std::nullopt;
+    std::string_view urlTemplate = value.substr(bar + 1), suggestTemplate;
+    if (const auto last = urlTemplate.rfind('|'); last != std::string_view::npos) {
+        const std::string_view after = trimBlanks(urlTemplate.substr(last + 1));
+        if (after.empty() || !schemePrefix(after).empty()) {
+            suggestTemplate = after;
+            urlTemplate = urlTemplate.substr(0, last);
+        }
+    }
     return OwnEngine{std::string(trimBlanks(line.substr(0, equals))), std::string(trimBlanks(value.substr(0, bar))),
-                     std::string(trimBlanks(value.substr(bar + 1)))};
+                     std::string(trimBlanks(urlTemplate)), std::string(suggestTemplate)};
 }
 
 struct FieldPlace {
@@ -103,14 +114,38 @@ std::string_view nameProblem(std::string_view name) {
     return {};
 }
 
-std::string_view templateProblem(std::string_view urlTemplate) {
-    if (schemePrefix(urlTemplate).empty()) return "The URL template must start with http:// or https://.";
-    if (!nextSearchTextField(urlTemplate))
-        return "The URL template must hold {q} (or %s, {searchTerms}) where the search text goes.";
-    if (urlTemplate.find_first_of(" \"") != std::string_view::npos || hasControlCharacter(urlTemplate) ||
-        !isValidUtf8(urlTemplate))
-        return "The URL template may not hold spaces, double quotes or control characters.";
+namespace {
+
+// What is wrong with a template, in the words of the field it stands in.
+struct TemplateMessages {
+    std::string_view scheme, field, characters;
+};
+constexpr TemplateMessages kUrlTemplateMessages{
+    "The URL template must start with http:// or https://.",
+    "The URL template must hold {q} (or %s, {searchTerms}) where the search text goes.",
+    "The URL template may not hold spaces, double quotes or control characters."};
+constexpr TemplateMessages kSuggestTemplateMessages{
+    "The suggestions template must start with http:// or https://.",
+    "The suggestions template must hold {q} (or %s, {searchTerms}) where the search text goes.",
+    "The suggestions template may not hold spaces, double quotes or control characters."};
+
+std::string_view checkTemplate(std::string_view text, const TemplateMessages& messages) {
+    if (schemePrefix(text).empty()) return messages.scheme;
+    if (!nextSearchTextField(text)) return messages.field;
+    if (text.find_first_of(" \"") != std::string_view::npos || hasControlCharacter(text) || !isValidUtf8(text))
+        return messages.characters;
     return {};
+}
+
+}  // namespace
+
+std::string_view templateProblem(std::string_view urlTemplate) {
+    return checkTemplate(urlTemplate, kUrlTemplateMessages);
+}
+
+std::string_view suggestTemplateProblem(std::string_view suggestTemplate) {
+    if (suggestTemplate.empty()) return {};
+    return checkTemplate(suggestTemplate, kSuggestTemplateMessages);
 }
 
 bool keywordTaken(std::string_view keyword, std::span<const OwnEngine> engines, std::optional<std::size_t> editing) {
@@ -123,7 +158,8 @@ bool keywordTaken(std::string_view keyword, std::span<const OwnEngine> engines, 
 std::string_view engineProblem(const OwnEngine& engine, std::span<const OwnEngine> engines,
                                std::optional<std::size_t> editing) {
     for (const std::string_view problem :
-         {keywordProblem(engine.keyword), nameProblem(engine.name), templateProblem(engine.urlTemplate)}) {
+         {keywordProblem(engine.keyword), nameProblem(engine.name), templateProblem(engine.urlTemplate),
+          suggestTemplateProblem(engine.suggestTemplate)}) {
         if (!problem.empty()) return problem;
     }
     if (keywordTaken(engine.keyword, engines, editing)) return "Another engine has this keyword.";
@@ -136,7 +172,8 @@ EnginesRead readOwnEngines(const IniDocument& document) {
         if (isCommentOrBlank(line)) continue;
         const auto engine = splitEngineLine(line);
         std::string_view problem =
-            engine ? engineProblem(*engine, read.engines) : "A line reads keyword=Name|URL template.";
+            engine ? engineProblem(*engine, read.engines)
+                   : "A line reads keyword=Name|URL template, or keyword=Name|URL template|suggestions template.";
         if (problem.empty()) {
             read.engines.push_back(*engine);
         } else {
@@ -147,7 +184,9 @@ EnginesRead readOwnEngines(const IniDocument& document) {
 }
 
 std::string engineLine(const OwnEngine& engine) {
-    return engine.keyword + "=" + engine.name + "|" + engine.urlTemplate;
+    std::string line = engine.keyword + "=" + engine.name + "|" + engine.urlTemplate;
+    if (!engine.suggestTemplate.empty()) line.append("|").append(engine.suggestTemplate);
+    return line;
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // One's own search engines: the "[Engines]" section of "vask.cfg", one line
-// per engine, `keyword=Name|URL template`, for example
-//   ddg=DuckDuckGo|https://duckduckgo.com/?q={q}
+// per engine, `keyword=Name|URL template`, or with a suggestions template
+// as well, `keyword=Name|URL template|suggestions template`, for example
+//   ddg=DuckDuckGo|https://duckduckgo.com/?q={q}|https://duckduckgo.com/ac/?type=list&q={q}
 // A template only ever becomes an http:// or https:// URL: anything else
 // handed to the shell could start a program.
 #include <cstddef>
@@ -25,6 +26,8 @@ struct OwnEngine {
     std::string keyword;      // as written; compared without case
     std::string name;         // shown in the Engines window and the menu
     std::string urlTemplate;  // http:// or https://, with {q} (or %s, {searchTerms}) where the search text goes
+    // Where completions of a text are asked (checked as urlTemplate is); empty: none.
+    std::string suggestTemplate = {};
     bool operator==(const OwnEngine&) const = default;
 };
 
@@ -39,11 +42,13 @@ std::string_view nameProblem(std::string_view name);
 // one of the SearchTextFields, and has no spaces, double quotes or control characters: the URL must
 // reach the browser as one argument, exactly as written.
 std::string_view templateProblem(std::string_view urlTemplate);
+// The same checks for the optional suggestions template; an empty one is fine.
+std::string_view suggestTemplateProblem(std::string_view suggestTemplate);
 // The keyword is already another engine's: `editing` is the engine being
 // edited (its own keyword does not count), none for a new one.
 bool keywordTaken(std::string_view keyword, std::span<const OwnEngine> engines,
                   std::optional<std::size_t> editing = std::nullopt);
-// The first problem of the three fields, or of the keyword being taken.
+// The first problem of the fields, or of the keyword being taken.
 std::string_view engineProblem(const OwnEngine& engine, std::span<const OwnEngine> engines,
                                std::optional<std::size_t> editing = std::nullopt);
 
@@ -81,7 +86,8 @@ void changeOwnEngine(IniDocument& document, std::string_view keyword, const OwnE
 // keyword never takes the removed engine's place.
 void removeOwnEngine(IniDocument& document, std::string_view keyword);
 
-// The line an engine is stored as: "keyword=Name|template".
+// The line an engine is stored as: "keyword=Name|template", with
+// "|suggestions template" after it when the engine has one.
 std::string engineLine(const OwnEngine& engine);
 
 // The search text as UTF-8, percent-encoded: A-Z a-z 0-9 - . _ ~ stay, every

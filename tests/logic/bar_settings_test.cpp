@@ -68,12 +68,13 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     bar.compact = false;
     bar.historyEnabled = false;
     bar.suggest = false;
+    bar.engineSuggest = true;
     bar.hotkey = "";  // no hotkey: kept as an empty value, not as a missing key
     saveBarSettings(doc, bar);
     EXPECT_EQ(doc.serialize(),
               "[Pin]\r\nBrowser=2\r\n\r\n"
               "[Options]\r\nCompact=0\r\nOwn=x\r\nBackcolor=-16777201\r\nstbar=1\r\nEnahist=0\r\nSuggest=0\r\n"
-              "Hotkey=\r\n\r\n"
+              "EngineSuggest=1\r\nHotkey=\r\n\r\n"
               "[Velikost]\r\nGor=700\r\nLevo=-3\r\n\r\n");
 
     const BarState back = loadBarSettings(doc, kScreen, kBarWidth, kBarHeight);
@@ -84,7 +85,10 @@ TEST(BarSettings, SavedSettingsReadBackAndKeepTheRestOfTheFile) {
     EXPECT_TRUE(back.showTaskbarButton);
     EXPECT_FALSE(back.historyEnabled);
     EXPECT_EQ(back.hotkey, "");
-    EXPECT_EQ(loadBarSettings({}, kScreen, kBarWidth, kBarHeight).hotkey, "Ctrl+Alt+Space");
+    EXPECT_TRUE(back.engineSuggest);
+    const BarState first = loadBarSettings({}, kScreen, kBarWidth, kBarHeight);
+    EXPECT_EQ(first.hotkey, "Ctrl+Alt+Space");
+    EXPECT_FALSE(first.engineSuggest) << "nothing typed leaves the machine until the user asks";
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "engines/engines_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
+#include "http_test_server.h"
 #include "real_input.h"
 #include "screen_check.h"
 #include "test_app.h"
@@ -114,6 +115,24 @@ TEST(WindowsAsSeen, TheHistoryWindowOpensPaintedForItsDpi) {
     EXPECT_EQ(controlsUnderOthers(history->hwnd()), std::vector<std::string>{});
     EXPECT_EQ(cutColumnCaptions(history->tabela.hwnd()), std::vector<std::string>{});
     expectLooksAsItsReference(history->hwnd(), "history");
+}
+
+// The engine's completions under the history's own searches, set apart.
+TEST(WindowsAsSeen, TheEnginesCompletionsStandUnderTheHistorysSuggestions) {
+    const HttpTestServer server([](const std::string&) { return HttpReply{200, R"(["re",["red","recipes"]])"}; });
+    std::string settings =
+        std::string(Places) + "loc=Local|" + server.address() + "/s?q={q}|" + server.address() + "/c?q={q}\n";
+    settings.insert(settings.find("Compact=0\n"), "EngineSuggest=1\n");
+    TestApp test(settings, fixedHistory());
+    Tmainform& bar = activeBar(test);
+    bar.selectOwnEngine(1);
+    typeText(L"re");
+    runLoopUntil([&] { return bar.suggestionList() && bar.suggestionList()->texts().size() == 4; });
+    settleScreen();
+    const SuggestionList* suggestions = bar.suggestionList();
+    ASSERT_TRUE(suggestions && suggestions->isVisible());
+    ASSERT_EQ(suggestions->texts(), (std::vector<std::string>{"red apple", "red car", "red", "recipes"}));
+    expectLooksAsItsReference(suggestions->hwnd(), "suggestions-engine");
 }
 
 TEST(WindowsAsSeen, TheEnginesWindowTheSuggestionsAndTheDialogs) {

@@ -132,13 +132,15 @@ TEST_F(EnginesWindow, AnOpenSearchFileFillsTheFieldsAndAHostileOneChangesNothing
     EXPECT_TRUE(test.prompter.prompts.empty()) << test.prompter.prompts.front().text;
     EXPECT_EQ(window.eName.text(), "Wikipedia (en) & more");
     EXPECT_EQ(window.eTemplate.text(), "https://en.wikipedia.org/w/index.php?search={searchTerms}&ie=UTF-8");
+    EXPECT_EQ(window.eSuggestTemplate.text(), "https://s.example/?q={searchTerms}");
     runLoopUntil([&] { return window.eKeyword.focused(); });
     typeText(L"wen");
     runLoopUntil([&] { return window.eKeyword.text() == "wen"; });
     click(window.bAdd);
     const std::string added = file();
     EXPECT_NE(added.find("[Engines]\r\nwen=Wikipedia (en) & more|"
-                         "https://en.wikipedia.org/w/index.php?search={searchTerms}&ie=UTF-8\r\n"),
+                         "https://en.wikipedia.org/w/index.php?search={searchTerms}&ie=UTF-8|"
+                         "https://s.example/?q={searchTerms}\r\n"),
               std::string::npos)
         << added;
 
