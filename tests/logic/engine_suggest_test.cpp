@@ -49,11 +49,12 @@ TEST(EngineSuggest, OnlyTheSuggestionsShapeInUtf8GivesCompletions) {
                                        R"(["re",["x",1]])", "[\"re\",[\"\xFF\"]]", R"(["re",["x"]] trailing)"})
         EXPECT_TRUE(readSuggestReply(bad).empty()) << bad;
     // The size limit: a reply just under it is read, one just over is not.
-    std::string reply = R"(["q",["x"]])";
-    reply.insert(1, MaxSuggestReplyBytes - reply.size(), ' ');
+    const std::string_view shortest = R"(["q",["x"]])";
+    const std::string blanks(MaxSuggestReplyBytes - shortest.size(), ' ');
+    const std::string reply = "[" + blanks + std::string(shortest.substr(1));
+    ASSERT_EQ(reply.size(), MaxSuggestReplyBytes);
     EXPECT_EQ(readSuggestReply(reply).size(), 1u);
-    reply.insert(1, " ");
-    EXPECT_TRUE(readSuggestReply(reply).empty());
+    EXPECT_TRUE(readSuggestReply("[ " + blanks + std::string(shortest.substr(1))).empty());
     // Deep nesting is no reason to fail.
     EXPECT_TRUE(readSuggestReply(std::string(60000, '[')).empty());
 }
