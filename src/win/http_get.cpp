@@ -10,7 +10,7 @@
 namespace vask::win {
 namespace {
 
-constexpr int kStepTimeoutMs = 3000;
+constexpr DWORD kRequestTimeoutMs = 3000;
 constexpr wchar_t kUserAgent[] = L"Vask/" VASK_VERSION_TEXT;
 // WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY (Windows 8.1): the system's settings,
 // automatic configuration included; older systems take the registry's.
@@ -82,12 +82,33 @@ HINTERNET openSession(const WinHttp& api) {
     return session;
 }
 
-std::optional<std::string> readBody(const WinHttp& api, HINTERNET request, std::size_t maxBytes) {
+// One limit for the whole request: each step may take what is left of it,
+// so a server that trickles its reply is given up as one that says nothing.
+class Deadline {
+public:
+    explicit Deadline(DWORD ms) : end_(GetTickCount64() + ms) {}
+    // Milliseconds left, 0 when the time is up (WinHTTP reads 0 as "no limit": never passed on).
+    int left() const {
+        const ULONGLONG now = GetTickCount64();
+        return now >= end_ ? 0 : static_cast<int>(end_ - now);
+    }
+    // The next step's limits on `handle`; false when the time is up.
+    bool limit(const WinHttp& api, HINTERNET handle) const {
+        const int ms = left();
+        return ms > 0 && api.setTimeouts(handle, ms, ms, ms, ms);
+    }
+
+private:
+    ULONGLONG end_;
+};
+
+std::optional<std::string> readBody(const WinHttp& api, HINTERNET request, std::size_t maxBytes,
+                                    const Deadline& deadline) {
     std::string body;
     char buffer[8192];
     for (;;) {
         DWORD read = 0;
-        if (!api.readData(request, buffer, sizeof(buffer), &read)) return std::nullopt;
+        if (!deadline.limit(api, request) || !api.readData(request, buffer, sizeof(buffer), &read)) return std::nullopt;
         if (read == 0) return body;
         if (body.size() + read > maxBytes) return std::nullopt;
         body.append(buffer, read);
@@ -109,9 +130,9 @@ std::optional<std::string> httpGet(std::string_view url, std::size_t maxBytes) {
     const std::wstring path = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
                               std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
+    const Deadline deadline(kRequestTimeoutMs);
     const Internet session(openSession(api));
-    if (!session || !api.setTimeouts(session.get(), kStepTimeoutMs, kStepTimeoutMs, kStepTimeoutMs, kStepTimeoutMs))
-        return std::nullopt;
+    if (!session || !deadline.limit(api, session.get())) return std::nullopt;
     const Internet connection(api.connect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection) return std::nullopt;
     const Internet request(api.openRequest(connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
@@ -122,15 +143,16 @@ std::optional<std::string> httpGet(std::string_view url, std::size_t maxBytes) {
     if (!api.setOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noCookies, sizeof(noCookies)))
         return std::nullopt;
     // WinHTTP follows redirects to http:// and https:// only, never from https:// down to http://.
-    if (!api.sendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-        !api.receiveResponse(request.get(), nullptr))
+    if (!deadline.limit(api, request.get()) ||
+        !api.sendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+        !deadline.limit(api, request.get()) || !api.receiveResponse(request.get(), nullptr))
         return std::nullopt;
     DWORD status = 0, size = sizeof(status);
     if (!api.queryHeaders(request.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                           WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX) ||
         status != 200)
         return std::nullopt;
-    return readBody(api, request.get(), maxBytes);
+    return readBody(api, request.get(), maxBytes, deadline);
 }
 
 }  // namespace vask::win

@@ -2,7 +2,7 @@
 // One GET of an http:// or https:// address through WinHTTP, which is loaded
 // from the system folder the first time it is needed: the program's start
 // and its imported DLLs stay as they are. The system's proxy settings, no
-// cookies, the user agent "Vask/<version>", 3 s for each step.
+// cookies, the user agent "Vask/<version>", 3 s for the whole request.
 #include <cstddef>
 #include <optional>
 #include <string>
