@@ -54,11 +54,6 @@ void pumpFor(double ms) {
     } while (nowMs() < end);
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {

@@ -102,12 +102,6 @@ bool measureBlock(Subject& subject, HWND own, int presses) {
     return ok;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.empty() ? -1 : values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {

@@ -36,13 +36,6 @@ struct Subject {
     std::vector<double> momentMs[MomentCount];
 };
 
-double median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 double counterToMs(long long counter) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);

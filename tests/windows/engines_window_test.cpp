@@ -121,7 +121,7 @@ TEST_F(EnginesWindow, AnOpenSearchFileFillsTheFieldsAndAHostileOneChangesNothing
     test.folder.write(
         L"wiki.xml",
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-        "<OpenSearchDescription xmlns=\"http://a9.com/-/spec/opensearch/1.1/\">\r\n"
+        "<OpenSearchDescription>\r\n"
         "  <ShortName>Wikipedia (en) &amp; more</ShortName>\r\n"
         "  <Url type=\"application/x-suggestions+json\" template=\"https://s.example/?q={searchTerms}\"/>\r\n"
         "  <Url type=\"text/html\" method=\"get\" template=\"https://en.wikipedia.org/w/index.php\">\r\n"
