@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "http_test_server.h"
 #include "temp_folder.h"
 #include "win/launcher.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "temp_folder.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/copy_data.h"
+#include "search/copy_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const auto payload = std::make_unique<char[]>(size);

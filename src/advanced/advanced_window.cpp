@@ -130,19 +130,14 @@ void Tfext::createControls() {
     sb3.onClick = [this] { sbGoClick(); };
     sb4.onClick = [this] { sb4Click(); };
     sb100.onClick = [this] { sb100Click(); };
-    // The user's choices in the lists; the time period recomputes the country's fragment.
-    cb1.onChange = [this] { cb1Change(); };
-    cb2.onChange = [this] { cb2Change(); };
-    cb3.onChange = cb6.onChange = [this] { cb3Change(); };
-    cb5.onChange = [this] { cb5Change(); };
 
     // The body that paints the window and drags it lies under every control:
     // a child is made under its earlier siblings.
     RGPanel1 = std::make_unique<TRGPanel>(hwnd(), TFloatingPanel::fpParent);
     RGPanel1->OnPaint = [this](HDC dc, const RECT& client) { paintPanel(dc, client); };
     // Pressing or releasing the mouse on the body detaches the window from the bar.
-    RGPanel1->OnMouseDown = [this](UINT, POINT) { context_.docked = false; };
-    RGPanel1->OnMouseUp = [this](UINT, POINT) { context_.docked = false; };
+    RGPanel1->OnMouseDown = [this](UINT, POINT) { docked_ = false; };
+    RGPanel1->OnMouseUp = [this](UINT, POINT) { docked_ = false; };
 
     hints_.create(hwnd());
     hints_.add(sb1.hwnd(), L"Save");
@@ -230,15 +225,6 @@ void Tfext::layOut() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Tfext::cb1Change() { context_.searchOptions.interfaceLanguageChanged(cb1.itemIndex()); }
-void Tfext::cb2Change() { context_.searchOptions.resultLanguageChanged(cb2.itemIndex()); }
-void Tfext::cb3Change() { context_.searchOptions.countryChanged(cb3.itemIndex()); }
-void Tfext::cb5Change() { context_.searchOptions.fileTypeChanged(cb5.itemIndex()); }
-
-void Tfext::recomputeOptions() {
-    context_.searchOptions.recompute(cb1.itemIndex(), cb3.itemIndex(), cb2.itemIndex(), cb5.itemIndex());
-}
-
 void Tfext::selectPinned(const PinnedIndices& pins) {
     // An index beyond a list's end selects nothing, and its fragments stay empty.
     lb.setItemIndex(pins.browser);
@@ -247,27 +233,29 @@ void Tfext::selectPinned(const PinnedIndices& pins) {
     cb2.setItemIndex(pins.resultLanguage);
     cb5.setItemIndex(pins.fileType);
     cb6.setItemIndex(pins.timePeriod);
-    recomputeOptions();
 }
 
 void Tfext::nalozibrskalnike() {
     lb.clear();
     const std::string defaultName = win::DefaultBrowserName();
     for (const std::string& item : browserListItems(win::ListRegisteredBrowsers(), defaultName)) lb.addItem(item);
-    lb.setItemIndex(context_.pinnedBrowserIndex);
+    lb.setItemIndex(pinnedBrowserIndex_);
 }
 
-SearchInputs Tfext::inputs() const {
-    SearchInputs in;
-    in.interfaceIndex = cb1.itemIndex();
-    in.resultIndex = cb2.itemIndex();
-    in.countryIndex = cb3.itemIndex();
-    in.timeIndex = cb6.itemIndex();
-    in.exact = eexact.text();
-    in.exclude = eexclude.text();
-    in.domain = edomain.text();
-    in.browserItem = lb.selectedText();
-    return in;
+// Read from the controls, the one place the positions and texts are kept.
+AdvancedChoice Tfext::choice() const {
+    return {.interfaceIndex = cb1.itemIndex(),
+            .resultIndex = cb2.itemIndex(),
+            .countryIndex = cb3.itemIndex(),
+            .fileTypeIndex = cb5.itemIndex(),
+            .timeIndex = cb6.itemIndex(),
+            .exact = eexact.text(),
+            .exclude = eexclude.text(),
+            .domain = edomain.text(),
+            .browserItem = lb.selectedText(),
+            .open = open_,
+            .docked = docked_,
+            .pinnedBrowserIndex = pinnedBrowserIndex_};
 }
 
 OptionTexts Tfext::shownOptions() const {
@@ -291,20 +279,14 @@ void Tfext::restore(const OptionTexts& options) {
     eexact.setText(options.exact);
     eexclude.setText(options.exclude);
     edomain.setText(options.domain);
-    cb1Change();
-    cb3Change();
-    cb2Change();
-    cb5Change();
 }
 
 void Tfext::sbGoClick() {
     openDialogFileName.clear();
     nalozibrskalnike();
-    // Set by program: no change operation runs; the fragments are emptied below.
     for (win::ComboBox* list : {&cb1, &cb2, &cb3, &cb5, &cb6}) list->setItemIndex(0);
     for (win::Edit* edit : {&eexact, &eexclude, &edomain}) edit->setText("");
     eexact.setFocus();
-    context_.searchOptions.clear();
 }
 
 void Tfext::sb100Click() { hideFromBar(); }
@@ -373,7 +355,7 @@ void Tfext::sb2Click() {
     eexact.setText(preset.exact);
     eexclude.setText(preset.exclude);
     edomain.setText(preset.domain);
-    context_.pinnedBrowserIndex = preset.lists.browser;
+    pinnedBrowserIndex_ = preset.lists.browser;
     selectPinned(preset.lists);
 }
 
@@ -382,18 +364,39 @@ std::optional<std::wstring> Tfext::showPresetDialog(PresetDialog dialog, const s
     return dialog == PresetDialog::Save ? win::askSaveFileName(hwnd(), setup) : win::askOpenFileName(hwnd(), setup);
 }
 
+void Tfext::resetToPinsAndToggle() {
+    // Without "vask.cfg" nothing is pinned: the lists go to their first
+    // entries. One that cannot be read is said, and nothing changes.
+    const PinnedIndices pins = readPins(context_.data.readSettings());
+    pinnedBrowserIndex_ = pins.browser;
+    selectPinned(pins);
+    xexpandClick();
+    if (isVisible()) focusExact();
+}
+
+void Tfext::xexpandClick() {
+    if (open_)
+        hideFromBar();
+    else
+        showAtBar();
+}
+
+void Tfext::followBar() {
+    if (open_ && docked_) placeAtBar();
+}
+
 void Tfext::showAtBar() {
     nalozibrskalnike();
-    context_.open = true;
+    open_ = true;
     // Placed before showing as well, so it appears in place even when the system does not activate it.
-    if (context_.docked) placeAtBar();
+    if (docked_) placeAtBar();
     ShowWindow(hwnd(), SW_SHOW);  // activation places it and puts the focus into eexact
     efocus.setFocus();
     BringWindowToTop(hwnd());
 }
 
 void Tfext::hideFromBar() {
-    context_.open = false;
+    open_ = false;
     // The bar, made active, puts the focus into its field.
     win::hideHandingActivationTo(hwnd(), context_.bar);
     RECT bar{};
@@ -421,9 +424,9 @@ void Tfext::placeAtBar() {
 
 // Every move while shown from the bar: docked again when dropped near its place.
 void Tfext::WMMove() {
-    if (!context_.open) return;
+    if (!open_) return;
     const SnapResult snap = snapAdvanced(dockGeometry());
-    context_.docked = snap.docked;
+    docked_ = snap.docked;
     const RECT self = windowRect();
     // Moving into place brings one more move notification, which finds it there.
     if (snap.left != self.left || snap.top != self.top)
@@ -433,7 +436,7 @@ void Tfext::WMMove() {
 void Tfext::setTransparent(bool transparent) { win::setAlphaBlend(hwnd(), transparent, TransparentAlpha); }
 
 void Tfext::FormActivate() {
-    if (context_.docked) placeAtBar();
+    if (docked_) placeAtBar();
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     eexact.setFocus();
 }

@@ -9,10 +9,10 @@
 
 #include "advanced/docking.h"
 #include "advanced/pins.h"
-#include "controls/caption_window.h"
+#include "advanced/caption_window.h"
 #include "controls/rg_panel.h"
+#include "search/advanced_choice.h"
 #include "search/option_texts.h"
-#include "search/query.h"
 #include "win/data_folder.h"
 #include "win/controls.h"
 #include "win/handles.h"
@@ -26,10 +26,6 @@ struct AdvancedContext {
     HWND bar;  // the owner it docks to
     const win::DataFolder& data;
     win::Prompter& prompter;
-    SearchOptions& searchOptions;  // the lists' URL fragments
-    bool& open;                    // shown from the bar
-    bool& docked;                  // attached to the bar
-    int& pinnedBrowserIndex;
     // The bar's search text, which a preset keeps.
     std::function<std::string()> searchText;
     std::function<void(std::string_view)> setSearchText;
@@ -94,12 +90,7 @@ public:
     std::function<std::optional<std::wstring>(PresetDialog, const std::wstring& fileName)> chooseFile =
         [this](PresetDialog dialog, const std::wstring& fileName) { return showPresetDialog(dialog, fileName); };
 
-    // The user's choices in the lists turn into the URL fragments of app.searchOptions.
-    void cb1Change();
-    void cb2Change();
-    void cb3Change();  // also the time period's change: it recomputes the country
-    void cb5Change();
-    // "Clear all" (sb3): empties every list, text and fragment.
+    // "Clear all" (sb3): every list back at its first entry, every text empty.
     void sbGoClick();
     void sb100Click();  // hides the window like the bar's "Advanced Search"; so does Escape
     void textEnter();   // Enter in one of the three texts searches
@@ -111,18 +102,26 @@ public:
 
     // Rebuilds the browser list from the registry and selects the pinned browser.
     void nalozibrskalnike();
-    // The four change operations after lists were set by program.
-    void recomputeOptions();
-    // Sets the six lists to pinned indices, then recomputes the fragments.
+    // Sets the six lists to pinned indices.
     void selectPinned(const PinnedIndices& pins);
-    // The fields of a search that this window holds.
-    SearchInputs inputs() const;
+    // What the window holds, as the search reads it: the lists' positions and
+    // the texts as the controls show them, and whether it is open and docked.
+    AdvancedChoice choice() const;
     // The options as shown, and back: each list selects its last entry equal
-    // to the text (left as it is when none is), then the fragments follow.
+    // to the text (left as it is when none is).
     OptionTexts shownOptions() const;
     void restore(const OptionTexts& options);
     void focusExact() { eexact.setFocus(); }
 
+    // The bar's "Advanced Search": every press resets the lists to the pinned
+    // values (the texts stay), then shows or hides the window.
+    void resetToPinsAndToggle();
+    // Shown from the bar (hidden by its close button or the bar).
+    bool isOpen() const { return open_; }
+    // Shows the window docked, or hides it.
+    void xexpandClick();
+    // The bar moved: a docked window follows it.
+    void followBar();
     // Shown from the bar: the browsers are read anew, the window docks.
     void showAtBar();
     // Hidden from the bar; the caption strip goes back under the bar.
@@ -154,6 +153,9 @@ private:
     Preset currentPreset() const;
 
     AdvancedContext context_;
+    bool open_ = false;   // shown from the bar
+    bool docked_ = true;  // attached to the bar
+    int pinnedBrowserIndex_ = 0;
     Tfals fals_;
     COLORREF backColor_ = 16119285;
     bool bright_ = true;

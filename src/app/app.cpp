@@ -1,9 +1,9 @@
 #include "app/app.h"
 
+#include "about/about_window.h"
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
 #include "app/startup_phases.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
 #include "engines/engines_window.h"
 #include "history/history_window.h"
 
@@ -52,10 +52,9 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady, bool mayS
     // A copy that hands over to the running bar reads none of it.
     const std::wstring historyFile = data.file(L"hist.sdf");
     if (!mayStop) history.startLoading(historyFile);
-    bar_ = std::make_unique<Tmainform>(*this);
+    bar_ = std::make_unique<Tmainform>(barContext());
     startup::mark(startup::Phase::ControlsMade);
-    history.onEdited = [this] { bar_->scheduleHistorySave(); };
-    history.onBackgroundSaveEnded = [bar = bar_->hwnd()] { PostMessageW(bar, Tmainform::HistorySaveEnded, 0, 0); };
+    history.onEdited = [this] { scheduleHistorySave(); };
     if (barReady && !barReady(bar_->hwnd())) return false;
     history.startLoading(historyFile);  // unless it was started above
     problems.insert(problems.end(), startupNews_.begin(), startupNews_.end());
@@ -70,16 +69,78 @@ bool App::createWindows(const std::function<bool(HWND bar)>& barReady, bool mayS
     return true;
 }
 
+BarContext App::barContext() {
+    return {
+        .data = data,
+        .prompter = prompter,
+        .launcher = launcher,
+        .history = history,
+        .engines = ownEngines,
+        .startupSettings = startupSettings_,
+        .startupSettingsUnread = startupSettingsUnread_,
+        .sayAtStart = [this](std::string news) { sayAtStart(std::move(news)); },
+        .command = [this](BarCommand command) { barCommand(command); },
+        .changed = [this](BarChange change) { barChanged(change); },
+        .copyData = [this](const COPYDATASTRUCT& message) { return copyData(message); },
+        .advancedChoice = [this] { return advancedChoice(); },
+        .shownAdvancedOptions = [this]() -> std::optional<OptionTexts> {
+            if (!advanced_ || !advanced_->isVisible()) return std::nullopt;
+            return advanced_->shownOptions();
+        },
+        .shownAdvancedRect = [this]() -> std::optional<RECT> {
+            if (!advanced_ || !advanced_->isVisible()) return std::nullopt;
+            return advanced_->windowRect();
+        },
+    };
+}
+
+void App::barCommand(BarCommand command) {
+    switch (command) {
+    case BarCommand::ShowHistory:
+        historyWindow().Show();
+        break;
+    case BarCommand::ShowEngines:
+        enginesWindow().Show();
+        break;
+    case BarCommand::About:
+        about().ShowModal();
+        break;
+    case BarCommand::ToggleAdvanced:
+        advanced().resetToPinsAndToggle();
+        break;
+    case BarCommand::Exit:
+        close();
+        break;
+    case BarCommand::SessionEnds:
+        sessionEnds();
+        break;
+    }
+}
+
+// The advanced window, once made, follows the bar.
+void App::barChanged(BarChange change) {
+    if (!advanced_) return;
+    switch (change) {
+    case BarChange::Moved:
+        advanced_->followBar();
+        break;
+    case BarChange::Color:
+        if (advanced_->isVisible()) advanced_->FormPaint();
+        break;
+    case BarChange::Transparency:
+        advanced_->setTransparent(bar_->state().transparent);
+        break;
+    }
+}
+
+AdvancedChoice App::advancedChoice() const { return advanced_ ? advanced_->choice() : AdvancedChoice{}; }
+
 Tfext& App::advanced() {
     if (!advanced_)
         advanced_ = std::make_unique<Tfext>(AdvancedContext{
             .bar = bar_->hwnd(),
             .data = data,
             .prompter = prompter,
-            .searchOptions = searchOptions,
-            .open = advancedOpen,
-            .docked = advancedDocked,
-            .pinnedBrowserIndex = pinnedBrowserIndex,
             .searchText = [this] { return bar_->searchText(); },
             .setSearchText = [this](std::string_view text) { bar_->setSearchText(text); },
             .barColor = [this] { return bar_->resolvedBackColor(); },
@@ -130,7 +191,7 @@ void App::runFromHistory(const RunRestore& restore) {
         return;
     }
     // Opened docked, as the bar's expand button does, with the pinned lists.
-    if (!advancedOpen) bar_->xexpandClick();
+    if (!advanced().isOpen()) advanced().xexpandClick();
     advanced().restore(*restore.options);
     bar_->setSearchText(restore.searchText);
 }

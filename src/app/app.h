@@ -1,17 +1,25 @@
 #pragma once
 // The one application object: it owns the windows and the program-wide
 // values, and it is the only place where windows meet: each window offers
-// operations in its own words, and App wires one to another.
+// operations in its own words, and App wires one to another. It answers
+// what the bar asks, saves at the close and takes other programs' messages.
+#include <windows.h>
+
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "bar/bar_context.h"
 
 #include "common/ini_document.h"
 #include "history/search_history.h"
 #include "search/own_engines.h"
-#include "search/search_options.h"
+#include "search/search_request.h"
 #include "win/data_folder.h"
 #include "win/launcher.h"
+#include "win/message_window.h"
 #include "win/prompter.h"
 
 namespace vask {
@@ -53,10 +61,6 @@ public:
     win::Launcher& launcher;
     win::Prompter& prompter;
 
-    SearchOptions searchOptions;
-    bool advancedOpen = false;   // the advanced window is shown from the bar
-    bool advancedDocked = true;  // the advanced window is attached to the bar
-    int pinnedBrowserIndex = 0;
     // One's own engines, from "vask.cfg" at start and from the Engines window.
     std::vector<OwnEngine> ownEngines;
     // The run's searches, read from "hist.sdf" by createWindows; the history
@@ -74,8 +78,38 @@ public:
     Tfhist* historyWindowIfMade() const { return historyWindow_.get(); }
     TfAbout& about();
     TfEngines& enginesWindow();
+    // The advanced window's choice; its defaults while it was never made.
+    AdvancedChoice advancedChoice() const;
+
+    // The three saves of closing, in their order, each tried whatever became
+    // of the others; the messages of those that failed (saving.cpp).
+    std::vector<std::string> saveEverything();
+    // After each change of the history: "hist.sdf" has it within this time
+    // (and the time its writing takes), so a crash loses little.
+    static constexpr UINT HistorySaveDelayMs = 2000;
 
 private:
+    BarContext barContext();
+    void barCommand(BarCommand command);
+    void barChanged(BarChange change);
+    // Saving (saving.cpp): at the close, when Windows ends, and the
+    // history's idle save.
+    void close();
+    void sessionEnds();
+    void scheduleHistorySave();
+    void saveHistoryInBackground();
+    void historySaveEnded();
+    bool closing_ = false;             // the close's question is on screen
+    bool historySavePending_ = false;  // the history's timer runs
+    // Messages from other programs (other_programs.cpp).
+    LRESULT copyData(const COPYDATASTRUCT& data);
+    void runHandedSearch();
+    std::deque<SearchRequest> handedSearches_;  // taken, in their order, until the bar runs them
+    // The address of App's own timer and messages, made when first needed.
+    win::MessageWindow& messages();
+    void onMessage(UINT message, WPARAM wParam);
+    std::unique_ptr<win::MessageWindow> messages_;
+
     // The history's Run: the recorded search back into the bar and the advanced window.
     void runFromHistory(const RunRestore& restore);
 
@@ -87,6 +121,10 @@ private:
     std::unique_ptr<Tfhist> historyWindow_;
     std::unique_ptr<TfAbout> about_;
     std::unique_ptr<TfEngines> enginesWindow_;
+    // Timer and messages of messages_.
+    static constexpr UINT_PTR HistorySaveTimer = 1;
+    static constexpr UINT HistorySaveEnded = WM_APP + 1;  // posted by the history's saving thread
+    static constexpr UINT RunHandedSearch = WM_APP + 2;
 };
 
 }  // namespace vask

@@ -4,8 +4,8 @@
 
 #include "app/app.h"
 #include "app/command_line_start.h"
-#include "app/main_window.h"
-#include "app/start_with_windows.h"
+#include "bar/bar_window.h"
+#include "bar/start_with_windows.h"
 #include "app/startup_phases.h"
 #include "controls/instance_control.h"
 #include "win/errors.h"

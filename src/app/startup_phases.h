@@ -1,7 +1,8 @@
 #pragma once
 // The moments of the program's start-up. `make bench` builds vask_phases.exe
 // from the same sources with VASK_STARTUP_PHASES defined, which records them
-// (bench/startup_phases.cpp); in vask.exe these calls compile to nothing.
+// (startup_phases.cpp, built into that program only); in vask.exe these
+// calls compile to nothing.
 #include <windows.h>
 
 namespace vask::startup {

@@ -142,8 +142,9 @@ std::string browserProgramFor(std::string_view browserItem) {
     return program;
 }
 
-LaunchRequest composeSearch(SearchOptions& options, const SearchInputs& in) {
-    // A list at "- - -" may still hold its placeholder ("&hl= "); drop it for good.
+LaunchRequest composeSearch(const SearchOptions& stored, const SearchInputs& in) {
+    // A list at "- - -" may still hold its placeholder ("&hl= "): it adds nothing.
+    SearchOptions options = stored;
     if (in.interfaceIndex == 0) options.interfaceLanguage.clear();
     if (in.countryIndex == 0) options.country.clear();
     if (in.resultIndex == 0) options.resultLanguage.clear();

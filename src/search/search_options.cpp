@@ -68,8 +68,6 @@ void SearchOptions::fileTypeChanged(int index) {
     fileType = (item && index != 0) ? extensionOf(*item) : std::string();
 }
 
-void SearchOptions::clear() { *this = SearchOptions{}; }
-
 void SearchOptions::recompute(int interfaceIndex, int countryIndex, int resultIndex, int fileTypeIndex) {
     interfaceLanguageChanged(interfaceIndex);
     countryChanged(countryIndex);

@@ -1,7 +1,6 @@
 #pragma once
-// The advanced search parameters, each kept as the ready piece of URL text
-// that the query composition splices in. A list's change turns its selected
-// index into these fragments at once, not at search time.
+// The advanced search parameters, each as the ready piece of URL text that
+// the query composition splices in, made from the lists' selected indices.
 #include <string>
 
 namespace vask {
@@ -22,12 +21,10 @@ struct SearchOptions {
     void countryChanged(int index);  // also runs when the time period changes
     void fileTypeChanged(int index);
 
-    void clear();
-
     bool operator==(const SearchOptions&) const = default;
 
-    // After lists were set by program: the change operations in their fixed
-    // order interface language, country, result language, file type.
+    // All four lists at once: the change operations in their fixed order
+    // interface language, country, result language, file type.
     void recompute(int interfaceIndex, int countryIndex, int resultIndex, int fileTypeIndex);
 };
 

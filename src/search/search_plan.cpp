@@ -5,33 +5,39 @@
 namespace vask {
 namespace {
 
-std::optional<SearchPlan> ownEngineSearch(const OwnEngine& engine, std::string_view text, const SearchInputs& in,
-                                          std::string recordedText) {
+std::optional<SearchPlan> ownEngineSearch(const OwnEngine& engine, std::string_view text,
+                                          const AdvancedChoice& advanced, std::string recordedText) {
     std::optional<std::string> url = expandTemplate(engine.urlTemplate, text);
     if (!url) return std::nullopt;
     // The named browser only while the advanced window is open, as for the built-in engines.
-    std::string program = in.advancedOpen ? browserProgramFor(in.browserItem) : std::string{};
+    std::string program = advanced.open ? browserProgramFor(advanced.browserItem) : std::string{};
     return SearchPlan{{std::move(program), std::move(*url)}, std::move(recordedText), std::nullopt};
+}
+
+SearchPlan builtInSearch(const AdvancedChoice& advanced, std::string text, SearchEngine engine,
+                         std::string recordedText) {
+    LaunchRequest request =
+        composeSearch(searchOptionsFor(advanced), searchInputsFor(advanced, std::move(text), engine));
+    return SearchPlan{std::move(request), std::move(recordedText), engine};
 }
 
 }  // namespace
 
-std::optional<SearchPlan> planSearch(SearchOptions& options, SearchInputs in, const ChosenEngine& chosen,
-                                     std::span<const OwnEngine> ownEngines) {
-    std::string typed = in.text;
+std::optional<SearchPlan> planSearch(const AdvancedChoice& advanced, const std::string& typed,
+                                     const ChosenEngine& chosen, std::span<const OwnEngine> ownEngines) {
     if (const auto keyword = searchByKeyword(typed, ownEngines)) {
         if (const std::size_t* own = keyword->ownIndex())
-            return ownEngineSearch(ownEngines[*own], keyword->text, in, typed);
-        in.engine = *keyword->builtIn();
-        in.text = std::string(keyword->text);
-    } else if (const std::size_t* own = std::get_if<std::size_t>(&chosen); own && *own < ownEngines.size()) {
-        const OwnEngine& engine = ownEngines[*own];
-        return ownEngineSearch(engine, typed, in, "!" + engine.keyword + " " + typed);
-    } else if (const SearchEngine* builtIn = std::get_if<SearchEngine>(&chosen)) {
-        in.engine = *builtIn;
+            return ownEngineSearch(ownEngines[*own], keyword->text, advanced, typed);
+        return builtInSearch(advanced, std::string(keyword->text), *keyword->builtIn(), typed);
     }
-    const SearchEngine engine = in.engine;
-    return SearchPlan{composeSearch(options, in), std::move(typed), engine};
+    if (const std::size_t* own = std::get_if<std::size_t>(&chosen)) {
+        // A place beyond the list names no engine: the first built-in one searches.
+        if (*own >= ownEngines.size()) return builtInSearch(advanced, typed, SearchEngine::Google, typed);
+        const OwnEngine& engine = ownEngines[*own];
+        return ownEngineSearch(engine, typed, advanced, "!" + engine.keyword + " " + typed);
+    }
+    const SearchEngine engine = std::get<SearchEngine>(chosen);
+    return builtInSearch(advanced, typed, engine, typed);
 }
 
 }  // namespace vask

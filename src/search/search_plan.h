@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "search/advanced_choice.h"
 #include "search/own_engines.h"
 #include "search/query.h"
 
@@ -27,11 +28,11 @@ struct SearchPlan {
     std::optional<SearchEngine> recordedEngine;
 };
 
-// `in` holds the bar's text as typed and the advanced window's fields; its
-// engine is replaced by the one the keyword or `chosen` names. A search with
-// one's own engine takes only the browser of the advanced options. None when
-// an own engine's template cannot make a URL (it is then never opened).
-std::optional<SearchPlan> planSearch(SearchOptions& options, SearchInputs in, const ChosenEngine& chosen,
-                                     std::span<const OwnEngine> ownEngines);
+// The bar's text as typed goes to the engine its keyword or `chosen` names,
+// with the advanced window's choice. A search with one's own engine takes
+// only the browser of the choice. None when an own engine's template cannot
+// make a URL (it is then never opened).
+std::optional<SearchPlan> planSearch(const AdvancedChoice& advanced, const std::string& typed,
+                                     const ChosenEngine& chosen, std::span<const OwnEngine> ownEngines);
 
 }  // namespace vask

@@ -2,8 +2,8 @@
 // shows the program's own version.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
+#include "about/about_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
 #include "vask_version.h"

@@ -1,7 +1,7 @@
 // The real bar across two runs: the service choice is not kept, the place is.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
 

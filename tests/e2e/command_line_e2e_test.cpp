@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
 #include "search/command_line.h"

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "win/files.h"
 #include "win/text.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
 #include "win/text.h"

@@ -3,7 +3,7 @@
 // start in that layout shows.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "temp_folder.h"
 

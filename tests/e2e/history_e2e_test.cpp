@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
 #include "old_history.h"

@@ -9,8 +9,8 @@
 
 #include <initializer_list>
 
-#include "app/hotkey_window.h"
-#include "app/main_window.h"
+#include "bar/hotkey_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "real_input.h"
 #include "temp_folder.h"

@@ -3,7 +3,7 @@
 // writes over the file, and adds what the run changed once it can read it.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "history/history_file.h"
 #include "temp_folder.h"

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/autostart.h"
-#include "app/main_window.h"
+#include "bar/autostart.h"
+#include "bar/bar_window.h"
 #include "e2e_support.h"
 #include "vask_version.h"
 #include "win/com_ptr.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/autostart.h"
+#include "bar/autostart.h"
 
 namespace vask {
 namespace {

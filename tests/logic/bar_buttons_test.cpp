@@ -1,4 +1,4 @@
-#include "app/bar_buttons.h"
+#include "bar/bar_buttons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/bar_settings.h"
+#include "bar/bar_settings.h"
 
 #include <gtest/gtest.h>
 

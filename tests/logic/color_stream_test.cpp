@@ -1,4 +1,4 @@
-#include "app/color_stream.h"
+#include "bar/color_stream.h"
 
 #include <gtest/gtest.h>
 

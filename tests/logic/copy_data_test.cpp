@@ -1,4 +1,4 @@
-#include "app/copy_data.h"
+#include "search/copy_data.h"
 
 #include <gtest/gtest.h>
 

@@ -99,9 +99,6 @@ TEST(SearchOptions, RecomputeAndClear) {
     expected.wikipediaPrefix = "en.";
     expected.fileType = "pdf";
     EXPECT_EQ(o, expected);
-
-    o.clear();
-    EXPECT_EQ(o, SearchOptions{});
 }
 
 }  // namespace

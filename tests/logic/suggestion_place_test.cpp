@@ -2,7 +2,7 @@
 // monitor, above when not, and never over the advanced window.
 #include <gtest/gtest.h>
 
-#include "app/suggestion_place.h"
+#include "bar/suggestion_place.h"
 
 namespace vask {
 namespace {

@@ -3,7 +3,7 @@
 // typed text in the field.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "real_input.h"
 #include "screen_check.h"
 #include "test_app.h"

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
-#include "app/suggestion_list.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
+#include "bar/suggestion_list.h"
+#include "about/about_window.h"
 #include "engines/engines_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"

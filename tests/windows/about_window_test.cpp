@@ -4,8 +4,8 @@
 #include <functional>
 #include <regex>
 
-#include "app/main_window.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
+#include "about/about_window.h"
 #include "real_input.h"
 #include "test_app.h"
 #include "win/dpi.h"

@@ -7,8 +7,8 @@
 
 #include "advanced/advanced_window.h"
 #include "advanced/docking.h"
-#include "app/main_window.h"
-#include "controls/caption_window.h"
+#include "bar/bar_window.h"
+#include "advanced/caption_window.h"
 #include "registry_sandbox.h"
 #include "win/layered.h"
 #include "test_app.h"
@@ -46,7 +46,7 @@ TEST(AdvancedWindow, BrowserListMarksTheDefaultSortsAndSelectsThePinnedItem) {
     test.app->bar().GradButton3Click();
     EXPECT_EQ(fext.lb.items(), (Items{"Firefox (Default)", "Zeta Browser"}));
     EXPECT_EQ(fext.lb.itemIndex(), 0);
-    EXPECT_EQ(test.app->pinnedBrowserIndex, 0);
+    EXPECT_EQ(test.app->advancedChoice().pinnedBrowserIndex, 0);
 
     // Without the user's choice the machine's default counts.
     registry.clearUserDefault();
@@ -71,7 +71,7 @@ TEST(AdvancedWindow, PinnedBrowserBeyondTheListSelectsNothingAndSearchesWithTheD
 
     test.folder.write(L"vask.cfg", "[Pin]\r\nBrowser=2\r\n");
     bar.GradButton3Click();
-    EXPECT_EQ(test.app->pinnedBrowserIndex, 2);
+    EXPECT_EQ(test.app->advancedChoice().pinnedBrowserIndex, 2);
     EXPECT_EQ(fext.lb.count(), 2);
     EXPECT_EQ(fext.lb.itemIndex(), -1);
     bar.sbGoClick();
@@ -156,7 +156,7 @@ TEST(AdvancedWindow, ClearAllEmptiesEverythingAndWikipediaLosesItsLanguagePrefix
         EXPECT_EQ(list->itemIndex(), 0);
     EXPECT_EQ(fext.cb6.selectedText(), "Any time");
     for (const win::Edit* edit : {&fext.eexact, &fext.eexclude, &fext.edomain}) EXPECT_EQ(edit->text(), "");
-    EXPECT_EQ(test.app->searchOptions, SearchOptions{});
+    EXPECT_EQ(searchOptionsFor(test.app->advancedChoice()), SearchOptions{});
     EXPECT_TRUE(fext.openDialogFileName.empty());
     EXPECT_EQ(fext.lb.items(), (Items{"Firefox", "Opera"}));
     EXPECT_EQ(fext.lb.itemIndex(), 0);  // back at the pinned browser
@@ -182,14 +182,15 @@ TEST(AdvancedWindow, EveryPressOfAdvancedSearchResetsTheListsToThePinsAndKeepsTh
         EXPECT_EQ(fext.cb2.selectedText(), "English");
         EXPECT_EQ(fext.cb5.selectedText(), "Adobe Acrobat PDF (.pdf)");
         EXPECT_EQ(fext.cb6.selectedText(), "Past week");
-        EXPECT_EQ(test.app->searchOptions.interfaceLanguage, "&hl=en");
-        EXPECT_EQ(test.app->searchOptions.bingLocation, "+loc%3AUK");
-        EXPECT_EQ(test.app->searchOptions.wikipediaPrefix, "en.");
-        EXPECT_EQ(test.app->searchOptions.fileType, "pdf");
+        const SearchOptions options = searchOptionsFor(test.app->advancedChoice());
+        EXPECT_EQ(options.interfaceLanguage, "&hl=en");
+        EXPECT_EQ(options.bingLocation, "+loc%3AUK");
+        EXPECT_EQ(options.wikipediaPrefix, "en.");
+        EXPECT_EQ(options.fileType, "pdf");
     };
 
     bar.GradButton3Click();
-    EXPECT_TRUE(test.app->advancedOpen);
+    EXPECT_TRUE(test.app->advancedChoice().open);
     EXPECT_TRUE(fext.isVisible());
     expectPinned();
 
@@ -202,7 +203,7 @@ TEST(AdvancedWindow, EveryPressOfAdvancedSearchResetsTheListsToThePinsAndKeepsTh
     fext.eexact.setText("kept");
     fext.eexclude.setText("also kept");
     bar.GradButton3Click();  // hides
-    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_FALSE(test.app->advancedChoice().open);
     EXPECT_FALSE(fext.isVisible());
     expectPinned();
     EXPECT_EQ(fext.eexact.text(), "kept");
@@ -223,7 +224,7 @@ TEST(AdvancedWindow, PinsOutsideTheListsSelectNothingAndLeaveTheirFragmentsEmpty
     bar.GradButton3Click();
     for (const win::ComboBox* list : {&fext.cb1, &fext.cb2, &fext.cb3, &fext.cb5, &fext.cb6})
         EXPECT_EQ(list->itemIndex(), -1);
-    EXPECT_EQ(test.app->searchOptions, SearchOptions{});
+    EXPECT_EQ(searchOptionsFor(test.app->advancedChoice()), SearchOptions{});
     bar.eurl.setText("z");
     bar.sbGoClick();
     bar.selectEngine(SearchEngine::Bing);
@@ -253,27 +254,27 @@ TEST(AdvancedWindow, DocksToTheBarFollowsItUntilDetachedAndSnapsBackWithin15Pixe
     moveTo(fext.hwnd(), 50 + 14, 100 + barHeight + 14);
     EXPECT_EQ(topLeft(fext.hwnd()).x, 50);
     EXPECT_EQ(topLeft(fext.hwnd()).y, 100 + barHeight);
-    EXPECT_TRUE(test.app->advancedDocked);
+    EXPECT_TRUE(test.app->advancedChoice().docked);
     moveTo(fext.hwnd(), 50 + 15, 100 + barHeight);
     EXPECT_EQ(topLeft(fext.hwnd()).x, 65);
-    EXPECT_FALSE(test.app->advancedDocked);
+    EXPECT_FALSE(test.app->advancedChoice().docked);
     moveTo(bar.hwnd(), 60, 120);
     EXPECT_EQ(topLeft(fext.hwnd()).x, 65);
     EXPECT_EQ(topLeft(fext.hwnd()).y, 100 + barHeight);
 
     // Snapped back, then released on the body: detached again where it stands.
     moveTo(fext.hwnd(), 60, 120 + barHeight);
-    ASSERT_TRUE(test.app->advancedDocked);
+    ASSERT_TRUE(test.app->advancedChoice().docked);
     const HWND body = FindWindowExW(fext.hwnd(), nullptr, L"TRGPanel", nullptr);
     ASSERT_NE(body, nullptr);
     SendMessageW(body, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
-    EXPECT_FALSE(test.app->advancedDocked);
+    EXPECT_FALSE(test.app->advancedChoice().docked);
     moveTo(bar.hwnd(), 300, 700);
     EXPECT_EQ(topLeft(fext.hwnd()).x, 60);
 
     // Closing puts the caption strip under the bar.
     click(fext.sb100);
-    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_FALSE(test.app->advancedChoice().open);
     EXPECT_FALSE(fext.isVisible());
     EXPECT_EQ(topLeft(fext.captionStrip().hwnd()).x, 300);
     EXPECT_EQ(topLeft(fext.captionStrip().hwnd()).y, 700 + barHeight + 1);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_window.h"
 #include "test_app.h"
 #include "win/dpi.h"
@@ -79,7 +79,7 @@ TEST(ClippedCaptions, NoneInTheHistoryWindowAtAnyWidthNorInTheAdvancedWindow) {
     Tfext& advanced = test.app->advanced();
     history.Show();
     ShowWindow(history.hwnd(), SW_RESTORE);
-    test.app->bar().xexpandClick();
+    test.app->advanced().xexpandClick();
     for (const UINT dpi : {96u, 144u}) {
         moveToDpi(history.hwnd(), dpi);
         for (const int width : {200, 500, 640, 800, 1000, 1400}) {

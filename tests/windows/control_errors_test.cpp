@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "test_app.h"
 #include "win/controls.h"
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
+#include "about/about_window.h"
 #include "controls/grad_button.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"

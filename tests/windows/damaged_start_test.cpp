@@ -9,8 +9,8 @@
 #include <map>
 #include <random>
 
-#include "app/color_stream.h"
-#include "app/main_window.h"
+#include "bar/color_stream.h"
+#include "bar/bar_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "test_app.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "bar_menu_keys.h"
 #include "http_test_server.h"
 #include "test_app.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "engines/engines_window.h"
 #include "test_app.h"
 #include "win/handles.h"

@@ -11,8 +11,8 @@
 
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
-#include "app/color_stream.h"
-#include "app/main_window.h"
+#include "bar/color_stream.h"
+#include "bar/bar_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "old_history.h"

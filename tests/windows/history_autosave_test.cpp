@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_file.h"
 #include "test_app.h"
 #include "win/text.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "search/search_tables.h"
@@ -113,7 +113,7 @@ TEST(HistoryWindow, RecordingPutsTheNewRowFirstAndLeavesThePreviousTopSelected) 
     EXPECT_EQ(cellText(history, 0, 13), "");
     EXPECT_EQ(cellText(history, 0, 14), "");
 
-    bar.xexpandClick();
+    test.app->advanced().xexpandClick();
     ASSERT_TRUE(test.app->advanced().isVisible());
     Tfext& advanced = test.app->advanced();
     advanced.cb5.setItemIndex(1);
@@ -219,19 +219,19 @@ TEST(HistoryWindow, RunWithoutOptionsHidesTheAdvancedWindowAndFillsOnlyTheSearch
     Tfhist& history = test.app->historyWindow();
     Tfext& advanced = test.app->advanced();
     loadRows(test, {plainRow("first"), plainRow("second")});
-    bar.xexpandClick();
+    test.app->advanced().xexpandClick();
     ASSERT_TRUE(advanced.isVisible());
     advanced.eexact.setText("kept");
 
     click(history.SpeedButton4);  // nothing shown yet: Run takes the chosen row, row 0
     EXPECT_EQ(bar.eurl.text(), "first");
-    bar.xexpandClick();
+    test.app->advanced().xexpandClick();
     history.tabela.selectOnly(1);
     history.tabelaClick();
     click(history.SpeedButton4);
     EXPECT_EQ(bar.eurl.text(), "second");
     EXPECT_FALSE(advanced.isVisible());
-    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_FALSE(test.app->advancedChoice().open);
     EXPECT_EQ(advanced.eexact.text(), "kept");
     EXPECT_TRUE(test.launcher.launches.empty());  // Run does not search
 }
@@ -264,8 +264,8 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
     click(history.SpeedButton4);
 
     EXPECT_TRUE(advanced.isVisible());
-    EXPECT_TRUE(test.app->advancedOpen);
-    EXPECT_TRUE(test.app->advancedDocked);
+    EXPECT_TRUE(test.app->advancedChoice().open);
+    EXPECT_TRUE(test.app->advancedChoice().docked);
     EXPECT_EQ(advanced.cb1.itemIndex(), 5);
     EXPECT_EQ(advanced.cb3.itemIndex(), 7);
     EXPECT_EQ(advanced.cb2.itemIndex(), 3);
@@ -279,7 +279,7 @@ TEST(HistoryWindow, RunWithOptionsOpensTheAdvancedWindowDockedAndRestoresListsAn
     // The options follow the restored lists.
     SearchOptions expected;
     expected.recompute(5, 7, 3, 1);
-    EXPECT_EQ(test.app->searchOptions, expected);
+    EXPECT_EQ(searchOptionsFor(test.app->advancedChoice()), expected);
 }
 
 TEST(HistoryWindow, DeleteRemovesTheSelectedRowsAndClosingStoresTheRest) {
@@ -494,7 +494,7 @@ TEST(HistoryWindow, ALockedSettingsFileIsReportedOncePerFailureWhicheverWindowIs
     BoxLikePrompter prompter;
     App app(folder.path(), launcher, prompter);
     app.createWindows();
-    app.bar().xexpandClick();
+    app.advanced().xexpandClick();
     const HWND windows[] = {app.historyWindow().hwnd(), app.advanced().hwnd(), app.bar().hwnd()};
     const auto leaveEachWindow = [&] {
         for (const HWND window : windows) {

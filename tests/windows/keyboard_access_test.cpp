@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_window.h"
 #include "bar_menu_keys.h"
 #include "test_app.h"

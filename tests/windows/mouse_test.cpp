@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
-#include "app/suggestion_list.h"
+#include "bar/bar_window.h"
+#include "bar/suggestion_list.h"
 #include "history/history_window.h"
 #include "real_input.h"
 #include "test_app.h"
@@ -42,14 +42,14 @@ TEST(Mouse, SearchAdvancedTheServicesAndCloseAreClickedOnTheBar) {
     EXPECT_FALSE(test.launcher.launches[1].browserSwitch.empty());
 
     click(bar.GradButton3);
-    ASSERT_TRUE(test.app->advancedOpen);
+    ASSERT_TRUE(test.app->advancedChoice().open);
     EXPECT_TRUE(test.app->advanced().eexact.focused());
     click(test.app->advanced().sb100);  // its close button
     EXPECT_FALSE(test.app->advanced().isVisible());
     click(bar.GradButton3);
     EXPECT_TRUE(test.app->advanced().isVisible());
     click(bar.GradButton3);
-    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_FALSE(test.app->advancedChoice().open);
 
     const HWND window = bar.hwnd();
     click(bar.sbend);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "test_app.h"
 
 namespace vask::test {

@@ -9,7 +9,7 @@
 
 #include "advanced/advanced_window.h"
 #include "advanced/pins.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "registry_sandbox.h"
 #include "test_app.h"
 #include "win/handles.h"
@@ -64,7 +64,7 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     fext.eexclude.setText("pie");
     fext.edomain.setText("example.org");
     f.bar.eurl.setText("red apple");
-    const SearchOptions chosen = f.test.app->searchOptions;
+    const SearchOptions chosen = searchOptionsFor(f.test.app->advancedChoice());
 
     const std::wstring path = f.test.folder.file(L"mine.vsk");
     f.dialogs.answer = path;
@@ -89,7 +89,7 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     // The save dialog starts without a name; the open dialog gets the name just saved.
     EXPECT_EQ(f.dialogs.preFilled, (std::vector<std::wstring>{L"", path}));
     EXPECT_EQ(fext.lb.selectedText(), "Google Chrome");
-    EXPECT_EQ(f.test.app->pinnedBrowserIndex, 1);
+    EXPECT_EQ(f.test.app->advancedChoice().pinnedBrowserIndex, 1);
     EXPECT_EQ(fext.cb1.itemIndex(), english);
     EXPECT_EQ(fext.cb3.itemIndex(), uk);
     EXPECT_EQ(fext.cb2.itemIndex(), german);
@@ -101,7 +101,7 @@ TEST(Presets, SavedPresetHasTheExactLayoutAndOpensBackEveryListTextAndTheSearchT
     EXPECT_EQ(fext.eexclude.text(), "pie");
     EXPECT_EQ(fext.edomain.text(), "example.org");
     EXPECT_EQ(f.bar.eurl.text(), "red apple");
-    EXPECT_EQ(f.test.app->searchOptions, chosen);
+    EXPECT_EQ(searchOptionsFor(f.test.app->advancedChoice()), chosen);
     EXPECT_TRUE(f.test.prompter.prompts.empty());
 }
 
@@ -160,6 +160,11 @@ TEST(Presets, PinButtonsKeepTheirOwnListAndResetRestoresAllButTheTimePeriod) {
     EXPECT_EQ(pins.fileType, 5);
     EXPECT_EQ(pins.timePeriod, 1);
 
+    // The pinned browser is taken at each press of "Advanced Search" (here: hide, show).
+    f.test.app->bar().GradButton3Click();
+    f.test.app->bar().GradButton3Click();
+    ASSERT_EQ(f.test.app->advancedChoice().pinnedBrowserIndex, 1);
+
     // Only the country pinned: the other lists go to 0, the time period stays.
     f.test.folder.write(L"vask.cfg", "");
     const int uk = indexOf(fext.cb3, "United Kingdom");
@@ -168,18 +173,18 @@ TEST(Presets, PinButtonsKeepTheirOwnListAndResetRestoresAllButTheTimePeriod) {
     EXPECT_EQ(f.test.folder.read(L"vask.cfg"), "[Pin]\r\nCountry=" + std::to_string(uk) + "\r\n\r\n");
     choose(fext.cb3, 9);
     choose(fext.cb6, 3);
-    f.test.app->pinnedBrowserIndex = 1;
     fext.openDialogFileName = L"x.vsk";
     click(fext.sb4);
     EXPECT_EQ(fext.cb3.selectedText(), "United Kingdom");
     for (const win::ComboBox* list : {&fext.lb, &fext.cb1, &fext.cb2, &fext.cb5}) EXPECT_EQ(list->itemIndex(), 0);
     EXPECT_EQ(fext.cb6.itemIndex(), 3);
-    EXPECT_EQ(f.test.app->pinnedBrowserIndex, 1);
+    EXPECT_EQ(f.test.app->advancedChoice().pinnedBrowserIndex, 1);
     EXPECT_TRUE(fext.openDialogFileName.empty());
-    EXPECT_EQ(f.test.app->searchOptions.country, "&cr=countryUK");
-    EXPECT_EQ(f.test.app->searchOptions.bingLocation, "+loc%3AUK");
-    EXPECT_EQ(f.test.app->searchOptions.fileType, "");
-    EXPECT_EQ(f.test.app->searchOptions.wikipediaPrefix, "");
+    const SearchOptions options = searchOptionsFor(f.test.app->advancedChoice());
+    EXPECT_EQ(options.country, "&cr=countryUK");
+    EXPECT_EQ(options.bingLocation, "+loc%3AUK");
+    EXPECT_EQ(options.fileType, "");
+    EXPECT_EQ(options.wikipediaPrefix, "");
 }
 
 TEST(Presets, StrangeOrMissingValuesNeverSelectOutsideAListAndLeaveTheSearchTextEmpty) {
@@ -205,13 +210,13 @@ TEST(Presets, StrangeOrMissingValuesNeverSelectOutsideAListAndLeaveTheSearchText
     EXPECT_TRUE(f.test.prompter.prompts.empty());
     EXPECT_EQ(f.bar.eurl.text(), "");
     EXPECT_EQ(fext.lb.itemIndex(), -1);
-    EXPECT_EQ(f.test.app->pinnedBrowserIndex, 7);
+    EXPECT_EQ(f.test.app->advancedChoice().pinnedBrowserIndex, 7);
     EXPECT_EQ(fext.cb1.itemIndex(), -1);
     EXPECT_EQ(fext.cb3.itemIndex(), -1);
     EXPECT_EQ(fext.cb2.selectedText(), "- - -");  // not a number reads as 0
     EXPECT_EQ(fext.cb5.selectedText(), "- - -");  // beyond int as well
     EXPECT_EQ(fext.cb6.selectedText(), "Any time");
-    const SearchOptions& options = f.test.app->searchOptions;
+    const SearchOptions options = searchOptionsFor(f.test.app->advancedChoice());
     EXPECT_EQ(options.interfaceLanguage, "");
     EXPECT_EQ(options.country, "");
     EXPECT_EQ(options.bingLocation, "");
@@ -257,7 +262,7 @@ TEST(Presets, FilesThatCannotBeReadOrWrittenShowTheSystemMessageAndChangeNothing
     f.test.folder.write(L"mine.vsk", old);
     choose(fext.cb3, 9);
     f.bar.eurl.setText("typed");
-    const SearchOptions before = f.test.app->searchOptions;
+    const SearchOptions before = searchOptionsFor(f.test.app->advancedChoice());
 
     // A folder where the temporary file would go: the save fails, the old file stays.
     ASSERT_TRUE(CreateDirectoryW(f.test.folder.file(L"mine.vsk.tmp").c_str(), nullptr));
@@ -285,7 +290,7 @@ TEST(Presets, FilesThatCannotBeReadOrWrittenShowTheSystemMessageAndChangeNothing
     EXPECT_FALSE(f.test.folder.exists(L"mine.vsk.tmp"));
     EXPECT_EQ(fext.cb3.itemIndex(), 9);
     EXPECT_EQ(f.bar.eurl.text(), "typed");
-    EXPECT_EQ(f.test.app->searchOptions, before);
+    EXPECT_EQ(searchOptionsFor(f.test.app->advancedChoice()), before);
     EXPECT_TRUE(fext.openDialogFileName.empty());
 }
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "controls/about_window.h"
+#include "bar/bar_window.h"
+#include "about/about_window.h"
 #include "test_app.h"
 #include "win/handles.h"
 #include "win/program_icon.h"

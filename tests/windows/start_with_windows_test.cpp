@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/autostart.h"
-#include "app/main_window.h"
+#include "bar/autostart.h"
+#include "bar/bar_window.h"
 #include "bar_menu_keys.h"
 #include "registry_sandbox.h"
 #include "test_app.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "test_app.h"
 
 namespace vask::test {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "win/double_buffer.h"
 #include "win/handles.h"
 #include "real_input.h"

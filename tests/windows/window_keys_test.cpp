@@ -9,7 +9,7 @@
 #include <string>
 
 #include "advanced/advanced_window.h"
-#include "app/main_window.h"
+#include "bar/bar_window.h"
 #include "history/history_window.h"
 #include "bar_menu_keys.h"
 #include "test_app.h"
@@ -81,7 +81,7 @@ TEST(WindowKeys, EnterPressesTheAdvancedWindowsButtonsAndEscapeClosesIt) {
     press(VK_ESCAPE);
     runLoopUntil([&] { return !advanced.isVisible(); });
     EXPECT_FALSE(advanced.isVisible());
-    EXPECT_FALSE(test.app->advancedOpen);
+    EXPECT_FALSE(test.app->advancedChoice().open);
     EXPECT_EQ(GetActiveWindow(), bar.hwnd());
     EXPECT_TRUE(bar.eurl.focused()) << "Escape gives the keys back to the bar's field";
 }
