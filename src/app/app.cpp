@@ -84,12 +84,12 @@ BarContext App::barContext() {
         .copyData = [this](const COPYDATASTRUCT& message) { return copyData(message); },
         .advancedChoice = [this] { return advancedChoice(); },
         .shownAdvancedOptions = [this]() -> std::optional<OptionTexts> {
-            if (!advanced_ || !advanced_->isVisible()) return std::nullopt;
-            return advanced_->shownOptions();
+            if (const Tfext* shown = shownAdvanced()) return shown->shownOptions();
+            return std::nullopt;
         },
         .shownAdvancedRect = [this]() -> std::optional<RECT> {
-            if (!advanced_ || !advanced_->isVisible()) return std::nullopt;
-            return advanced_->windowRect();
+            if (const Tfext* shown = shownAdvanced()) return shown->windowRect();
+            return std::nullopt;
         },
     };
 }
@@ -132,6 +132,8 @@ void App::barChanged(BarChange change) {
         break;
     }
 }
+
+const Tfext* App::shownAdvanced() const { return advanced_ && advanced_->isVisible() ? advanced_.get() : nullptr; }
 
 AdvancedChoice App::advancedChoice() const { return advanced_ ? advanced_->choice() : AdvancedChoice{}; }
 

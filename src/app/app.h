@@ -90,6 +90,7 @@ public:
 
 private:
     BarContext barContext();
+    const Tfext* shownAdvanced() const;  // null while hidden or never made
     void barCommand(BarCommand command);
     void barChanged(BarChange change);
     // Saving (saving.cpp): at the close, when Windows ends, and the

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "app/app.h"
-#include "search/copy_data.h"
 #include "bar/bar_window.h"
+#include "search/copy_data.h"
 
 namespace vask {
 

@@ -103,11 +103,9 @@ void Tmainform::searchPrivately() {
 void Tmainform::dodajtabelo(std::string searchText) { dodajtabelo(std::move(searchText), searchEngine()); }
 
 void Tmainform::dodajtabelo(std::string searchText, std::optional<SearchEngine> engine) {
-    context_.history.recordSearch(makeHistoryRecord(takeSearchSnapshot(std::move(searchText), engine, shownOptions())));
+    context_.history.recordSearch(
+        makeHistoryRecord(takeSearchSnapshot(std::move(searchText), engine, context_.shownAdvancedOptions())));
 }
-
-// The advanced window's options while it is shown: a search records them.
-std::optional<OptionTexts> Tmainform::shownOptions() const { return context_.shownAdvancedOptions(); }
 
 void Tmainform::searchFor(const SearchRequest& request) {
     if (request.engine) selectEngine(*request.engine);

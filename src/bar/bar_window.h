@@ -21,7 +21,6 @@
 #include "controls/image.h"
 #include "controls/ing_popup_button.h"
 #include "controls/rg_panel.h"
-#include "search/option_texts.h"
 #include "search/query.h"
 #include "search/search_plan.h"
 #include "search/search_request.h"
@@ -187,7 +186,6 @@ private:
     bool drawItem(const DRAWITEMSTRUCT& item);
     LRESULT controlColor(HDC dc, HWND control);
     void onMenuCommand(UINT id);
-    std::optional<OptionTexts> shownOptions() const;
     std::optional<SearchPlan> planCurrentSearch();
     void eurlChanged();
     enum class KeepHighlight { no, yes };
@@ -229,7 +227,7 @@ private:
     ColorFile colorFile_;
     std::unique_ptr<TRGPanel> RGPanel1;
     win::Menu pop_;
-    EngineMenu engines_{Google1, FirstOwnEngine};  // gone before pop_, which shows one of its menus
+    EngineMenu engines_{{Google1, FirstOwnEngine}};  // gone before pop_, which shows one of its menus
     win::Brush backBrush_;
     win::Font font_, eurlFont_;
     win::Tooltips hints_;

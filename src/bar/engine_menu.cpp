@@ -22,8 +22,8 @@ void markIn(HMENU menu, std::optional<std::size_t> row) {
 
 }  // namespace
 
-EngineMenu::EngineMenu(UINT firstBuiltIn, UINT firstOwn)
-    : ids_{firstBuiltIn, firstOwn}, searchEngine_(CreatePopupMenu()), moreEngines_(CreatePopupMenu()) {
+EngineMenu::EngineMenu(EngineMenuIds ids)
+    : ids_(ids), searchEngine_(CreatePopupMenu()), moreEngines_(CreatePopupMenu()) {
     list({});
 }
 

@@ -14,8 +14,7 @@ namespace vask {
 
 class EngineMenu {
 public:
-    // Command ids: the built-in engines from `firstBuiltIn`, one's own from `firstOwn`.
-    EngineMenu(UINT firstBuiltIn, UINT firstOwn);
+    explicit EngineMenu(EngineMenuIds ids);
     ~EngineMenu();
     EngineMenu(const EngineMenu&) = delete;
     EngineMenu& operator=(const EngineMenu&) = delete;

@@ -7,9 +7,7 @@ namespace vask {
 SearchOptions searchOptionsFor(const AdvancedChoice& choice) {
     SearchOptions options;
     options.recompute(choice.interfaceIndex, choice.countryIndex, choice.resultIndex, choice.fileTypeIndex);
-    // A list at "- - -" adds nothing, not even its placeholder ("&hl= ").
-    if (choice.interfaceIndex == 0) options.interfaceLanguage.clear();
-    if (choice.resultIndex == 0) options.resultLanguage.clear();
+    options.dropPlaceholders(choice.interfaceIndex, choice.countryIndex, choice.resultIndex);
     return options;
 }
 

@@ -143,11 +143,8 @@ std::string browserProgramFor(std::string_view browserItem) {
 }
 
 LaunchRequest composeSearch(const SearchOptions& stored, const SearchInputs& in) {
-    // A list at "- - -" may still hold its placeholder ("&hl= "): it adds nothing.
     SearchOptions options = stored;
-    if (in.interfaceIndex == 0) options.interfaceLanguage.clear();
-    if (in.countryIndex == 0) options.country.clear();
-    if (in.resultIndex == 0) options.resultLanguage.clear();
+    options.dropPlaceholders(in.interfaceIndex, in.countryIndex, in.resultIndex);
 
     // What the user typed reaches the service as typed, never as URL syntax.
     SearchInputs typed = in;

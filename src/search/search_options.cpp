@@ -75,4 +75,10 @@ void SearchOptions::recompute(int interfaceIndex, int countryIndex, int resultIn
     fileTypeChanged(fileTypeIndex);
 }
 
+void SearchOptions::dropPlaceholders(int interfaceIndex, int countryIndex, int resultIndex) {
+    if (interfaceIndex == 0) interfaceLanguage.clear();
+    if (countryIndex == 0) country.clear();
+    if (resultIndex == 0) resultLanguage.clear();
+}
+
 }  // namespace vask

@@ -26,6 +26,8 @@ struct SearchOptions {
     // All four lists at once: the change operations in their fixed order
     // interface language, country, result language, file type.
     void recompute(int interfaceIndex, int countryIndex, int resultIndex, int fileTypeIndex);
+    // A list at "- - -" may hold its placeholder ("&hl= "); a search leaves it out.
+    void dropPlaceholders(int interfaceIndex, int countryIndex, int resultIndex);
 };
 
 }  // namespace vask
