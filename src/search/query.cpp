@@ -142,8 +142,7 @@ std::string browserProgramFor(std::string_view browserItem) {
     return program;
 }
 
-LaunchRequest composeSearch(const SearchOptions& stored, const SearchInputs& in) {
-    SearchOptions options = stored;
+LaunchRequest composeSearch(SearchOptions options, const SearchInputs& in) {
     options.dropPlaceholders(in.interfaceIndex, in.countryIndex, in.resultIndex);
 
     // What the user typed reaches the service as typed, never as URL syntax.

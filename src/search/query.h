@@ -61,8 +61,9 @@ std::string timeFragment(int index);
 // browsers the later test wins, so "... (Default)" always means the default.
 std::string browserProgramFor(std::string_view browserItem);
 
-// Composes one search. The fragments of lists standing at "- - -" are left out.
-LaunchRequest composeSearch(const SearchOptions& options, const SearchInputs& in);
+// Composes one search. The fragments of lists standing at "- - -" are left
+// out; `options` is taken by value, so a caller done with it moves it in.
+LaunchRequest composeSearch(SearchOptions options, const SearchInputs& in);
 
 // The URL with every '"' as "%22" and a trailing run of backslashes as
 // "%5C": neither can then end the quoted argument a browser receives.
